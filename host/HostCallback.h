@@ -1,0 +1,54 @@
+#pragma once
+// The host's side of the panel contract over libcups: a PPD with its defaults marked,
+// the job's print settings and session, and the hand-overs kept in order for the job.
+#include "platform/PDEPluginCallback.h"
+
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <cups/ppd.h>
+
+#include <memory>
+
+namespace host {
+
+struct PpdCloser {
+    void operator()(ppd_file_t* ppd) const;
+};
+using PpdPtr = std::unique_ptr<ppd_file_t, PpdCloser>;
+
+// Opens a PPD file and marks its defaults; null with a one-line reason in `error`.
+PpdPtr openPpd(const QString& path, QString* error = nullptr);
+
+using HandOver = QPair<QString, QString>; // keyword, choice name
+
+class HostCallback : public platform::PDEPluginCallback {
+public:
+    // `ppd` is not owned and may be null.
+    explicit HostCallback(ppd_file_t* ppd, bool offersChoiceMarking = true);
+    ~HostCallback() override;
+
+    ppd_file_t* ppdFile() override { return ppd_; }
+    platform::PrintSettings* printSettings() override { return settings_.get(); }
+    platform::PrintSession* printSession() override { return session_.get(); }
+    bool offersChoiceMarking() const override { return offersChoiceMarking_; }
+    void willChangePPDOptionKeyValue(const QString& key, const QString& choice) override;
+
+    // Every hand-over since the last clear, in order, PPD-known or not.
+    const QList<HandOver>& handOvers() const { return handOvers_; }
+    void clearHandOvers() { handOvers_.clear(); }
+
+    // A host may give no print settings or session (null).
+    void setPrintSettings(std::unique_ptr<platform::PrintSettings> settings);
+    void setPrintSession(std::unique_ptr<platform::PrintSession> session);
+
+private:
+    ppd_file_t* ppd_;
+    bool offersChoiceMarking_;
+    std::unique_ptr<platform::PrintSettings> settings_;
+    std::unique_ptr<platform::PrintSession> session_;
+    QList<HandOver> handOvers_;
+};
+
+} // namespace host
