@@ -33,3 +33,6 @@ QString CreateOptionTitle(ppd_option_t* option);
 PDEChoice* selectedChoice(const QComboBox* popup);
 // The ppdTitle of the selected item's choice, or a null text.
 QString selectedChoiceName(const QComboBox* popup);
+
+// For test fixtures only: ppdEncoding, nIndex and VelkaRefppd back to their start values.
+void resetPDEToolState();
