@@ -1,0 +1,110 @@
+#include "platform/Stepper.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+QToolButton* makeArrow(Qt::ArrowType type, const QString& name, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setArrowType(type);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    button->setMinimumSize(1, 1);
+    button->setIconSize(QSize(7, 7));
+    return button;
+}
+
+} // namespace
+
+Stepper::Stepper(QWidget* parent)
+    : QWidget(parent)
+    , up_(makeArrow(Qt::UpArrow, QStringLiteral("stepperUp"), this))
+    , down_(makeArrow(Qt::DownArrow, QStringLiteral("stepperDown"), this))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(up_);
+    layout->addWidget(down_);
+    connect(up_, &QToolButton::clicked, this, &Stepper::stepUp);
+    connect(down_, &QToolButton::clicked, this, &Stepper::stepDown);
+}
+
+void Stepper::setValue(int value)
+{
+    value_ = std::clamp(value, minimum_, std::max(minimum_, maximum_));
+}
+
+void Stepper::setMinimum(int minimum)
+{
+    minimum_ = minimum;
+    if (maximum_ < minimum_) maximum_ = minimum_;
+    setValue(value_);
+}
+
+void Stepper::setMaximum(int maximum)
+{
+    maximum_ = maximum;
+    if (minimum_ > maximum_) minimum_ = maximum_;
+    setValue(value_);
+}
+
+void Stepper::stepUp() { step(+1); }
+
+void Stepper::stepDown() { step(-1); }
+
+void Stepper::step(int direction)
+{
+    // 64 bits: a large increment near the limits must not overflow.
+    const qint64 next = qint64(value_) + qint64(direction) * increment_;
+    if (next > maximum_) {
+        value_ = wraps_ ? minimum_ : maximum_;
+    } else if (next < minimum_) {
+        value_ = wraps_ ? maximum_ : minimum_;
+    } else {
+        value_ = int(next);
+    }
+    emit action();
+}
+
+QSize Stepper::sizeHint() const { return QSize(17, 22); }
+
+void Stepper::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+        stepUp();
+        event->accept();
+        return;
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+        stepDown();
+        event->accept();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Stepper::changeEvent(QEvent* event)
+{
+    // The arrows follow the stepper's own enabled state (a disabled parent already
+    // disables them); they show the toolkit's disabled look.
+    if (event->type() == QEvent::EnabledChange) update();
+    QWidget::changeEvent(event);
+}
+
+} // namespace platform
