@@ -10,6 +10,7 @@
 
 #include <cups/ppd.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -97,5 +98,13 @@ public:
     std::optional<QList<int32_t>> CBResClose;
 
 private:
+    // The reference swatch of density `index`, null outside 0..11 or when not loaded.
+    platform::ColorBox* referenceSwatch(int index) const;
+    // The seven swatches of the bar of tone range `range` (0 Low, 1 Mid, 2 High), top first.
+    std::array<platform::ColorBox*, 7> bar(int range) const;
+    void textToStepper(QLineEdit* field, platform::Stepper* stepper, QObject* sender);
+    void stepperToValue(int range, platform::Stepper* stepper, QLineEdit* field, QObject* sender);
+
     QPointer<QDialog> window_;
+    bool deallocating_ = false;
 };
