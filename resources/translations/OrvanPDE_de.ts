@@ -53,6 +53,11 @@
         <translation>Farbbalance...</translation>
     </message>
     <message>
+        <source>Color output</source>
+        <extracomment>Caption beside the output colour pop-up; shown dimmed while the output is gray.</extracomment>
+        <translation>Farbdruck</translation>
+    </message>
+    <message>
         <source>Default</source>
         <extracomment>Button that puts the settings back to the printer&apos;s defaults.</extracomment>
         <translation>Standard</translation>
@@ -64,6 +69,11 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Name of the help button (shown as a question mark).</extracomment>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Color Balance</source>

@@ -53,6 +53,11 @@
         <translation>カラーバランス...</translation>
     </message>
     <message>
+        <source>Color output</source>
+        <extracomment>Caption beside the output colour pop-up; shown dimmed while the output is gray.</extracomment>
+        <translation>カラー印刷</translation>
+    </message>
+    <message>
         <source>Default</source>
         <extracomment>Button that puts the settings back to the printer&apos;s defaults.</extracomment>
         <translation>標準に戻す</translation>
@@ -64,6 +69,11 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Name of the help button (shown as a question mark).</extracomment>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Color Balance</source>
