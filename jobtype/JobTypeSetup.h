@@ -1,0 +1,79 @@
+#pragma once
+// The Secure Print setup dialog: user ID, numeric passcode and, optionally, a new job
+// name, validated at OK and left in the secure-print state for the Job Type panel.
+#include "jobtype/SecurePrintState.h"
+#include "platform/Bundle.h"
+#include "plugin/CustomTextFieldFormatter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class QAbstractButton;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// One controller runs one dialog. It is made without a window; loading the layout
+// "JobTypeSetup" with it as owner gives it its window (which it owns) and runs
+// awakeFromNib. It gives itself up (deleteLater) once its window has closed, so
+// whoever keeps it holds a QPointer.
+class JobTypeSetup : public QObject, public platform::LayoutOwner {
+    Q_OBJECT
+
+public:
+    // init / initWithWindow(nullptr): no window yet.
+    explicit JobTypeSetup(QObject* parent = nullptr);
+    ~JobTypeSetup() override; // dealloc
+
+    QDialog* window() const;
+
+    void bindOutlets(const platform::Outlets& outlets) override;
+    void awakeFromNib() override;
+
+    // Shows the dialog modally until OK or Cancel; answers whether it ended with OK.
+    // `jobName` is the job's current name; the dialog shows the name of the last OK.
+    bool Start(platform::Bundle* bundle, const QString& jobName);
+
+public slots:
+    // Actions: the sender is the control, or null when called from code.
+    void okBtnClick(QObject* sender);
+    void closeBtnClick(QObject* sender);
+    void JobNameBtnClick(QObject* sender);
+    void defaultBtnClick(QObject* sender);
+    void HelpBtnClick(QObject* sender);
+    void windowWillClose();
+
+public:
+    bool isOK = false;
+    QWidget* JobTypeSetupView = nullptr;
+    // Bound from the layout (null until loaded; owned by the window).
+    QComboBox* pJobNameButton = nullptr;
+    QPushButton* closeButton = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* defaultButton = nullptr;
+    QAbstractButton* helpButton = nullptr;
+    QWidget* TextJobName = nullptr;
+    QLineEdit* TextUserIDBox = nullptr;
+    QLineEdit* TextPasscodeBox = nullptr;
+    QLineEdit* TextJobNameBox = nullptr;
+    QLabel* sTextUserID = nullptr;
+    QLabel* sTextPass = nullptr;
+    QLabel* sTextJobName = nullptr;
+    QLabel* sTextNewJobName = nullptr;
+    std::unique_ptr<CustomTextFieldFormatterPrinter> UserIDBoxFmt;
+    std::unique_ptr<CustomTextFieldFormatterPrinter> PasscodeBoxFmt;
+    std::unique_ptr<CustomTextFieldFormatterPrinter> JobNameboxFmt;
+
+private:
+    QString localized(const char* key) const;
+    void setJobNameEntryEnabled(bool on);
+
+    QPointer<QDialog> window_;
+    platform::Bundle* bundle_ = nullptr;
+    bool dying_ = false;
+};

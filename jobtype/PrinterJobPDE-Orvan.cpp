@@ -1,0 +1,373 @@
+// The PPD functions of libcups are deprecated in CUPS 2.4 but remain the interface
+// to the host's PPD; nothing else is silenced here.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+#include "jobtype/PrinterJobPDE-Orvan.h"
+
+#include "jobtype/B64Ecoder.h"
+#include "platform/Controls.h"
+#include "platform/PDEPluginCallback.h"
+#include "platform/PrintSettings.h"
+#include "platform/TextValue.h"
+#include "plugin/PDETool.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+
+// Items of the job type pop-up, in this order.
+constexpr int kNormalPrint = 0;
+constexpr int kSecurePrint = 1;
+constexpr int kJobTypeCount = 2;
+
+const char* const kJobTypeTitles[kJobTypeCount] = {"Normal Print", "Secure Print"};
+
+QString localized(const char* key, const char* table = nullptr)
+{
+    const QString text = QString::fromUtf8(key);
+    if (!pluginBundle) return text;
+    return pluginBundle->localizedString(text, table ? QString::fromLatin1(table) : QString());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------
+// Construction
+
+std::unique_ptr<PrinterJobPDEOrvan> PrinterJobPDEOrvan::initWithCallback(platform::PDEPluginCallback* callback,
+                                                                         platform::Bundle* bundle)
+{
+    return std::make_unique<PrinterJobPDEOrvan>(callback, bundle);
+}
+
+PrinterJobPDEOrvan::PrinterJobPDEOrvan(platform::PDEPluginCallback* callback, platform::Bundle* bundle)
+{
+    VelkaRefppd = nullptr;
+    JobTypePDEPluginCallbackObject = callback;
+    pluginBundle = bundle;
+    useConstraintHandling = callback && callback->offersChoiceMarking();
+    VelkaRefppd = callback ? callback->ppdFile() : nullptr;
+
+    const auto lookUp = [](const char* keyword) -> ppd_option_t* {
+        return VelkaRefppd ? ppdFindOption(VelkaRefppd, keyword) : nullptr;
+    };
+    jobtypeOption = lookUp("JobType");
+    ownChoices_ = std::shared_ptr<ChoiceList>(ArrayFromPPDOption(jobtypeOption));
+    jobtypeChoices = ownChoices_;
+    jobnameOption = lookUp("JobNameMode");
+    jobidOption = lookUp("UserID");
+    secureprintOption = lookUp("SecurePrintPasscode");
+    newjobOption = lookUp("NewJob");
+
+    // The first setup dialog of the process starts with a new job name to enter.
+    if (firstRun == 0) jobnameMode = 1;
+
+    // The pop-up, once filled, shows the job type of the process.
+    shownJobType_ = secureIndex;
+}
+
+PrinterJobPDEOrvan::~PrinterJobPDEOrvan()
+{
+    // A dialog controller still around would otherwise outlive the panel it reports to.
+    delete aJobTypeSetup.data();
+    // The host may have taken the view into its window and destroyed it already.
+    delete JobTypeView.data();
+    // The shared list points into this panel's PPD, which the host may close next.
+    if (jobtypeChoices == ownChoices_) jobtypeChoices.reset();
+}
+
+// ---------------------------------------------------------------------------------
+// Panel operations
+
+QWidget* PrinterJobPDEOrvan::panelView()
+{
+    if (JobTypeView) return JobTypeView;
+    QWidget* view = pluginBundle ? pluginBundle->loadLayout(QStringLiteral("JobTypeMain"), this) : nullptr;
+    JobTypeView = view;
+    basicSize = view ? QSizeF(view->size()) : QSizeF(0, 0);
+    if (view) {
+        view->resize(basicSize.toSize());
+        // A view loaded afresh (the host destroyed the earlier one) has unfilled controls.
+        hasInited = false;
+    }
+    return JobTypeView;
+}
+
+void PrinterJobPDEOrvan::bindOutlets(const platform::Outlets& outlets)
+{
+    JobTypeView = outlets.root();
+    defaultButton = outlets.find<QPushButton>("defaultButton");
+    setupButton = outlets.find<QPushButton>("setupButton");
+    jobtypeButton = outlets.find<QComboBox>("jobtypeButton");
+}
+
+QString PrinterJobPDEOrvan::panelName()
+{
+    if (thePDEName.isNull()) thePDEName = localized("Job Type_Title");
+    return thePDEName;
+}
+
+QString PrinterJobPDEOrvan::panelKind() { return QStringLiteral("com.PrinterJobTypePDE"); }
+
+const QStringList& PrinterJobPDEOrvan::supportedPPDOptionKeys()
+{
+    if (!supportedOptions) {
+        QStringList keys;
+        keys.reserve(16);
+        const auto announce = [&keys](ppd_option_t* option, const char* keyword) {
+            if (option) keys.append(QLatin1String(keyword));
+        };
+        announce(jobtypeOption, "JobType");
+        announce(jobidOption, "UserID");
+        announce(jobnameOption, "JobNameMode");
+        announce(secureprintOption, "SecurePrintPasscode");
+        announce(newjobOption, "NewJob");
+        supportedOptions = std::move(keys);
+    }
+    return *supportedOptions;
+}
+
+void PrinterJobPDEOrvan::willShow()
+{
+    initializeUI();
+    if (firstRun != 0) selectJobType(secureIndex);
+    platform::setEnabled(setupButton, selectedJobType() != kNormalPrint);
+    firstRun = 1;
+}
+
+bool PrinterJobPDEOrvan::shouldHide() { return true; }
+
+bool PrinterJobPDEOrvan::shouldShowHelp() { return true; }
+
+bool PrinterJobPDEOrvan::saveValuesAndReturnError(QString* error)
+{
+    Q_UNUSED(error);
+    platform::PrintSettings* settings =
+        JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
+    if (!settings) return true;
+
+    // With no item shown, the job type the panel stands for is still the user's.
+    const int shown = selectedJobType();
+    PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeSettings"),
+                            QString::number(shown >= 0 ? shown : secureIndex), false);
+    if (response) {
+        PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeUserID"), jobtype::responseText(1), false);
+        PMPrintSettingsSetValue(settings, QStringLiteral("jobtypePasscode"), jobtype::responseText(2), false);
+        if (jobtype::responseMode() != 0)
+            PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeDocName"), jobtype::responseText(3), false);
+    }
+    return true;
+}
+
+bool PrinterJobPDEOrvan::restoreValuesAndReturnError(QString* error)
+{
+    Q_UNUSED(error);
+    platform::PrintSettings* settings =
+        JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
+    if (!settings) return true;
+
+    QString value;
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeUserID"), &value) == noErr)
+        changejobUserIDOption(value);
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &value) == noErr) {
+        if (response && jobtype::responseMode() != 0) changejobPasscodeOption(value);
+    }
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &value) == noErr)
+        changejobnameOption(value);
+
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeSettings"), &value) == noErr) {
+        // A position that names no job type reads as Normal Print, as a missing key
+        // does: the pop-up always shows a job type, and Secure Print is chosen only
+        // on purpose.
+        const int32_t index = platform::intValue(value);
+        selectJobType(index >= 0 && index < kJobTypeCount ? index : kNormalPrint);
+    } else {
+        selectJobType(kNormalPrint);
+    }
+    secureIndex = selectedJobType();
+
+    platform::setEnabled(setupButton, secureIndex != 0);
+    changejobtypeModeOption(nullptr);
+    return true;
+}
+
+bool PrinterJobPDEOrvan::shouldPrint()
+{
+    if (response) {
+        handOverSetupResult();
+    } else {
+        // No secure-print entries in this process: the job goes out as a normal one.
+        selectJobType(kNormalPrint);
+        changejobtypeModeOption(nullptr);
+    }
+    return true;
+}
+
+QMap<QString, QString> PrinterJobPDEOrvan::summaryInfo()
+{
+    QString value;
+    if (popUpFilled()) {
+        value = platform::titleOfSelectedItem(jobtypeButton);
+    } else if (shownJobType_ >= 0 && shownJobType_ < kJobTypeCount) {
+        value = localized(kJobTypeTitles[shownJobType_]);
+    }
+    QMap<QString, QString> info;
+    info.insert(localized("Job Type", "msg"), value);
+    return info;
+}
+
+void PrinterJobPDEOrvan::PPDOptionKeyValueDidChange(const QString& key, const QString& choice)
+{
+    Q_UNUSED(key);
+    Q_UNUSED(choice);
+}
+
+void PrinterJobPDEOrvan::panelViewDidResize() {}
+
+// ---------------------------------------------------------------------------------
+// Controls
+
+void PrinterJobPDEOrvan::initializeUI()
+{
+    if (hasInited) return;
+    platform::setStringValue(platform::viewWithTag(JobTypeView, 1), localized("Job Type"));
+    platform::setTitle(platform::viewWithTag(JobTypeView, 2), localized("Setup..."));
+    platform::setTitle(platform::viewWithTag(JobTypeView, 3), localized("Default"));
+
+    platform::removeAllItems(jobtypeButton);
+    for (const char* title : kJobTypeTitles) platform::addItem(jobtypeButton, localized(title));
+    hasInited = true;
+    selectJobType(secureIndex);
+}
+
+void PrinterJobPDEOrvan::updateUI() {}
+
+bool PrinterJobPDEOrvan::popUpFilled() const { return jobtypeButton && hasInited; }
+
+int PrinterJobPDEOrvan::selectedJobType() const
+{
+    return popUpFilled() ? platform::indexOfSelectedItem(jobtypeButton) : shownJobType_;
+}
+
+void PrinterJobPDEOrvan::selectJobType(int index)
+{
+    shownJobType_ = index;
+    if (popUpFilled()) platform::select(jobtypeButton, index);
+}
+
+// ---------------------------------------------------------------------------------
+// Actions
+
+void PrinterJobPDEOrvan::jobtypeButtonPushed(QObject* sender)
+{
+    secureIndex = selectedJobType();
+    shownJobType_ = secureIndex;
+    platform::setEnabled(setupButton, secureIndex != 0);
+    if (secureIndex != 0) {
+        setupButtonPushed(sender);
+    } else {
+        changejobtypeModeOption(nullptr);
+    }
+}
+
+void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
+{
+    Q_UNUSED(sender);
+    platform::PrintSettings* settings =
+        JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
+    Docname = settings ? PMPrintSettingsGetJobName(settings) : QString();
+
+    QPointer<JobTypeSetup> setup = new JobTypeSetup();
+    aJobTypeSetup = setup;
+    QPointer<QWidget> root =
+        pluginBundle ? pluginBundle->loadLayout(QStringLiteral("JobTypeSetup"), setup.data()) : nullptr;
+    if (!setup || !root || setup->window() != root) {
+        // No dialog window to run: nothing changes. The controller takes its window
+        // with it; a root that is no dialog window goes on its own.
+        delete setup.data();
+        delete root.data();
+        return;
+    }
+
+    isNeedUpdate = setup->Start(pluginBundle, Docname);
+    // Closing the window lets the controller give itself up.
+    if (setup && setup->window()) setup->window()->close();
+
+    if (response) {
+        // After Cancel the host keeps what it was handed before.
+        if (isNeedUpdate) handOverSetupResult();
+    } else {
+        // No OK yet in this process: back to a normal job.
+        selectJobType(kNormalPrint);
+        platform::setEnabled(setupButton, false);
+        changejobtypeModeOption(nullptr);
+    }
+}
+
+void PrinterJobPDEOrvan::defaultButtonPushed(QObject* sender)
+{
+    Q_UNUSED(sender);
+    selectJobType(kNormalPrint);
+    secureIndex = kNormalPrint;
+    changejobtypeModeOption(nullptr);
+    platform::setEnabled(setupButton, false);
+}
+
+void PrinterJobPDEOrvan::changejobtypeModeOption(QObject* sender)
+{
+    Q_UNUSED(sender);
+    switch (selectedJobType()) {
+    case kNormalPrint:
+        handOver(QStringLiteral("JobType"), QStringLiteral("Normal"));
+        break;
+    case kSecurePrint:
+        handOver(QStringLiteral("JobType"), QStringLiteral("Secure"));
+        break;
+    default:
+        break;
+    }
+}
+
+void PrinterJobPDEOrvan::changejobnameModeOption(QObject* sender) { Q_UNUSED(sender); }
+
+void PrinterJobPDEOrvan::changejobUserIDOption(const QString& text)
+{
+    handOverText(QStringLiteral("UserID"), text);
+}
+
+void PrinterJobPDEOrvan::changejobPasscodeOption(const QString& text)
+{
+    handOverText(QStringLiteral("SecurePrintPasscode"), text);
+}
+
+void PrinterJobPDEOrvan::changejobnameOption(const QString& text)
+{
+    handOverText(QStringLiteral("NewJob"), text);
+}
+
+// ---------------------------------------------------------------------------------
+// Hand-overs
+
+void PrinterJobPDEOrvan::handOver(const QString& key, const QString& choice)
+{
+    if (useConstraintHandling && JobTypePDEPluginCallbackObject)
+        JobTypePDEPluginCallbackObject->willChangePPDOptionKeyValue(key, choice);
+}
+
+void PrinterJobPDEOrvan::handOverText(const QString& key, const QString& text)
+{
+    // Any length: a value longer than the dialog admits (read back from the print
+    // settings, say) is handed over whole rather than cut inside a character.
+    handOver(key, QString::fromLatin1(base64_encode(text.toUtf8())));
+}
+
+void PrinterJobPDEOrvan::handOverSetupResult()
+{
+    changejobtypeModeOption(nullptr);
+    changejobUserIDOption(jobtype::responseText(1));
+    changejobPasscodeOption(jobtype::responseText(2));
+    if (jobtype::responseMode() != 0) changejobnameOption(jobtype::responseText(3));
+}
