@@ -162,6 +162,11 @@
         <translation>Neuer Auftragsname</translation>
     </message>
     <message>
+        <source>Up to 12 characters</source>
+        <extracomment>Hint beside the new job name field.</extracomment>
+        <translation>Bis zu 12 Zeichen</translation>
+    </message>
+    <message>
         <source>Use Existing Name</source>
         <extracomment>Job name mode: keep the document&apos;s name.</extracomment>
         <translation>Vorhandenen Namen verwenden</translation>

@@ -162,6 +162,11 @@
         <translation>新しいジョブ名</translation>
     </message>
     <message>
+        <source>Up to 12 characters</source>
+        <extracomment>Hint beside the new job name field.</extracomment>
+        <translation>12文字以内</translation>
+    </message>
+    <message>
         <source>Use Existing Name</source>
         <extracomment>Job name mode: keep the document&apos;s name.</extracomment>
         <translation>既存の名前を使用</translation>
