@@ -44,22 +44,25 @@ Stepper::Stepper(QWidget* parent)
 
 void Stepper::setValue(int value)
 {
-    value_ = std::clamp(value, minimum_, std::max(minimum_, maximum_));
+    requested_ = value;
+    clampValue();
 }
 
 void Stepper::setMinimum(int minimum)
 {
     minimum_ = minimum;
     if (maximum_ < minimum_) maximum_ = minimum_;
-    setValue(value_);
+    clampValue();
 }
 
 void Stepper::setMaximum(int maximum)
 {
     maximum_ = maximum;
     if (minimum_ > maximum_) minimum_ = maximum_;
-    setValue(value_);
+    clampValue();
 }
+
+void Stepper::clampValue() { value_ = std::clamp(requested_, minimum_, maximum_); }
 
 void Stepper::stepUp() { step(+1); }
 
@@ -76,6 +79,7 @@ void Stepper::step(int direction)
     } else {
         value_ = int(next);
     }
+    requested_ = value_;
     emit action();
 }
 

@@ -20,7 +20,8 @@ public:
     explicit Stepper(QWidget* parent = nullptr);
 
     int value() const { return value_; }
-    // Clamped to the limits; raises no action.
+    // Clamped to the limits; raises no action. Changing a limit clamps the value last
+    // set again, so the order in which a layout file sets value and limits is free.
     void setValue(int value);
     int minimum() const { return minimum_; }
     void setMinimum(int minimum);
@@ -47,7 +48,9 @@ protected:
 
 private:
     void step(int direction);
+    void clampValue();
     int value_ = 0;
+    int requested_ = 0; // the value last set or stepped to, before clamping
     int minimum_ = 0;
     int maximum_ = 59;
     int increment_ = 1;

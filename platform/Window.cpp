@@ -24,6 +24,8 @@ public:
     {
         setObjectName(QStringLiteral("platformWindowState"));
         window->installEventFilter(this);
+        // done(), accept() and reject() close the window without a close event.
+        connect(window, &QDialog::finished, this, [this] { closed(); });
     }
 
     static WindowState* find(const QDialog* window)
@@ -38,7 +40,6 @@ public:
     }
 
     bool modal = false;
-    bool stopping = false;
     std::function<void()> closeBoxAction;
     std::function<void()> willClose;
     bool willCloseSent = false;
@@ -80,9 +81,6 @@ private:
 
     bool closing(QCloseEvent* event)
     {
-        // Ending the modal loop hides the window without closing it: the owner closes
-        // it once it has read the outcome.
-        if (stopping) return false;
         if (modal && closeBoxAction) {
             event->ignore();
             runCloseBoxAction();
@@ -90,16 +88,19 @@ private:
         }
         // Let the window decide, then tell the handler if it really closes.
         QPointer<WindowState> self(this);
-        QPointer<QDialog> window(window_);
-        const bool handled = static_cast<QObject*>(window_)->event(event);
-        if (self && window && event->isAccepted() && !willCloseSent && willClose) {
-            willCloseSent = true;
-            // A copy: the handler may let go of the window and with it of this state.
-            const std::function<void()> handler = willClose;
-            handler();
-        }
-        Q_UNUSED(handled);
+        static_cast<QObject*>(window_)->event(event);
+        if (self && event->isAccepted()) closed();
         return true;
+    }
+
+    // The window closed: the handler hears of it once.
+    void closed()
+    {
+        if (willCloseSent || !willClose) return;
+        willCloseSent = true;
+        // A copy: the handler may let go of the window and with it of this state.
+        const std::function<void()> handler = willClose;
+        handler();
     }
 
     void runCloseBoxAction()
@@ -149,10 +150,12 @@ void stopModal(QDialog* window, int code)
 {
     WindowState* state = WindowState::find(window);
     if (!state || !state->modal) return;
-    state->stopping = true;
-    QPointer<WindowState> guard(state);
-    window->done(code);
-    if (guard) guard->stopping = false;
+    // Hiding ends the dialog's loop without closing the window (done() would close
+    // it): its owner closes it once it has read the outcome, and that close is the
+    // one the close handler hears of. The loop unwinds when control returns to it.
+    state->modal = false;
+    window->setResult(code);
+    window->hide();
 }
 
 bool isRunningModal(const QDialog* window)

@@ -1,0 +1,314 @@
+// Bundle: string tables, layouts with their owner (outlets, actions, awakeFromNib),
+// our own controls in layout files, and the help registry.
+#include "platform/Bundle.h"
+#include "platform/ColorBox.h"
+#include "platform/Controls.h"
+#include "platform/Help.h"
+#include "platform/Stepper.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString kTestBundle = QStringLiteral(ORVAN_TEST_BUNDLE);
+
+class TestOwner : public QObject, public platform::LayoutOwner {
+    Q_OBJECT
+
+public:
+    void bindOutlets(const platform::Outlets& outlets) override
+    {
+        ++bindCount;
+        root = outlets.find<QWidget>("TestView");
+        popup = outlets.find<QComboBox>("popup");
+        check = outlets.find<QCheckBox>("check");
+        button = outlets.find<QPushButton>("button");
+        field = outlets.find<QLineEdit>("field");
+        stepper = outlets.find<platform::Stepper>("stepper");
+        box = outlets.find<platform::ColorBox>("box");
+        slider = outlets.find<QSlider>("slider");
+        wrongType = outlets.find<QSlider>("popup");
+    }
+    void awakeFromNib() override
+    {
+        ++awakeCount;
+        // The actions are connected by now.
+        awakeSawButton = button != nullptr;
+    }
+
+    QWidget* root = nullptr;
+    QComboBox* popup = nullptr;
+    QCheckBox* check = nullptr;
+    QPushButton* button = nullptr;
+    QLineEdit* field = nullptr;
+    platform::Stepper* stepper = nullptr;
+    platform::ColorBox* box = nullptr;
+    QSlider* slider = nullptr;
+    QSlider* wrongType = nullptr;
+    int bindCount = 0;
+    int awakeCount = 0;
+    bool awakeSawButton = false;
+    QList<std::pair<QString, QObject*>> actions;
+
+public slots:
+    void popupChanged(QObject* sender) { record("popupChanged", sender); }
+    void checkClicked(QObject* sender) { record("checkClicked", sender); }
+    void fieldDone(QObject* sender) { record("fieldDone", sender); }
+    void stepperClicked(QObject* sender)
+    {
+        record("stepperClicked", sender);
+        stepperValueSeen = stepper ? stepper->value() : -99;
+    }
+
+public:
+    Q_INVOKABLE void buttonPushed(QObject* sender) { record("buttonPushed", sender); }
+    Q_INVOKABLE void sliderMoved(QObject* sender)
+    {
+        record("sliderMoved", sender);
+        sliderValueSeen = slider ? slider->value() : -99;
+    }
+    int stepperValueSeen = -99;
+    int sliderValueSeen = -99;
+
+private:
+    void record(const char* name, QObject* sender) { actions.append({QString::fromLatin1(name), sender}); }
+};
+
+// Records warnings while it lives.
+class WarningRecorder {
+public:
+    WarningRecorder()
+    {
+        current = this;
+        previous_ = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& message) {
+                if (type == QtWarningMsg && current) current->warnings.append(message);
+            });
+    }
+    ~WarningRecorder()
+    {
+        qInstallMessageHandler(previous_);
+        current = nullptr;
+    }
+    QStringList warnings;
+    static inline WarningRecorder* current = nullptr;
+
+private:
+    QtMessageHandler previous_;
+};
+
+class BundleTest : public ::testing::Test {
+protected:
+    void SetUp() override { platform::resetHelpRegistry(); }
+    void TearDown() override { platform::resetHelpRegistry(); }
+};
+
+TEST_F(BundleTest, PathsAndStringTables)
+{
+    platform::Bundle german(kTestBundle + QStringLiteral("/"), QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.path(), kTestBundle);
+    EXPECT_EQ(german.resourcePath(), kTestBundle + QStringLiteral("/Resources"));
+
+    // The default table, a named table, and a key one table has and the other not.
+    EXPECT_EQ(german.localizedString(QStringLiteral("Color Balance")), QStringLiteral("Farbbalance"));
+    EXPECT_EQ(german.localizedString(QStringLiteral("Color Balance"), QStringLiteral("Localizable")),
+              QStringLiteral("Farbbalance"));
+    EXPECT_EQ(german.localizedString(QStringLiteral("Shadows")), QStringLiteral("Tiefen"));
+    EXPECT_EQ(german.localizedString(QStringLiteral("Shadows"), QStringLiteral("msg")), QStringLiteral("Schatten"));
+    EXPECT_EQ(german.localizedString(QStringLiteral("Secure Print"), QStringLiteral("msg")),
+              QStringLiteral("Vertraulicher Druck"));
+    EXPECT_EQ(german.localizedString(QStringLiteral("Secure Print")), QStringLiteral("Secure Print"));
+    EXPECT_EQ(german.localizedString(QStringLiteral("Color Balance"), QStringLiteral("msg")),
+              QStringLiteral("Color Balance"));
+    EXPECT_EQ(german.localizedString(QStringLiteral("Not translated")), QStringLiteral("Not translated"));
+    EXPECT_EQ(german.localizedString(QString()), QString());
+
+    // A language the bundle has no table for, and a bundle that does not exist.
+    platform::Bundle french(kTestBundle, QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(french.localizedString(QStringLiteral("Color Balance")), QStringLiteral("Color Balance"));
+    platform::Bundle missing(QStringLiteral("/nonexistent/Orvan.bundle"), QLocale(QLocale::German));
+    EXPECT_EQ(missing.localizedString(QStringLiteral("Color Balance")), QStringLiteral("Color Balance"));
+}
+
+TEST_F(BundleTest, LayoutBindsOutletsAndBuildsOurControls)
+{
+    platform::Bundle bundle(kTestBundle);
+    TestOwner owner;
+    QWidget parent;
+    WarningRecorder warnings;
+    QWidget* root = bundle.loadLayout(QStringLiteral("TestView"), &owner, &parent);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->parentWidget(), &parent);
+    EXPECT_EQ(owner.bindCount, 1);
+    EXPECT_EQ(owner.awakeCount, 1);
+    EXPECT_TRUE(owner.awakeSawButton);
+    EXPECT_EQ(owner.root, root);
+    ASSERT_TRUE(owner.popup && owner.check && owner.button && owner.field && owner.stepper && owner.box &&
+                owner.slider);
+    EXPECT_EQ(owner.wrongType, nullptr); // a name bound to the wrong class stays null
+    EXPECT_EQ(platform::numberOfItems(owner.popup), 3);
+
+    // Tags, the root's own included.
+    EXPECT_EQ(platform::viewWithTag(root, 100), root);
+    EXPECT_EQ(platform::viewWithTag(root, 1), owner.popup);
+    EXPECT_EQ(platform::viewWithTag(root, 5), owner.stepper);
+    EXPECT_EQ(qobject_cast<QLabel*>(platform::viewWithTag(root, 10))->text(), QStringLiteral("Label"));
+    EXPECT_EQ(platform::viewWithTag(root, 42), nullptr);
+    EXPECT_EQ(platform::viewWithTag(nullptr, 1), nullptr);
+
+    // The stepper's properties, the value set before its limits in the file.
+    EXPECT_EQ(owner.stepper->minimum(), -3);
+    EXPECT_EQ(owner.stepper->maximum(), 3);
+    EXPECT_EQ(owner.stepper->value(), -2);
+    EXPECT_TRUE(owner.stepper->wraps());
+    EXPECT_EQ(owner.box->fillColor(), QColor(255, 0, 0));
+
+    // The action nobody implements is named in a warning.
+    EXPECT_TRUE(warnings.warnings.join(u'\n').contains(QStringLiteral("noSuchAction")))
+        << warnings.warnings.join(u'\n').toStdString();
+}
+
+TEST_F(BundleTest, ActionsFireOnUserInteractionOnlyWithTheControlAsSender)
+{
+    platform::Bundle bundle(kTestBundle);
+    TestOwner owner;
+    std::unique_ptr<QWidget> root(bundle.loadLayout(QStringLiteral("TestView"), &owner));
+    ASSERT_TRUE(root);
+    root->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(root.get()));
+
+    // Changes made by code send nothing.
+    platform::select(owner.popup, 2);
+    platform::setState(owner.check, 1);
+    owner.field->setText(QStringLiteral("abc"));
+    owner.stepper->setValue(1);
+    platform::setIntValue(owner.slider, 5);
+    EXPECT_TRUE(owner.actions.isEmpty());
+
+    QTest::mouseClick(owner.button, Qt::LeftButton);
+    QTest::mouseClick(owner.check, Qt::LeftButton, {}, QPoint(4, owner.check->height() / 2));
+    owner.popup->setFocus();
+    QTest::keyClick(owner.popup, Qt::Key_Up);
+    QTest::mouseClick(owner.stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")), Qt::LeftButton);
+    owner.field->setFocus();
+    QTest::keyClick(owner.field, Qt::Key_Return);
+    const QList<std::pair<QString, QObject*>> expected = {
+        {QStringLiteral("buttonPushed"), owner.button},
+        {QStringLiteral("checkClicked"), owner.check},
+        {QStringLiteral("popupChanged"), owner.popup},
+        {QStringLiteral("stepperClicked"), owner.stepper},
+        {QStringLiteral("fieldDone"), owner.field},
+    };
+    EXPECT_EQ(owner.actions, expected);
+    EXPECT_EQ(owner.stepperValueSeen, 2); // sent after the stepper changed its value
+    EXPECT_EQ(platform::state(owner.check), 0);
+
+    // The slider: user steps send the action once each, after the value changed;
+    // a step at the end of its range still sends it.
+    owner.actions.clear();
+    owner.slider->setFocus();
+    QTest::keyClick(owner.slider, Qt::Key_Right);
+    ASSERT_EQ(owner.actions.size(), 1);
+    EXPECT_EQ(owner.actions.first().second, owner.slider);
+    EXPECT_EQ(owner.sliderValueSeen, 6);
+    platform::setIntValue(owner.slider, 20);
+    EXPECT_EQ(owner.actions.size(), 1);
+    QTest::keyClick(owner.slider, Qt::Key_Right);
+    EXPECT_EQ(owner.actions.size(), 2);
+    EXPECT_EQ(owner.sliderValueSeen, 20);
+    platform::setIntValue(owner.slider, 0);
+    EXPECT_EQ(owner.actions.size(), 2);
+}
+
+TEST_F(BundleTest, ActionsEndWithTheOwner)
+{
+    platform::Bundle bundle(kTestBundle);
+    auto owner = std::make_unique<TestOwner>();
+    std::unique_ptr<QWidget> root(bundle.loadLayout(QStringLiteral("TestView"), owner.get()));
+    ASSERT_TRUE(root);
+    QPointer<QPushButton> button = owner->button;
+    owner.reset();
+    ASSERT_TRUE(button);
+    button->click(); // must not reach the deleted owner
+    SUCCEED();
+}
+
+TEST_F(BundleTest, MissingOrBrokenLayoutLeavesTheOwnerUntouched)
+{
+    platform::Bundle bundle(kTestBundle);
+    for (const QString& name : {QStringLiteral("NoSuchView"), QStringLiteral("Broken")}) {
+        TestOwner owner;
+        QWidget parent;
+        WarningRecorder warnings;
+        EXPECT_EQ(bundle.loadLayout(name, &owner, &parent), nullptr) << name.toStdString();
+        EXPECT_EQ(owner.bindCount, 0);
+        EXPECT_EQ(owner.awakeCount, 0);
+        EXPECT_EQ(owner.popup, nullptr);
+        EXPECT_TRUE(parent.children().isEmpty());
+    }
+
+    // Controls that were never loaded: every message does nothing, reads give 0/-1/empty.
+    TestOwner owner;
+    platform::select(owner.popup, 1);
+    platform::setState(owner.check, 1);
+    platform::setIntValue(owner.stepper, 3);
+    platform::setStringValue(owner.field, QStringLiteral("x"));
+    platform::setEnabled(owner.button, false);
+    EXPECT_EQ(platform::indexOfSelectedItem(owner.popup), -1);
+    EXPECT_EQ(platform::state(owner.check), 0);
+    EXPECT_EQ(platform::intValue(owner.stepper), 0);
+    EXPECT_EQ(platform::stringValue(owner.field), QString());
+    EXPECT_FALSE(platform::isEnabled(owner.button));
+}
+
+TEST_F(BundleTest, LayoutWithoutAnOwnerOrThatIsNoLayoutOwner)
+{
+    platform::Bundle bundle(kTestBundle);
+    std::unique_ptr<QWidget> plain(bundle.loadLayout(QStringLiteral("TestView"), nullptr));
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->parentWidget(), nullptr);
+
+    // A plain QObject owner has its actions connected all the same (none match here).
+    QObject other;
+    WarningRecorder warnings;
+    std::unique_ptr<QWidget> root(bundle.loadLayout(QStringLiteral("TestView"), &other));
+    ASSERT_TRUE(root);
+    EXPECT_GE(warnings.warnings.size(), 6);
+}
+
+TEST_F(BundleTest, HelpBooksAreRegisteredWhenTheyExist)
+{
+    EXPECT_TRUE(platform::registerHelpBook(kTestBundle));
+    EXPECT_EQ(platform::helpBookIndex(kTestBundle + QStringLiteral("/")),
+              kTestBundle + QStringLiteral("/Resources/Help/index.html"));
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    EXPECT_FALSE(platform::registerHelpBook(empty.path()));
+    EXPECT_FALSE(platform::registerHelpBook(QString()));
+    EXPECT_EQ(platform::helpBookIndex(empty.path()), QString());
+    EXPECT_EQ(platform::registeredHelpBooks(), QStringList{kTestBundle + QStringLiteral("/Resources/Help/index.html")});
+    // Registering twice keeps one entry.
+    EXPECT_TRUE(platform::registerHelpBook(kTestBundle));
+    EXPECT_EQ(platform::registeredHelpBooks().size(), 1);
+    platform::resetHelpRegistry();
+    EXPECT_TRUE(platform::registeredHelpBooks().isEmpty());
+}
+
+} // namespace
+
+#include "BundleTest.moc"
