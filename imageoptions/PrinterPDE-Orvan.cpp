@@ -1,0 +1,677 @@
+// The libcups PPD interface is deprecated in CUPS 2.4 but is still how printer options
+// are described; its deprecation warnings are silenced for this file only.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+#include "imageoptions/PrinterPDE-Orvan.h"
+
+#include "colorbalance/ColorBalanceState.h"
+#include "platform/Controls.h"
+#include "platform/PDEPluginCallback.h"
+#include "platform/PrintSettings.h"
+#include "platform/TextValue.h"
+#include "plugin/PDETool.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QWidget>
+
+#include <array>
+
+std::shared_ptr<ChoiceList> outputcolorChoices;
+std::shared_ptr<ChoiceList> imagequalityChoices;
+std::shared_ptr<ChoiceList> imagetypeChoices;
+std::shared_ptr<ChoiceList> imageadjustChoices;
+std::shared_ptr<ChoiceList> screenChoices;
+std::shared_ptr<ChoiceList> tonersaveChoices;
+std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
+
+namespace {
+
+// Choice names the rules compare and hand over.
+const QString kColourChoice = QStringLiteral("RGB");
+const QString kNormalImageType = QStringLiteral("Normal");
+const QString kNoTonerSaving = QStringLiteral("0");
+
+// Print-settings keys of the twelve densities, in density-index order.
+constexpr std::array<const char*, colorbalance::kDensityCount> kDensitySettingsKeys = {
+    "BlackLowSettings",   "BlackMidSettings",   "BlackHighSettings",
+    "CyanLowSettings",    "CyanMidSettings",    "CyanHighSettings",
+    "MagentaLowSettings", "MagentaMidSettings", "MagentaHighSettings",
+    "YellowLowSettings",  "YellowMidSettings",  "YellowHighSettings",
+};
+
+// A stored value is a decimal integer; anything without one is treated as missing.
+std::optional<int32_t> storedInt(const platform::PrintSettings* settings, const char* key)
+{
+    QString text;
+    if (PMPrintSettingsGetValue(settings, QLatin1String(key), &text) != noErr) return std::nullopt;
+    if (!platform::hasLeadingInteger(text)) return std::nullopt;
+    return platform::intValue(text);
+}
+
+void storeInt(platform::PrintSettings* settings, const char* key, qint64 value)
+{
+    PMPrintSettingsSetValue(settings, QLatin1String(key), QString::number(value), false);
+}
+
+} // namespace
+
+namespace imageoptions {
+
+void resetImageOptionsState()
+{
+    outputcolorChoices.reset();
+    imagequalityChoices.reset();
+    imagetypeChoices.reset();
+    imageadjustChoices.reset();
+    screenChoices.reset();
+    tonersaveChoices.reset();
+    GrayGuaranteeChoices.reset();
+}
+
+} // namespace imageoptions
+
+// ---------------------------------------------------------------------------------
+// Construction
+
+std::unique_ptr<PrinterPDEOrvan> PrinterPDEOrvan::initWithCallback(platform::PDEPluginCallback* callback,
+                                                                   platform::Bundle* bundle)
+{
+    return std::make_unique<PrinterPDEOrvan>(callback, bundle);
+}
+
+PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform::Bundle* bundle)
+{
+    // The copies of the colour-balance switch and target start afresh with each panel.
+    stateEnableButton = 0;
+    statetargetColorButton = 0;
+
+    VelkaRefppd = nullptr;
+    pdePluginCallbackObject = callback;
+    pluginBundle = bundle;
+    useConstraintHandling = callback && callback->offersChoiceMarking();
+    VelkaRefppd = callback ? callback->ppdFile() : nullptr;
+
+    const auto lookUp = [](const char* keyword) -> ppd_option_t* {
+        return VelkaRefppd ? ppdFindOption(VelkaRefppd, keyword) : nullptr;
+    };
+    const auto build = [](ppd_option_t* option) {
+        return std::shared_ptr<ChoiceList>(ArrayFromPPDOption(option));
+    };
+
+    outputcolorOption = lookUp("ColorModel");
+    own_.outputcolor = build(outputcolorOption);
+    imagequalityOption = lookUp("DrvResolution");
+    own_.imagequality = build(imagequalityOption);
+    imagetypeOption = lookUp("ImageType");
+    own_.imagetype = build(imagetypeOption);
+    imageadjustOption = lookUp("ImageAdjustmentMode");
+    own_.imageadjust = build(imageadjustOption);
+    screenOption = lookUp("Screen");
+    own_.screen = build(screenOption);
+    tonersaveOption = lookUp("TonerMode");
+    own_.tonersave = build(tonersaveOption);
+    brightnessOption = lookUp("Brightness");
+    GrayGuaranteeOption = lookUp("GrayGuarantee");
+    own_.GrayGuarantee = build(GrayGuaranteeOption);
+
+    outputcolorChoices = own_.outputcolor;
+    imagequalityChoices = own_.imagequality;
+    imagetypeChoices = own_.imagetype;
+    imageadjustChoices = own_.imageadjust;
+    screenChoices = own_.screen;
+    tonersaveChoices = own_.tonersave;
+    GrayGuaranteeChoices = own_.GrayGuarantee;
+
+    for (int i = 0; i < colorbalance::kDensityCount; ++i)
+        colorbalance::densityOption(i) = lookUp(colorbalance::densityKeyword(i));
+}
+
+PrinterPDEOrvan::~PrinterPDEOrvan()
+{
+    // A dialog controller still around would otherwise outlive the panel it reports to.
+    delete aColorBalance.data();
+    // The host may have taken the view into its window and destroyed it already.
+    delete PDEView.data();
+}
+
+// ---------------------------------------------------------------------------------
+// Panel operations
+
+QWidget* PrinterPDEOrvan::panelView()
+{
+    if (PDEView) return PDEView;
+    QWidget* view = pluginBundle ? pluginBundle->loadLayout(QStringLiteral("PDEView"), this) : nullptr;
+    PDEView = view;
+    basicSize = view ? QSizeF(view->size()) : QSizeF(0, 0);
+    if (view) {
+        view->resize(basicSize.toSize());
+        // A view loaded afresh (the host destroyed the earlier one) has unfilled controls.
+        hasInited = false;
+    }
+    return PDEView;
+}
+
+void PrinterPDEOrvan::bindOutlets(const platform::Outlets& outlets)
+{
+    PDEView = outlets.root();
+    defaultButton = outlets.find<QPushButton>("defaultButton");
+    colorBalanceButton = outlets.find<QPushButton>("colorBalanceButton");
+    GrayGuaranteeButton = outlets.find<QCheckBox>("GrayGuaranteeButton");
+    outputcolorButton = outlets.find<QComboBox>("outputcolorButton");
+    imagequalityButton = outlets.find<QComboBox>("imagequalityButton");
+    imagetypeButton = outlets.find<QComboBox>("imagetypeButton");
+    imageadjustButton = outlets.find<QComboBox>("imageadjustButton");
+    TonerSaveButton = outlets.find<QComboBox>("TonerSaveButton");
+    screenButton = outlets.find<QComboBox>("screenButton");
+    brightnessSlider = outlets.find<QSlider>("brightnessSlider");
+    colorModeText = outlets.find<QLabel>("colorModeText");
+}
+
+QString PrinterPDEOrvan::panelName()
+{
+    if (thePDEName.isNull()) {
+        const QString key = QStringLiteral("Image Options");
+        thePDEName = pluginBundle ? pluginBundle->localizedString(key) : key;
+    }
+    return thePDEName;
+}
+
+QString PrinterPDEOrvan::panelKind() { return QStringLiteral("com.PrinterPDE"); }
+
+const QStringList& PrinterPDEOrvan::supportedPPDOptionKeys()
+{
+    if (!supportedOptions) {
+        QStringList keys;
+        keys.reserve(16);
+        const auto announce = [&keys](ppd_option_t* option, const char* keyword) {
+            if (option) keys.append(QLatin1String(keyword));
+        };
+        announce(outputcolorOption, "ColorModel");
+        announce(imagequalityOption, "DrvResolution");
+        announce(imagetypeOption, "ImageType");
+        announce(imageadjustOption, "ImageAdjustmentMode");
+        announce(screenOption, "Screen");
+        announce(brightnessOption, "Brightness");
+        for (int i = 0; i < colorbalance::kDensityCount; ++i)
+            announce(colorbalance::densityOption(i), colorbalance::densityKeyword(i));
+        announce(tonersaveOption, "TonerMode");
+        announce(GrayGuaranteeOption, "GrayGuarantee");
+        supportedOptions = std::move(keys);
+    }
+    return *supportedOptions;
+}
+
+void PrinterPDEOrvan::willShow()
+{
+    initializeUI();
+    updateUI();
+    changetonersaveOption(nullptr);
+}
+
+bool PrinterPDEOrvan::shouldHide() { return true; }
+
+bool PrinterPDEOrvan::shouldShowHelp() { return true; }
+
+bool PrinterPDEOrvan::saveValuesAndReturnError(QString* /*error*/)
+{
+    writeNonPPDSettingsToPrintSettings();
+    if (!useConstraintHandling) writePPDSettingsToPrintSettingsOnTiger();
+    return true;
+}
+
+bool PrinterPDEOrvan::restoreValuesAndReturnError(QString* /*error*/)
+{
+    if (useConstraintHandling) {
+        updateMarkedSelections();
+        // Only a controller that still exists can take its PPD defaults.
+        if (aColorBalance) aColorBalance->defaultBtnClick(nullptr);
+        CBstate = false;
+        CBtarget = 0;
+        defaultButtonPushed(nullptr);
+    } else {
+        getPPDSettingsFromPrintSettingsOnTiger();
+    }
+    updateUI();
+    getNonPPDSettingsFromPrintSettings();
+    return true;
+}
+
+void PrinterPDEOrvan::PPDOptionKeyValueDidChange(const QString& /*key*/, const QString& /*choice*/) {}
+
+void PrinterPDEOrvan::panelViewDidResize() {}
+
+// ---------------------------------------------------------------------------------
+// Filling and following the marks
+
+void PrinterPDEOrvan::setViewTitleByTag(int tag, ppd_option_t* option)
+{
+    platform::setStringValue(platform::viewWithTag(PDEView, tag), CreateOptionTitle(option));
+}
+
+void PrinterPDEOrvan::initializeUI()
+{
+    if (hasInited) return;
+    // Filled controls need controls: without a view there is nothing to fill yet.
+    if (!PDEView) return;
+
+    struct PopUp {
+        ppd_option_t* option;
+        int tag;
+        QComboBox* popup;
+        const ChoiceList* list;
+    };
+    const PopUp popups[] = {
+        {outputcolorOption, 1, outputcolorButton, own_.outputcolor.get()},
+        {imagequalityOption, 2, imagequalityButton, own_.imagequality.get()},
+        {imagetypeOption, 3, imagetypeButton, own_.imagetype.get()},
+        {imageadjustOption, 5, imageadjustButton, own_.imageadjust.get()},
+        {screenOption, 4, screenButton, own_.screen.get()},
+        {tonersaveOption, 7, TonerSaveButton, own_.tonersave.get()},
+    };
+    for (const PopUp& p : popups) {
+        if (p.option) {
+            setViewTitleByTag(p.tag, p.option);
+            InitPopUpFromArray(p.popup, p.list);
+        } else {
+            platform::setEnabled(p.popup, false);
+        }
+    }
+
+    if (GrayGuaranteeOption) {
+        platform::setTitle(platform::viewWithTag(PDEView, 6), CreateOptionTitle(GrayGuaranteeOption));
+        platform::setState(GrayGuaranteeButton, GrayGuaranteeValue);
+    } else {
+        platform::setEnabled(GrayGuaranteeButton, false);
+    }
+
+    // The labels show the panel's own texts, whatever the PPD calls the options.
+    const auto localized = [this](const char* key) {
+        const QString text = QString::fromUtf8(key);
+        return pluginBundle ? pluginBundle->localizedString(text) : text;
+    };
+    platform::setTitle(platform::viewWithTag(PDEView, 8), localized("Color Balance..."));
+    platform::setTitle(platform::viewWithTag(PDEView, 9), localized("Default"));
+    platform::setStringValue(platform::viewWithTag(PDEView, 1), localized("Output Color:"));
+    platform::setStringValue(platform::viewWithTag(PDEView, 2), localized("Image Quality:"));
+    platform::setStringValue(platform::viewWithTag(PDEView, 3), localized("Image Types:"));
+    platform::setStringValue(platform::viewWithTag(PDEView, 4), localized("Screen:"));
+    platform::setStringValue(platform::viewWithTag(PDEView, 5), localized("Image adjust mode:"));
+    platform::setTitle(platform::viewWithTag(PDEView, 6), localized("GrayGuarantee"));
+    platform::setStringValue(platform::viewWithTag(PDEView, 7), localized("Toner Saving Mode:"));
+    platform::setStringValue(platform::viewWithTag(PDEView, 10), localized("Brightness:"));
+    // The caption keeps the text of the layout, in the user's language.
+    platform::setStringValue(colorModeText, localized(platform::stringValue(colorModeText).toUtf8().constData()));
+
+    // Freshly filled pop-ups start from the host's marks (else the PPD defaults): the
+    // rules that run right after must see what the user will see.
+    updateMarkedSelections();
+    hasInited = true;
+}
+
+int64_t PrinterPDEOrvan::indexOfMarkedOption(ppd_option_t* option, const char* key)
+{
+    if (!option || !option->choices || option->num_choices <= 0) return -1;
+    ppd_choice_t* const first = option->choices;
+    ppd_choice_t* const end = option->choices + option->num_choices;
+
+    ppd_choice_t* marked = VelkaRefppd ? ppdFindMarkedChoice(VelkaRefppd, key) : nullptr;
+    // The shared PPD may belong to a later panel: a mark there names a choice, which is
+    // looked up in this option rather than measured against another option's array.
+    if (marked && (marked < first || marked >= end)) marked = ppdFindChoice(option, marked->choice);
+    if (!marked) marked = ppdFindChoice(option, option->defchoice);
+    if (!marked) return -1;
+    return marked - first;
+}
+
+PDEChoice* PrinterPDEOrvan::entryAt(const std::shared_ptr<ChoiceList>& list, int64_t index)
+{
+    if (!list || index < 0 || index >= static_cast<int64_t>(list->size())) return nullptr;
+    return (*list)[static_cast<std::size_t>(index)].get();
+}
+
+void PrinterPDEOrvan::updateMarkedSelections()
+{
+    struct Marked {
+        ppd_option_t* option;
+        const char* key;
+        PDEChoice** selection;
+        const std::shared_ptr<ChoiceList>& list;
+    };
+    const Marked options[] = {
+        {outputcolorOption, "ColorModel", &outputcolorSelection, own_.outputcolor},
+        {imagequalityOption, "DrvResolution", &imagequalitySelection, own_.imagequality},
+        {imageadjustOption, "ImageAdjustmentMode", &imageadjustSelection, own_.imageadjust},
+        {screenOption, "Screen", &screenSelection, own_.screen},
+        {imagetypeOption, "ImageType", &imagetypeSelection, own_.imagetype},
+        {tonersaveOption, "TonerMode", &tonersaveSelection, own_.tonersave},
+    };
+    for (const Marked& m : options) {
+        if (!m.option) continue;
+        const int64_t i = indexOfMarkedOption(m.option, m.key);
+        *m.selection = i == -1 ? nullptr : entryAt(m.list, i);
+        // The colour mode follows the marked choice by its name, as everywhere else:
+        // only the colour choice means colour output, wherever the PPD lists it.
+        if (m.selection == &outputcolorSelection && i != -1)
+            CBColorMode = outputcolorSelection && outputcolorSelection->ppdTitle() == kColourChoice ? 0 : 1;
+    }
+}
+
+void PrinterPDEOrvan::selectFromList(QComboBox* popup, const std::shared_ptr<ChoiceList>& list,
+                                     const PDEChoice* selection)
+{
+    if (!selection || !list) return;
+    for (std::size_t i = 0; i < list->size(); ++i) {
+        if ((*list)[i].get() == selection) {
+            platform::select(popup, static_cast<qint64>(i));
+            return;
+        }
+    }
+}
+
+void PrinterPDEOrvan::updateUI()
+{
+    if (!hasInited) return;
+    selectFromList(outputcolorButton, own_.outputcolor, outputcolorSelection);
+    selectFromList(imagequalityButton, own_.imagequality, imagequalitySelection);
+    selectFromList(imagetypeButton, own_.imagetype, imagetypeSelection);
+    selectFromList(screenButton, own_.screen, screenSelection);
+    selectFromList(TonerSaveButton, own_.tonersave, tonersaveSelection);
+    selectFromList(imageadjustButton, own_.imageadjust, imageadjustSelection);
+}
+
+void PrinterPDEOrvan::handOver(const QString& key, const QString& choice)
+{
+    if (pdePluginCallbackObject) pdePluginCallbackObject->willChangePPDOptionKeyValue(key, choice);
+}
+
+PDEChoice* PrinterPDEOrvan::selectionForPopUp(QComboBox* popup, const QString& key)
+{
+    PDEChoice* choice = selectedChoice(popup);
+    if (!useConstraintHandling) return choice;
+    if (choice) {
+        const QString name = choice->ppdTitle();
+        if (!name.isNull()) handOver(key, name);
+    }
+    updateMarkedSelections();
+    return nullptr;
+}
+
+void PrinterPDEOrvan::showAdvanced(QObject* /*sender*/)
+{
+    if (PDEView) PDEView->resize(basicSize.toSize());
+}
+
+void PrinterPDEOrvan::shouldPrintlog(QObject* /*sender*/) {}
+
+// ---------------------------------------------------------------------------------
+// Change handlers and the rules between the controls
+
+void PrinterPDEOrvan::changeoutputcolorOption(QObject* /*sender*/)
+{
+    if (PDEChoice* s = selectionForPopUp(outputcolorButton, QStringLiteral("ColorModel"))) outputcolorSelection = s;
+    updateUI();
+}
+
+void PrinterPDEOrvan::changeimagequalityOption(QObject* /*sender*/)
+{
+    if (PDEChoice* s = selectionForPopUp(imagequalityButton, QStringLiteral("DrvResolution")))
+        imagequalitySelection = s;
+    updateUI();
+}
+
+void PrinterPDEOrvan::changeimageadjustOption(QObject* /*sender*/)
+{
+    if (PDEChoice* s = selectionForPopUp(imageadjustButton, QStringLiteral("ImageAdjustmentMode")))
+        imageadjustSelection = s;
+    updateUI();
+}
+
+void PrinterPDEOrvan::changescreenOption(QObject* /*sender*/)
+{
+    if (PDEChoice* s = selectionForPopUp(screenButton, QStringLiteral("Screen"))) screenSelection = s;
+    updateUI();
+}
+
+void PrinterPDEOrvan::handOverImageTypeAndTonerMode()
+{
+    if (PDEChoice* s = selectionForPopUp(imagetypeButton, QStringLiteral("ImageType"))) imagetypeSelection = s;
+    if (PDEChoice* s = selectionForPopUp(TonerSaveButton, QStringLiteral("TonerMode"))) tonersaveSelection = s;
+}
+
+void PrinterPDEOrvan::changeimagetypeOption(QObject* /*sender*/)
+{
+    // Only normal images may save toner; any other type prints with toner saving item 3.
+    if (selectedChoiceName(imagetypeButton) == kNormalImageType) {
+        for (int i = 0; i < 3; ++i) platform::setItemEnabled(TonerSaveButton, i, true);
+    } else {
+        if (platform::numberOfItems(TonerSaveButton) > 3) platform::select(TonerSaveButton, 3);
+        for (int i = 0; i < 3; ++i) platform::setItemEnabled(TonerSaveButton, i, false);
+    }
+    handOverImageTypeAndTonerMode();
+    updateUI();
+}
+
+bool PrinterPDEOrvan::colourOutputSelected() const
+{
+    return selectedChoiceName(outputcolorButton) == kColourChoice;
+}
+
+void PrinterPDEOrvan::changetonersaveOption(QObject* /*sender*/)
+{
+    // Gray guarantee needs colour output without toner saving, and a PPD that has it.
+    if (GrayGuaranteeOption && selectedChoiceName(TonerSaveButton) == kNoTonerSaving && colourOutputSelected()) {
+        platform::setEnabled(GrayGuaranteeButton, true);
+    } else {
+        platform::setEnabled(GrayGuaranteeButton, false);
+        platform::setState(GrayGuaranteeButton, 0);
+    }
+    handOverImageTypeAndTonerMode();
+    updateUI();
+}
+
+void PrinterPDEOrvan::changeGrayGuaranteeOption(QObject* /*sender*/)
+{
+    if (useConstraintHandling)
+        handOver(QStringLiteral("GrayGuarantee"),
+                 platform::state(GrayGuaranteeButton) == 1 ? QStringLiteral("True") : QStringLiteral("False"));
+    updateUI();
+}
+
+void PrinterPDEOrvan::colorModeBtnPushed(QObject* sender)
+{
+    CBColorMode = colourOutputSelected() ? 0 : 1;
+    changeoutputcolorOption(sender);
+    if (CBColorMode == 0) {
+        platform::setTextColor(colorModeText, platform::controlTextColor());
+        if (GrayGuaranteeOption) platform::setEnabled(GrayGuaranteeButton, true);
+        changeGrayGuaranteeOption(nullptr);
+    } else {
+        // Gray output: no gray guarantee and no image type processing.
+        platform::setTextColor(colorModeText, platform::disabledControlTextColor());
+        platform::setState(GrayGuaranteeButton, 0);
+        platform::setEnabled(GrayGuaranteeButton, false);
+        if (useConstraintHandling) handOver(QStringLiteral("ImageType"), QStringLiteral("Off"));
+    }
+}
+
+// ---------------------------------------------------------------------------------
+// Color Balance dialog
+
+void PrinterPDEOrvan::colorBalanceButtonPushed(QObject* /*sender*/)
+{
+    // The dialog offers only Black in gray output.
+    CBColorMode = colourOutputSelected() ? 0 : 1;
+
+    aColorBalance = new ColorBalanceOrvan();
+    if (!pluginBundle || !pluginBundle->loadLayout(QStringLiteral("ColorBalance"), aColorBalance)) {
+        // Without its window the controller can never show, nor give itself up.
+        delete aColorBalance.data();
+        return;
+    }
+    ColorBlanceRes = aColorBalance->Start(pluginBundle);
+    // The controller may already have gone with its window during the modal loop.
+    if (aColorBalance) {
+        if (QDialog* window = aColorBalance->window()) window->close();
+    }
+    if (ColorBlanceRes) changeColorBlanceOption();
+}
+
+void PrinterPDEOrvan::changeColorBlanceOption()
+{
+    if (useConstraintHandling) {
+        if (ColorBlanceRes) {
+            const QList<int32_t>& result = *ColorBlanceRes;
+            for (int i = 0; i < colorbalance::kDensityCount && i < result.size(); ++i)
+                handOver(QLatin1String(colorbalance::densityKeyword(i)), QString::number(result[i]));
+        }
+    } else {
+        writePPDSettingsToPrintSettingsOnTiger();
+    }
+    updateUI();
+}
+
+// ---------------------------------------------------------------------------------
+// Default button
+
+int64_t PrinterPDEOrvan::querydef(ppd_option_t* option)
+{
+    if (!option || !option->choices) return -1;
+    ppd_choice_t* choice = ppdFindChoice(option, option->defchoice);
+    if (!choice) return -1;
+    return choice - option->choices;
+}
+
+void PrinterPDEOrvan::defaultButtonPushed(QObject* /*sender*/)
+{
+    platform::select(outputcolorButton, querydef(outputcolorOption));
+    changeoutputcolorOption(nullptr);
+    platform::select(screenButton, querydef(screenOption));
+    changescreenOption(nullptr);
+    platform::select(TonerSaveButton, querydef(tonersaveOption));
+    changetonersaveOption(nullptr);
+    platform::setState(GrayGuaranteeButton, querydef(GrayGuaranteeOption) == 0 ? 1 : 0);
+    updateUI();
+    colorModeBtnPushed(nullptr);
+}
+
+// ---------------------------------------------------------------------------------
+// Settings record, summary, check before printing
+
+void PrinterPDEOrvan::writeNonPPDSettingsToPrintSettings()
+{
+    platform::PrintSettings* s = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
+    if (!s) return;
+
+    // Controls that were never filled (or are gone with the view) show nothing the user
+    // chose; writing them would overwrite the record of an earlier job with empty positions.
+    const bool controlsFilled = hasInited && PDEView;
+    if (controlsFilled) {
+        storeInt(s, "colormodeSettings", platform::indexOfSelectedItem(outputcolorButton));
+        storeInt(s, "imagequalitySettings", platform::indexOfSelectedItem(imagequalityButton));
+        storeInt(s, "imagetypeSettings", platform::indexOfSelectedItem(imagetypeButton));
+        storeInt(s, "imageadjustSettings", platform::indexOfSelectedItem(imageadjustButton));
+        storeInt(s, "TonerSaveSettings", platform::indexOfSelectedItem(TonerSaveButton));
+        storeInt(s, "screenSettings", platform::indexOfSelectedItem(screenButton));
+        storeInt(s, "brightnessSettings", platform::intValue(brightnessSlider));
+    }
+
+    if (ColorBlanceRes && ColorBlanceRes->size() >= colorbalance::kDensityCount) {
+        for (int i = 0; i < colorbalance::kDensityCount; ++i)
+            storeInt(s, kDensitySettingsKeys[static_cast<std::size_t>(i)], (*ColorBlanceRes)[i]);
+    }
+
+    if (controlsFilled) storeInt(s, "GrayGuaranteeSettings", platform::state(GrayGuaranteeButton));
+    storeInt(s, "stateEnableSettings", stateEnableButton);
+    storeInt(s, "statetargetColorSettings", statetargetColorButton);
+}
+
+void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
+{
+    platform::PrintSettings* s = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
+    if (!s) return;
+
+    // A stored position of -1 (or any that names no item) leaves the pop-up with no
+    // selected item, so that nothing is handed over for it.
+    if (const auto v = storedInt(s, "colormodeSettings")) {
+        platform::select(outputcolorButton, *v);
+        changeoutputcolorOption(nullptr);
+    }
+    if (const auto v = storedInt(s, "imagequalitySettings")) platform::select(imagequalityButton, *v);
+    if (const auto v = storedInt(s, "imagetypeSettings")) platform::select(imagetypeButton, *v);
+    if (const auto v = storedInt(s, "imageadjustSettings")) platform::select(imageadjustButton, *v);
+    if (const auto v = storedInt(s, "screenSettings")) {
+        platform::select(screenButton, *v);
+        changescreenOption(nullptr);
+    }
+    if (const auto v = storedInt(s, "brightnessSettings")) platform::setIntValue(brightnessSlider, *v);
+
+    // Densities are read only once this process has a committed result; a stored one
+    // outside -3..+3 names no choice of the density options and is ignored.
+    if (ColorBlanceRes) {
+        for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+            QString text;
+            if (PMPrintSettingsGetValue(s, QLatin1String(kDensitySettingsKeys[static_cast<std::size_t>(i)]), &text)
+                    != noErr
+                || !platform::hasLeadingInteger(text))
+                continue;
+            const int64_t v = platform::longLongValue(text);
+            if (v < -3 || v > 3) continue;
+            colorbalance::workingValue(i) = v;
+        }
+    }
+
+    // The check box and the colour-balance switch are on or off, the target one of the
+    // four toners; anything else stored counts as missing.
+    const auto gray = storedInt(s, "GrayGuaranteeSettings");
+    if (gray && (*gray == 0 || *gray == 1)) {
+        GrayGuaranteeValue = *gray;
+        changeGrayGuaranteeOption(nullptr);
+    } else {
+        GrayGuaranteeValue = 0;
+    }
+    const auto enable = storedInt(s, "stateEnableSettings");
+    stateEnableButton = enable && (*enable == 0 || *enable == 1) ? *enable : 0;
+    const auto target = storedInt(s, "statetargetColorSettings");
+    statetargetColorButton = target && *target >= 0 && *target <= 3 ? *target : 0;
+
+    colorModeBtnPushed(nullptr);
+
+    if (const auto v = storedInt(s, "TonerSaveSettings")) platform::select(TonerSaveButton, *v);
+    changetonersaveOption(nullptr);
+}
+
+bool PrinterPDEOrvan::shouldPrint()
+{
+    platform::PrintSettings* settings =
+        pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
+    platform::PrintSession* session = pdePluginCallbackObject ? pdePluginCallbackObject->printSession() : nullptr;
+    uint16_t destination = platform::kPMDestinationInvalid;
+    if (PMSessionGetDestinationType(session, settings, &destination) == noErr
+        && destination == platform::kPMDestinationPrinter && ColorBlanceRes)
+        changeColorBlanceOption();
+    return true;
+}
+
+QMap<QString, QString> PrinterPDEOrvan::summaryInfo()
+{
+    QMap<QString, QString> summary;
+    const auto add = [&summary](ppd_option_t* option, PDEChoice* selection) {
+        if (selection) summary.insert(CreateOptionTitle(option), selection->userTitle());
+    };
+    add(outputcolorOption, outputcolorSelection);
+    add(imagetypeOption, imagetypeSelection);
+    add(imageadjustOption, imageadjustSelection);
+    add(tonersaveOption, tonersaveSelection);
+    add(screenOption, screenSelection);
+    if (GrayGuaranteeOption) {
+        // The option's first choice means on, its second off.
+        PDEChoice* shown = entryAt(own_.GrayGuarantee, platform::state(GrayGuaranteeButton) == 1 ? 0 : 1);
+        if (shown) summary.insert(CreateOptionTitle(GrayGuaranteeOption), shown->userTitle());
+    }
+    return summary;
+}

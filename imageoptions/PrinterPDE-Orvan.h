@@ -1,0 +1,177 @@
+#pragma once
+// The "Image Options" panel: output colour, image quality, image types, screen, image
+// adjust mode and toner saving as pop-ups, gray guarantee, brightness, the Color
+// Balance dialog and the Default button. Every choice goes to the host as a PPD
+// keyword and choice name; the panel also keeps its own record in the print settings.
+#include "colorbalance/ColorBalance-Orvan.h"
+#include "platform/Bundle.h"
+#include "platform/PDEPanel.h"
+#include "plugin/PDEChoice.h"
+#include "plugin/PDELogging.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPointer>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <cups/ppd.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QWidget;
+
+namespace platform {
+class PDEPluginCallback;
+} // namespace platform
+
+// The choices of each option, as built by the last panel constructed (null for an
+// option its PPD lacks). Every panel also keeps the lists it built itself: its
+// pop-ups carry their entries, and a later panel replaces these.
+extern std::shared_ptr<ChoiceList> outputcolorChoices;
+extern std::shared_ptr<ChoiceList> imagequalityChoices;
+extern std::shared_ptr<ChoiceList> imagetypeChoices;
+extern std::shared_ptr<ChoiceList> imageadjustChoices;
+extern std::shared_ptr<ChoiceList> screenChoices;
+extern std::shared_ptr<ChoiceList> tonersaveChoices;
+extern std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
+
+class PrinterPDEOrvan : public QObject,
+                        public platform::PDEPanel,
+                        public platform::LayoutOwner,
+                        public PDEObject {
+    Q_OBJECT
+
+public:
+    // initWithCallback:andBundle:. Never fails: what the PPD lacks stays none. Neither
+    // the callback nor the bundle is owned; both outlive the panel.
+    static std::unique_ptr<PrinterPDEOrvan> initWithCallback(platform::PDEPluginCallback* callback,
+                                                             platform::Bundle* bundle);
+    PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform::Bundle* bundle);
+    ~PrinterPDEOrvan() override;
+    PrinterPDEOrvan(const PrinterPDEOrvan&) = delete;
+    PrinterPDEOrvan& operator=(const PrinterPDEOrvan&) = delete;
+
+    // Panel operations the host calls.
+    QWidget* panelView() override;
+    QString panelName() override;
+    QString panelKind() override;
+    const QStringList& supportedPPDOptionKeys() override;
+    void willShow() override;
+    bool shouldHide() override;
+    bool shouldShowHelp() override;
+    bool saveValuesAndReturnError(QString* error) override;
+    bool restoreValuesAndReturnError(QString* error) override;
+    bool shouldPrint() override;
+    QMap<QString, QString> summaryInfo() override;
+    void PPDOptionKeyValueDidChange(const QString& key, const QString& choice) override;
+    void panelViewDidResize() override;
+
+    void bindOutlets(const platform::Outlets& outlets) override;
+
+    // The panel's own operations.
+    void initializeUI();
+    void updateUI();
+    void updateMarkedSelections();
+    // Position of the marked, else the default, choice of `option`; -1 for none.
+    int64_t indexOfMarkedOption(ppd_option_t* option, const char* key);
+    void setViewTitleByTag(int tag, ppd_option_t* option);
+    // Hands the pop-up's choice to the host (and answers null), or, when the host takes
+    // no hand-overs, answers the choice for the caller to keep.
+    PDEChoice* selectionForPopUp(QComboBox* popup, const QString& key);
+    // Position of the option's declared default choice; -1 for none.
+    int64_t querydef(ppd_option_t* option);
+    void changeColorBlanceOption();
+    void writeNonPPDSettingsToPrintSettings();
+    void getNonPPDSettingsFromPrintSettings();
+    // Hosts that take no hand-overs keep nothing else for us either.
+    void getPPDSettingsFromPrintSettingsOnTiger() {}
+    void writePPDSettingsToPrintSettingsOnTiger() {}
+    platform::Bundle* getbundle() const { return pluginBundle; }
+
+public slots:
+    // Actions: the sender is the control, or null when called from code.
+    void colorModeBtnPushed(QObject* sender);
+    void changeoutputcolorOption(QObject* sender);
+    void changeimagequalityOption(QObject* sender);
+    void changeimagetypeOption(QObject* sender);
+    void changescreenOption(QObject* sender);
+    void changeimageadjustOption(QObject* sender);
+    void changeGrayGuaranteeOption(QObject* sender);
+    void changetonersaveOption(QObject* sender);
+    void colorBalanceButtonPushed(QObject* sender);
+    void defaultButtonPushed(QObject* sender);
+    void showAdvanced(QObject* sender);
+    void shouldPrintlog(QObject* sender);
+
+public:
+    // The Color Balance controller made last; it gives itself up when its window closes.
+    QPointer<ColorBalanceOrvan> aColorBalance;
+    platform::PDEPluginCallback* pdePluginCallbackObject = nullptr;
+    QString thePDEName; // null until first asked for
+    platform::Bundle* pluginBundle = nullptr;
+    // The host may reparent the view into its window and destroy it there, so the view
+    // and its controls are held weakly.
+    QPointer<QWidget> PDEView;
+    QPointer<QPushButton> defaultButton;
+    QPointer<QPushButton> colorBalanceButton;
+    QPointer<QCheckBox> GrayGuaranteeButton;
+    QPointer<QComboBox> outputcolorButton;
+    QPointer<QComboBox> imagequalityButton;
+    QPointer<QComboBox> imagetypeButton;
+    QPointer<QComboBox> imageadjustButton;
+    QPointer<QComboBox> TonerSaveButton;
+    QPointer<QComboBox> screenButton;
+    QPointer<QSlider> brightnessSlider;
+    QPointer<QLabel> colorModeText;
+    bool useConstraintHandling = false;
+    bool hasInited = false;
+    QSizeF basicSize;
+    std::optional<QStringList> supportedOptions;
+    ppd_option_t* outputcolorOption = nullptr;
+    ppd_option_t* imagequalityOption = nullptr;
+    ppd_option_t* imagetypeOption = nullptr;
+    ppd_option_t* imageadjustOption = nullptr;
+    ppd_option_t* tonersaveOption = nullptr;
+    ppd_option_t* screenOption = nullptr;
+    ppd_option_t* brightnessOption = nullptr;
+    ppd_option_t* GrayGuaranteeOption = nullptr;
+    PDEChoice* outputcolorSelection = nullptr;
+    PDEChoice* imagequalitySelection = nullptr;
+    PDEChoice* imagetypeSelection = nullptr;
+    PDEChoice* imageadjustSelection = nullptr;
+    PDEChoice* screenSelection = nullptr;
+    PDEChoice* tonersaveSelection = nullptr;
+    int32_t GrayGuaranteeValue = 1;
+
+private:
+    // The lists this panel built; its pop-ups and selections point into them.
+    struct OwnChoices {
+        std::shared_ptr<ChoiceList> outputcolor, imagequality, imagetype, imageadjust, screen,
+            tonersave, GrayGuarantee;
+    } own_;
+
+    void handOver(const QString& key, const QString& choice);
+    void handOverImageTypeAndTonerMode();
+    // Entry `index` of `list`, or null when there is none.
+    static PDEChoice* entryAt(const std::shared_ptr<ChoiceList>& list, int64_t index);
+    // Selects `selection` in `popup` when it is an entry of `list` (by identity).
+    static void selectFromList(QComboBox* popup, const std::shared_ptr<ChoiceList>& list,
+                               const PDEChoice* selection);
+    bool colourOutputSelected() const;
+};
+
+namespace imageoptions {
+// For test fixtures only: the module-level state of this panel as when the plug-in
+// is loaded.
+void resetImageOptionsState();
+} // namespace imageoptions

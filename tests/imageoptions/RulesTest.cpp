@@ -1,0 +1,312 @@
+// The rules between the controls, the Default button and the colour-balance
+// hand-over, as the host sees them.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations" // libcups PPD interface
+
+#include "ImageOptionsFixture.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+QList<int32_t> densities(std::initializer_list<std::pair<int, int32_t>> values)
+{
+    QList<int32_t> list(colorbalance::kDensityCount, 0);
+    for (const auto& [index, value] : values) list[index] = value;
+    return list;
+}
+
+const char* const kDensityKeywords[] = {
+    "QVColorDensityBlackLow",   "QVColorDensityBlackMid",   "QVColorDensityBlackHigh",
+    "QVColorDensityCyanLow",    "QVColorDensityCyanMid",    "QVColorDensityCyanHigh",
+    "QVColorDensityMagentaLow", "QVColorDensityMagentaMid", "QVColorDensityMagentaHigh",
+    "QVColorDensityYellowLow",  "QVColorDensityYellowMid",  "QVColorDensityYellowHigh",
+};
+
+HandOvers densityHandOvers(const QList<int32_t>& values)
+{
+    HandOvers list;
+    for (int i = 0; i < colorbalance::kDensityCount; ++i)
+        list.append({QString::fromLatin1(kDensityKeywords[i]), QString::number(values[i])});
+    return list;
+}
+
+} // namespace
+
+TEST_F(ImageOptionsTest, ImageTypesOtherThanNormalForceTonerSavingByImageType)
+{
+    open();
+    show();
+    QComboBox* toner = panel->TonerSaveButton;
+
+    choose(panel->imagetypeButton, 1); // Photo
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Photo"), ho("TonerMode", "3")}));
+    EXPECT_EQ(marked("ImageType"), "Photo");
+    EXPECT_EQ(marked("TonerMode"), "3");
+    EXPECT_EQ(platform::indexOfSelectedItem(toner), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(platform::isItemEnabled(toner, i)) << i;
+    EXPECT_TRUE(platform::isItemEnabled(toner, 3));
+    // The user cannot reach the disabled items from the keyboard either.
+    QTest::keyClick(toner, Qt::Key_Up);
+    EXPECT_EQ(platform::indexOfSelectedItem(toner), 3);
+    EXPECT_TRUE(host->handOvers().isEmpty());
+    // Only the toner saving rule touches gray guarantee.
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+
+    choose(panel->imagetypeButton, 0); // Normal: items back, selection kept
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("TonerMode", "3")}));
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(platform::isItemEnabled(toner, i)) << i;
+    EXPECT_EQ(platform::indexOfSelectedItem(toner), 3);
+    QTest::keyClick(toner, Qt::Key_Up);
+    EXPECT_EQ(platform::indexOfSelectedItem(toner), 2);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("TonerMode", "2")}));
+    EXPECT_EQ(panel->tonersaveSelection, (*tonersaveChoices)[2].get());
+}
+
+TEST_F(ImageOptionsTest, ATonerSavingPopUpWithoutItemThreeKeepsItsSelection)
+{
+    open(testsupport::testDataPath("tonermode-short.ppd"));
+    show();
+    choose(panel->imagetypeButton, 2); // Graphics
+    EXPECT_EQ(platform::indexOfSelectedItem(panel->TonerSaveButton), 0);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(platform::isItemEnabled(panel->TonerSaveButton, i)) << i;
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Graphics"), ho("TonerMode", "0")}));
+}
+
+TEST_F(ImageOptionsTest, TonerSavingDecidesGrayGuaranteeInColourOutput)
+{
+    open();
+    show();
+    QCheckBox* gray = panel->GrayGuaranteeButton;
+    ASSERT_TRUE(gray->isEnabled());
+    ASSERT_TRUE(gray->isChecked());
+
+    choose(panel->TonerSaveButton, 1);
+    EXPECT_FALSE(gray->isEnabled());
+    EXPECT_FALSE(gray->isChecked());
+    // The rule itself hands over no gray guarantee choice.
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("TonerMode", "1")}));
+    EXPECT_EQ(marked("GrayGuarantee"), "True");
+
+    choose(panel->TonerSaveButton, 0);
+    EXPECT_TRUE(gray->isEnabled());
+    EXPECT_FALSE(gray->isChecked());
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("TonerMode", "0")}));
+
+    // Gray output: no toner saving choice allows it.
+    choose(panel->outputcolorButton, 1);
+    choose(panel->TonerSaveButton, 0);
+    EXPECT_FALSE(gray->isEnabled());
+}
+
+TEST_F(ImageOptionsTest, GrayOutputSwitchesGrayGuaranteeAndImageTypesOff)
+{
+    open();
+    show();
+    QCheckBox* gray = panel->GrayGuaranteeButton;
+
+    choose(panel->outputcolorButton, 1); // Grayscale
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "Gray"), ho("ImageType", "Off")}));
+    EXPECT_EQ(marked("ColorModel"), "Gray");
+    EXPECT_EQ(marked("ImageType"), "Off");
+    EXPECT_EQ(CBColorMode, 1);
+    EXPECT_FALSE(gray->isEnabled());
+    EXPECT_FALSE(gray->isChecked());
+    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::disabledControlTextColor());
+    // The image types pop-up follows the mark only at the next re-read.
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagetypeButton), "Normal");
+
+    choose(panel->outputcolorButton, 0); // back to colour
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "RGB"), ho("GrayGuarantee", "False")}));
+    EXPECT_EQ(CBColorMode, 0);
+    EXPECT_TRUE(gray->isEnabled());
+    EXPECT_FALSE(gray->isChecked());
+    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagetypeButton), "Off");
+
+    // The colour-mode rule does not ask toner saving; the next toner rule does.
+    choose(panel->TonerSaveButton, 1);
+    choose(panel->outputcolorButton, 1);
+    choose(panel->outputcolorButton, 0);
+    EXPECT_TRUE(gray->isEnabled());
+    panel->willShow();
+    EXPECT_FALSE(gray->isEnabled());
+}
+
+TEST_F(ImageOptionsTest, TheGrayGuaranteeCheckBoxHandsOverItsState)
+{
+    open();
+    show();
+    click(panel->GrayGuaranteeButton);
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("GrayGuarantee", "False")}));
+    EXPECT_EQ(marked("GrayGuarantee"), "False");
+    click(panel->GrayGuaranteeButton);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("GrayGuarantee", "True")}));
+    EXPECT_EQ(marked("GrayGuarantee"), "True");
+}
+
+TEST_F(ImageOptionsTest, OtherPopUpsHandOverTheirChoiceAndFollowTheMarks)
+{
+    open();
+    show();
+    choose(panel->imagequalityButton, 2);
+    choose(panel->imageadjustButton, 3);
+    choose(panel->screenButton, 1);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("DrvResolution", "1200dpi"), ho("ImageAdjustmentMode", "sRGB"),
+                                          ho("Screen", "Detail")}));
+    // A choice the host marks by itself shows at the next change.
+    ppdMarkOption(ppd.get(), "DrvResolution", "600dpiFine");
+    choose(panel->screenButton, 2);
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagequalityButton), "600 dpi Fine");
+    EXPECT_EQ(panel->imagequalitySelection, (*imagequalityChoices)[1].get());
+}
+
+TEST_F(ImageOptionsTest, DefaultRestoresColourScreenTonerSavingAndGrayGuarantee)
+{
+    open();
+    show();
+    choose(panel->outputcolorButton, 1);
+    choose(panel->screenButton, 1);
+    choose(panel->imagequalityButton, 2);
+    choose(panel->imageadjustButton, 1);
+    choose(panel->TonerSaveButton, 2);
+    takeHandOvers();
+
+    click(panel->defaultButton);
+    // Image types still show the "Off" of gray output: Default leaves them alone.
+    EXPECT_EQ(takeHandOvers(),
+              HandOvers({ho("ColorModel", "RGB"), ho("Screen", "Auto"), ho("ImageType", "Off"), ho("TonerMode", "0"),
+                         ho("ColorModel", "RGB"), ho("GrayGuarantee", "True")}));
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Color");
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->screenButton), "Auto");
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->TonerSaveButton), "Off");
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagequalityButton), "1200 dpi");
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->imageadjustButton), "Vivid");
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isChecked());
+    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
+}
+
+TEST_F(ImageOptionsTest, DefaultNamingNoChoiceLeavesThePopUpEmptyAndHandsNothingOver)
+{
+    open(testsupport::testDataPath("bad-defaults.ppd"));
+    show();
+    EXPECT_EQ(panel->outputcolorSelection, nullptr);
+    EXPECT_EQ(panel->querydef(panel->outputcolorOption), -1);
+    EXPECT_EQ(panel->querydef(panel->imagetypeOption), 0);
+    EXPECT_EQ(panel->querydef(nullptr), -1);
+
+    click(panel->defaultButton);
+    // No colour choice is in force, so the gray-output rule applies.
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("ImageType", "Off")}));
+    EXPECT_EQ(platform::indexOfSelectedItem(panel->outputcolorButton), -1);
+    EXPECT_EQ(platform::indexOfSelectedItem(panel->screenButton), -1);
+    EXPECT_EQ(platform::indexOfSelectedItem(panel->TonerSaveButton), -1);
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
+}
+
+TEST_F(ImageOptionsTest, OnlyTheColourChoiceMeansColourWhereverThePpdListsIt)
+{
+    // Gray first, RGB second, CMYK third; RGB is the default.
+    open(testsupport::testDataPath("rgb-not-first.ppd"));
+    show();
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Color");
+    EXPECT_EQ(CBColorMode, 0);
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+
+    choose(panel->outputcolorButton, 0);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "Gray"), ho("ImageType", "Off")}));
+    EXPECT_EQ(CBColorMode, 1);
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
+
+    // Colour at position 1 is still colour output: no "Off" for the image types.
+    choose(panel->outputcolorButton, 1);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "RGB"), ho("GrayGuarantee", "False")}));
+    EXPECT_EQ(CBColorMode, 0);
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
+
+    choose(panel->outputcolorButton, 2);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "CMYK"), ho("ImageType", "Off")}));
+    EXPECT_EQ(CBColorMode, 1);
+}
+
+TEST_F(ImageOptionsTest, ACommittedColourBalanceIsHandedOverAsTwelveDecimalChoices)
+{
+    open();
+    show();
+    const QList<int32_t> result = densities({{0, -3}, {4, -2}, {11, 3}});
+    ColorBlanceRes = result;
+    panel->changeColorBlanceOption();
+    EXPECT_EQ(takeHandOvers(), densityHandOvers(result));
+    EXPECT_EQ(marked("QVColorDensityBlackLow"), "-3");
+    EXPECT_EQ(marked("QVColorDensityCyanMid"), "-2");
+    EXPECT_EQ(marked("QVColorDensityYellowHigh"), "3");
+    EXPECT_EQ(marked("QVColorDensityMagentaMid"), "0");
+}
+
+TEST_F(ImageOptionsTest, WithoutItsLayoutTheColorBalanceButtonOpensNothing)
+{
+    // A bundle that has the panel's layout but not the dialog's.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Resources"));
+    ASSERT_TRUE(QFile::copy(testsupport::bundlePath() + "/Resources/PDEView.ui", dir.path() + "/Resources/PDEView.ui"));
+    open();
+    platform::Bundle partial(dir.path());
+    panel = PrinterPDEOrvan::initWithCallback(host.get(), &partial);
+    show();
+
+    const QList<int32_t> earlier = densities({{1, 2}});
+    ColorBlanceRes = earlier;
+    click(panel->colorBalanceButton);
+    EXPECT_TRUE(host->handOvers().isEmpty());
+    EXPECT_EQ(ColorBlanceRes, earlier);
+    EXPECT_EQ(panel->aColorBalance, nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    panel.reset();
+}
+
+TEST_F(ImageOptionsTest, WithoutHandOversTheRulesStillApply)
+{
+    open(testsupport::bundledPpdPath(), false);
+    EXPECT_FALSE(panel->useConstraintHandling);
+    show();
+    QComboBox* toner = panel->TonerSaveButton;
+
+    choose(panel->imagetypeButton, 3); // Text
+    EXPECT_EQ(platform::indexOfSelectedItem(toner), 3);
+    EXPECT_FALSE(platform::isItemEnabled(toner, 0));
+    EXPECT_EQ(panel->imagetypeSelection, (*imagetypeChoices)[3].get());
+    EXPECT_EQ(panel->tonersaveSelection, (*tonersaveChoices)[3].get());
+
+    choose(panel->outputcolorButton, 1);
+    EXPECT_EQ(panel->outputcolorSelection, (*outputcolorChoices)[1].get());
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
+    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::disabledControlTextColor());
+    EXPECT_EQ(panel->summaryInfo().value("Output Color:"), "Grayscale");
+
+    choose(panel->outputcolorButton, 0);
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    click(panel->GrayGuaranteeButton);
+    ColorBlanceRes = densities({{2, 1}});
+    panel->changeColorBlanceOption();
+    EXPECT_TRUE(panel->shouldPrint());
+    choose(panel->screenButton, 2);
+    click(panel->defaultButton);
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->screenButton), "Auto");
+    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+
+    EXPECT_TRUE(host->handOvers().isEmpty());
+    // The host's marks are still its defaults.
+    EXPECT_EQ(marked("ColorModel"), "RGB");
+    EXPECT_EQ(marked("ImageType"), "Normal");
+    EXPECT_EQ(marked("QVColorDensityBlackHigh"), "0");
+}
