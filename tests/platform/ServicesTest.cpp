@@ -60,14 +60,6 @@ TEST_F(ServicesTest, LogLinesReachTheSinkWhole)
     EXPECT_EQ(log.lines().last(), QStringLiteral("back"));
 }
 
-TEST_F(ServicesTest, LogWithoutSinkGoesToSyslog)
-{
-    // Nothing to read back; it must simply not fail on texts with '%' in them.
-    platform::log(QStringLiteral("platform test line with %s %n inside"));
-    platform::logf("platform test %s", "line");
-    SUCCEED();
-}
-
 TEST_F(ServicesTest, AlertsGoToTheRunnerOrAMessageBox)
 {
     {
