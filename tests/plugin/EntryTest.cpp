@@ -148,7 +148,7 @@ TEST_F(EntryObject, PanelsThatCannotBeBuiltAreLeftOut)
     ASSERT_NE(other, nullptr) << "other types give an empty list even when no panel can be built";
     EXPECT_TRUE(other->isEmpty());
 
-    PrinterPDEPlugInOrvan noBuilders({});
+    PrinterPDEPlugInOrvan noBuilders(std::vector<PrinterPDEPlugInOrvan::PanelBuilder>{});
     EXPECT_EQ(noBuilders.PDEPanelsForType(kPrinterType, &host), nullptr);
 }
 
@@ -157,7 +157,7 @@ TEST_F(EntryObject, HelpBookRegistrationNeverFailsThePlugIn)
     QTemporaryDir bare;
     ASSERT_TRUE(bare.isValid());
     platform::Bundle withoutHelp(bare.path());
-    PrinterPDEPlugInOrvan entry({});
+    PrinterPDEPlugInOrvan entry(std::vector<PrinterPDEPlugInOrvan::PanelBuilder>{});
     EXPECT_TRUE(entry.initWithBundle(&withoutHelp));
     EXPECT_TRUE(platform::helpBookIndex(bare.path()).isEmpty());
     EXPECT_TRUE(entry.initWithBundle(nullptr));
