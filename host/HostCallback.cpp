@@ -45,6 +45,7 @@ void HostCallback::willChangePPDOptionKeyValue(const QString& key, const QString
 {
     handOvers_.append({key, choice});
     if (ppd_) ppdMarkOption(ppd_, key.toUtf8().constData(), choice.toUtf8().constData());
+    if (observer_) observer_(key, choice);
 }
 
 void HostCallback::setPrintSettings(std::unique_ptr<platform::PrintSettings> settings)

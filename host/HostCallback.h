@@ -9,6 +9,7 @@
 
 #include <cups/ppd.h>
 
+#include <functional>
 #include <memory>
 
 namespace host {
@@ -39,6 +40,11 @@ public:
     const QList<HandOver>& handOvers() const { return handOvers_; }
     void clearHandOvers() { handOvers_.clear(); }
 
+    // Told of each hand-over after it is marked and kept (the dialog re-checks
+    // constraints from it). An empty function removes the observer.
+    using Observer = std::function<void(const QString& key, const QString& choice)>;
+    void setObserver(Observer observer) { observer_ = std::move(observer); }
+
     // A host may give no print settings or session (null).
     void setPrintSettings(std::unique_ptr<platform::PrintSettings> settings);
     void setPrintSession(std::unique_ptr<platform::PrintSession> session);
@@ -49,6 +55,7 @@ private:
     std::unique_ptr<platform::PrintSettings> settings_;
     std::unique_ptr<platform::PrintSession> session_;
     QList<HandOver> handOvers_;
+    Observer observer_;
 };
 
 } // namespace host

@@ -1,0 +1,117 @@
+#include "host/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+namespace host {
+
+bool CommandLine::parse(const QStringList& arguments, QString* error)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption printerOption(QStringLiteral("printer"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption ppdOption(QStringLiteral("ppd"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption bundleOption(QStringLiteral("bundle"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"), QString(), QStringLiteral("PNG"));
+    const QCommandLineOption offscreenOption(QStringLiteral("offscreen"));
+    const QCommandLineOption quitOption(QStringLiteral("quit-after-show"));
+    const QCommandLineOption acceptOption(QStringLiteral("accept"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({printerOption, ppdOption, outputOption, bundleOption, screenshotOption, offscreenOption,
+                       quitOption, acceptOption, helpOption, versionOption});
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return false;
+    }
+    help = parser.isSet(helpOption);
+    version = parser.isSet(versionOption);
+    if (help || version) return true;
+
+    auto single = [&](const QCommandLineOption& option, QString* value) {
+        const QStringList values = parser.values(option);
+        if (values.size() > 1) {
+            *error = QStringLiteral("--%1 given more than once").arg(option.names().constLast());
+            return false;
+        }
+        if (!values.isEmpty() && values.first().isEmpty()) {
+            *error = QStringLiteral("--%1 needs a value").arg(option.names().constLast());
+            return false;
+        }
+        *value = values.value(0);
+        return true;
+    };
+    if (!single(printerOption, &printer) || !single(ppdOption, &ppd) || !single(outputOption, &output) ||
+        !single(bundleOption, &bundle) || !single(screenshotOption, &screenshot))
+        return false;
+    offscreen = parser.isSet(offscreenOption);
+    quitAfterShow = parser.isSet(quitOption);
+    accept = parser.isSet(acceptOption);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        *error = QStringLiteral("one document at a time, not %1").arg(positional.size());
+        return false;
+    }
+    document = positional.value(0);
+    if (!printer.isEmpty() && !output.isEmpty()) {
+        *error = QStringLiteral("--printer and --output name two destinations; give one");
+        return false;
+    }
+    if (accept && quitAfterShow) {
+        *error = QStringLiteral("--accept prints, --quit-after-show does not; give one");
+        return false;
+    }
+    return true;
+}
+
+DialogOptions CommandLine::dialogOptions() const
+{
+    DialogOptions options;
+    options.bundlePath = bundle;
+    options.ppdPath = ppd;
+    options.printer = printer;
+    options.outputPath = output;
+    return options;
+}
+
+QString CommandLine::helpText()
+{
+    return QStringLiteral(
+        "Usage: orvan-print [OPTION]... [DOCUMENT]\n"
+        "Shows the print dialog of the Orvan colour laser printer and prints DOCUMENT (PDF or\n"
+        "PostScript) to a CUPS queue or to a file. Without DOCUMENT it prints a test page.\n"
+        "\n"
+        "  --printer NAME     select the CUPS queue NAME once the server lists it\n"
+        "                     (default: the user's default queue)\n"
+        "  --ppd FILE         printer description for Save to File and for queues without one\n"
+        "                     (default: Orvan.ppd in the bundle's resources)\n"
+        "  --output FILE      select Save to File, writing FILE and FILE.ticket.json\n"
+        "  --bundle DIR       the plug-in bundle (default: $ORVAN_PRINT_BUNDLE, the installed\n"
+        "                     ../lib/orvan-print/OrvanPDE.bundle, then the build tree's)\n"
+        "  --offscreen        run without a display (Qt's offscreen platform)\n"
+        "  --screenshot PNG   once the dialog is ready, save a picture of it and quit\n"
+        "  --quit-after-show  quit once the dialog is ready\n"
+        "  --accept           print at once with the saved settings, without waiting for the user\n"
+        "  -h, --help         show this help and quit\n"
+        "  -v, --version      show the version and quit\n"
+        "\n"
+        "The print server is the configured one: CUPS_SERVER, ~/.cups/client.conf, then\n"
+        "/etc/cups/client.conf. Each printer's settings are kept in\n"
+        "$XDG_CONFIG_HOME/orvan-print/ (readable by you alone).\n"
+        "\n"
+        "Exit status:\n"
+        "  0  printed or saved (with --quit-after-show or --screenshot: shown)\n"
+        "  1  the dialog was cancelled\n"
+        "  2  bad command line, unreadable document or printer description, plug-in bundle\n"
+        "     not loadable, or no display\n"
+        "  3  with --accept: the job could not be sent or written; the screenshot could not\n"
+        "     be written");
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("orvan-print " ORVAN_VERSION);
+}
+
+} // namespace host

@@ -1,0 +1,226 @@
+// The libcups PPD interface is deprecated in CUPS 2.4 but is what printer options
+// are described in (cupsGetPPD3 fetches a queue's description).
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+#include "host/CupsWorker.h"
+
+#include <QFile>
+
+#include <cups/cups.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+namespace host {
+
+namespace {
+
+// How long a connection attempt to the server may take before it counts as unreachable.
+constexpr int kConnectTimeoutMs = 5000;
+
+struct HttpCloser {
+    void operator()(http_t* http) const { httpClose(http); }
+};
+using HttpPtr = std::unique_ptr<http_t, HttpCloser>;
+
+HttpPtr connectToServer(QString* error)
+{
+    int cancel = 0;
+    HttpPtr http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              kConnectTimeoutMs, &cancel));
+    if (!http && error) {
+        const int code = errno;
+        *error = QStringLiteral("cannot reach the print server %1: %2")
+                     .arg(CupsClient::serverName(),
+                          code ? QString::fromLocal8Bit(std::strerror(code)) : QStringLiteral("no answer"));
+    }
+    return http;
+}
+
+QString lastCupsError()
+{
+    const char* text = cupsLastErrorString();
+    return text && *text ? QString::fromUtf8(text) : QString::fromUtf8(ippErrorString(cupsLastError()));
+}
+
+QString optionValue(const cups_dest_t& dest, const char* name)
+{
+    return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));
+}
+
+} // namespace
+
+QString CupsClient::serverName()
+{
+    const char* server = cupsServer();
+    if (server && server[0] == '/') return QString::fromUtf8(server);
+    return QStringLiteral("%1:%2").arg(QString::fromUtf8(server ? server : "localhost")).arg(ippPort());
+}
+
+void CupsWorker::enumerate()
+{
+    QString error;
+    HttpPtr http = connectToServer(&error);
+    if (!http) {
+        emit enumerationFinished(error);
+        return;
+    }
+    cups_dest_t* dests = nullptr;
+    const int count = cupsGetDests2(http.get(), &dests);
+    if (count == 0 && cupsLastError() > IPP_STATUS_OK_CONFLICTING &&
+        cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
+        emit enumerationFinished(
+            QStringLiteral("the print server %1 answered: %2").arg(CupsClient::serverName(), lastCupsError()));
+        return;
+    }
+    QList<Destination> found;
+    for (int i = 0; i < count; ++i) {
+        const cups_dest_t& dest = dests[i];
+        if (dest.instance) continue; // instances are the user's option sets, not queues
+        Destination destination;
+        destination.name = QString::fromUtf8(dest.name);
+        destination.info = optionValue(dest, "printer-info");
+        destination.location = optionValue(dest, "printer-location");
+        destination.isDefault = dest.is_default != 0;
+        found.append(destination);
+    }
+    cupsFreeDests(count, dests);
+    std::stable_sort(found.begin(), found.end(), [](const Destination& a, const Destination& b) {
+        if (a.isDefault != b.isDefault) return a.isDefault;
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    for (const Destination& destination : found) emit destinationFound(destination);
+    emit enumerationFinished(QString());
+}
+
+void CupsWorker::fetchPpd(quint64 request, const QString& queue)
+{
+    QString error;
+    HttpPtr http = connectToServer(&error);
+    if (!http) {
+        emit ppdFetched(request, queue, nullptr, error);
+        return;
+    }
+    char path[1024] = "";
+    time_t modified = 0;
+    const http_status_t status =
+        cupsGetPPD3(http.get(), queue.toUtf8().constData(), &modified, path, sizeof path);
+    if (status == HTTP_STATUS_NOT_FOUND) {
+        // A driverless queue: it has no printer description of its own.
+        if (path[0]) QFile::remove(QFile::decodeName(path));
+        emit ppdFetched(request, queue, nullptr, QString());
+        return;
+    }
+    if (status != HTTP_STATUS_OK) {
+        if (path[0]) QFile::remove(QFile::decodeName(path));
+        emit ppdFetched(request, queue, nullptr,
+                        QStringLiteral("cannot fetch the printer description of %1: %2").arg(queue, lastCupsError()));
+        return;
+    }
+    const QString copy = QFile::decodeName(path);
+    QString openError;
+    PpdPtr ppd = openPpd(copy, &openError);
+    QFile::remove(copy); // the temporary copy is not needed once it is parsed
+    if (!ppd) {
+        emit ppdFetched(request, queue, nullptr,
+                        QStringLiteral("the printer description of %1 is unreadable: %2").arg(queue, openError));
+        return;
+    }
+    emit ppdFetched(request, queue, SharedPpd(ppd.release(), PpdCloser()), QString());
+}
+
+void CupsWorker::submit(quint64 request, const host::JobRequest& job)
+{
+    QString error;
+    HttpPtr http = connectToServer(&error);
+    if (!http) {
+        emit submitted(request, 0, error);
+        return;
+    }
+    cups_option_t* options = nullptr;
+    int count = 0;
+    for (const auto& option : job.options.items())
+        count = cupsAddOption(option.first.toUtf8().constData(), option.second.toUtf8().constData(), count,
+                              &options);
+    count = cupsAddOption("copies", QByteArray::number(std::max(1, job.copies)).constData(), count, &options);
+
+    const QByteArray queue = job.queue.toUtf8();
+    const int jobId = cupsCreateJob(http.get(), queue.constData(), job.title.toUtf8().constData(), count, options);
+    cupsFreeOptions(count, options);
+    if (jobId <= 0) {
+        emit submitted(request, 0, lastCupsError());
+        return;
+    }
+
+    QString failure;
+    const QByteArray format = job.document.format.toUtf8();
+    if (cupsStartDocument(http.get(), queue.constData(), jobId, job.document.name.toUtf8().constData(),
+                          format.constData(), 1) != HTTP_STATUS_CONTINUE) {
+        failure = lastCupsError();
+    } else {
+        const QByteArray& data = job.document.data;
+        constexpr qsizetype kChunk = 64 * 1024;
+        for (qsizetype offset = 0; offset < data.size() && failure.isEmpty(); offset += kChunk) {
+            const size_t length = static_cast<size_t>(std::min(kChunk, data.size() - offset));
+            if (cupsWriteRequestData(http.get(), data.constData() + offset, length) != HTTP_STATUS_CONTINUE)
+                failure = lastCupsError();
+        }
+        const ipp_status_t finished = cupsFinishDocument(http.get(), queue.constData());
+        if (failure.isEmpty() && finished > IPP_STATUS_OK_CONFLICTING) failure = lastCupsError();
+    }
+    if (!failure.isEmpty()) {
+        // A job without its document would wait on the server for ever.
+        cupsCancelJob2(http.get(), queue.constData(), jobId, 0);
+        emit submitted(request, 0, failure);
+        return;
+    }
+    emit submitted(request, jobId, QString());
+}
+
+CupsClient::CupsClient(QObject* parent) : QObject(parent), worker_(new CupsWorker)
+{
+    qRegisterMetaType<host::Destination>();
+    qRegisterMetaType<host::SharedPpd>();
+    qRegisterMetaType<host::JobRequest>();
+    thread_.setObjectName(QStringLiteral("cups"));
+    worker_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    connect(worker_, &CupsWorker::destinationFound, this, &CupsClient::destinationFound);
+    connect(worker_, &CupsWorker::enumerationFinished, this, &CupsClient::enumerationFinished);
+    connect(worker_, &CupsWorker::ppdFetched, this, &CupsClient::ppdFetched);
+    connect(worker_, &CupsWorker::submitted, this, &CupsClient::submitted);
+    thread_.start();
+}
+
+CupsClient::~CupsClient()
+{
+    thread_.quit();
+    thread_.wait();
+}
+
+void CupsClient::enumerate()
+{
+    QMetaObject::invokeMethod(worker_, &CupsWorker::enumerate, Qt::QueuedConnection);
+}
+
+quint64 CupsClient::fetchPpd(const QString& queue)
+{
+    const quint64 request = nextRequest_++;
+    CupsWorker* worker = worker_;
+    QMetaObject::invokeMethod(worker, [worker, request, queue] { worker->fetchPpd(request, queue); },
+                              Qt::QueuedConnection);
+    return request;
+}
+
+quint64 CupsClient::submit(const JobRequest& job)
+{
+    const quint64 request = nextRequest_++;
+    CupsWorker* worker = worker_;
+    QMetaObject::invokeMethod(worker, [worker, request, job] { worker->submit(request, job); },
+                              Qt::QueuedConnection);
+    return request;
+}
+
+} // namespace host
