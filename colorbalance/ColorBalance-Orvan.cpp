@@ -51,7 +51,10 @@ ColorBalanceOrvan::~ColorBalanceOrvan()
     if (window_) {
         // The fields live inside the window; only touch them while it exists.
         for (QLineEdit* field : {TextOne, TextTwo, TextThree}) {
-            if (field) disconnect(field, nullptr, this, nullptr);
+            if (!field) continue;
+            disconnect(field, nullptr, this, nullptr);
+            // The formatter goes with this controller: the fields stop using it first.
+            attachFormatter(field, nullptr);
         }
         window_->close();
         delete window_.data();
