@@ -1,0 +1,338 @@
+// The formatter on a real line edit: keys, clipboard, input method, drop, undo.
+#include "plugin/CustomTextFieldFormatter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+// Readable failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+class FormatterField : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::clipboard()->clear();
+        window = std::make_unique<QWidget>();
+        field = new QLineEdit(window.get());
+        auto* layout = new QVBoxLayout(window.get());
+        layout->addWidget(field);
+        window->show();
+        field->setFocus();
+        edited = std::make_unique<QSignalSpy>(field, &QLineEdit::textEdited);
+    }
+
+    void TearDown() override
+    {
+        edited.reset();
+        window.reset();
+        QApplication::clipboard()->clear();
+    }
+
+    void attach(int32_t limit, bool numberOnly, bool cbNumber, bool name)
+    {
+        formatter.setMaximumLength(limit);
+        formatter.setNumberOnly(numberOnly);
+        formatter.setCBNumber(cbNumber);
+        formatter.setNameAlpha(name);
+        attachFormatter(field, &formatter);
+    }
+
+    // Types each character as a key press carrying that text, as a keyboard does.
+    void type(const QString& text)
+    {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(field, k, m); }
+
+    QStringList editedTexts() const
+    {
+        QStringList out;
+        for (const auto& args : *edited)
+            out << args.at(0).toString();
+        return out;
+    }
+
+    // Declared first: the field uses the formatter until the window is gone.
+    CustomTextFieldFormatterPrinter formatter;
+    std::unique_ptr<QWidget> window;
+    QLineEdit* field = nullptr;
+    std::unique_ptr<QSignalSpy> edited;
+};
+
+TEST_F(FormatterField, PasscodeTypingKeepsDigitsOnly)
+{
+    attach(12, true, false, false);
+    type("12a3");
+    EXPECT_EQ(field->text(), "123");
+    EXPECT_EQ(editedTexts(), (QStringList{"1", "12", "123"}));
+
+    // A refused key in the middle leaves text and caret where they were.
+    field->setCursorPosition(1);
+    type("x");
+    EXPECT_EQ(field->text(), "123");
+    EXPECT_EQ(field->cursorPosition(), 1);
+    type(QString(QChar(0x0663)));  // Arabic-Indic three
+    EXPECT_EQ(field->text(), QString("1") + QChar(0x0663) + "23");
+    EXPECT_EQ(field->cursorPosition(), 2);
+
+    field->setText("123456789012");
+    edited->clear();
+    type("3");
+    EXPECT_EQ(field->text(), "123456789012");
+    EXPECT_TRUE(edited->isEmpty());
+
+    // The same as a secure field, where undo only clears.
+    field->setEchoMode(QLineEdit::Password);
+    field->setText("");
+    type("1");
+    key(Qt::Key_Backspace);
+    type("x2");
+    EXPECT_EQ(field->text(), "2");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "");
+    EXPECT_EQ(editedTexts(), (QStringList{"1", "", "2", ""}));
+}
+
+TEST_F(FormatterField, DensityFieldByKeys)
+{
+    attach(2, false, true, false);
+    type("--2");
+    EXPECT_EQ(field->text(), "-2");
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "-");
+    type("4");
+    EXPECT_EQ(field->text(), "-");
+    type("3");
+    EXPECT_EQ(field->text(), "-3");
+    EXPECT_EQ(editedTexts(), (QStringList{"-", "-2", "-", "-3"}));
+
+    // Select all and type over it.
+    key(Qt::Key_A, Qt::ControlModifier);
+    type("1");
+    EXPECT_EQ(field->text(), "1");
+    key(Qt::Key_A, Qt::ControlModifier);
+    type("4");
+    EXPECT_EQ(field->text(), "1");
+    EXPECT_EQ(field->selectedText(), "1");  // still selected
+    type("0");
+    type("3");
+    EXPECT_EQ(field->text(), "03");
+    key(Qt::Key_Home);
+    type("1");  // "103"
+    EXPECT_EQ(field->text(), "03");
+    EXPECT_EQ(field->cursorPosition(), 0);
+
+    // Text set by code is not judged; deleting from it is.
+    edited->clear();
+    field->setText("-4");
+    EXPECT_EQ(field->text(), "-4");
+    EXPECT_TRUE(edited->isEmpty());
+    key(Qt::Key_Home);
+    key(Qt::Key_Delete);  // would leave "4"
+    EXPECT_EQ(field->text(), "-4");
+    EXPECT_EQ(field->cursorPosition(), 0);
+    field->setSelection(0, 1);
+    key(Qt::Key_X, Qt::ControlModifier);  // cut: the same deletion
+    EXPECT_EQ(field->text(), "-4");
+    EXPECT_EQ(field->selectedText(), "-");
+    key(Qt::Key_End);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "-");
+    EXPECT_EQ(editedTexts(), (QStringList{"-"}));
+}
+
+TEST_F(FormatterField, PasteIsJudgedAsAWhole)
+{
+    field->setMaxLength(12);  // a length limit of the field itself must not cut a paste short
+    attach(12, true, false, false);
+    QClipboard* clipboard = QApplication::clipboard();
+
+    clipboard->setText("123456789012345");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "");
+
+    clipboard->setText("1234");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "1234");
+
+    field->setSelection(1, 2);
+    clipboard->setText("9x");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "1234");
+    EXPECT_EQ(field->selectionStart(), 1);
+    EXPECT_EQ(field->selectedText(), "23");
+
+    clipboard->setText("99");
+    field->paste();
+    EXPECT_EQ(field->text(), "1994");
+    EXPECT_EQ(field->cursorPosition(), 3);
+    EXPECT_EQ(editedTexts(), (QStringList{"1234", "1994"}));
+}
+
+TEST_F(FormatterField, UserIdByKeys)
+{
+    attach(8, false, false, true);
+    type("Jos");
+    type(QString(QChar(0x00E9)));  // é
+    EXPECT_EQ(field->text(), QString("Jos") + QChar(0x00E9));
+    type(QString(QChar(0x0100)));
+    type(QString(QChar(0x0080)));
+    type(QString(QChar(0x00FF)));
+    EXPECT_EQ(field->text(), QString("Jos") + QChar(0x00E9));
+    type("1234");  // é counts two bytes: three more fit in eight, the fourth does not
+    EXPECT_EQ(field->text(), QString("Jos") + QChar(0x00E9) + "123");
+    EXPECT_EQ(field->cursorPosition(), 7);
+
+    // Return still ends editing when the text set by code breaks the rule.
+    field->setText(QString(QChar(0x0100)));
+    QSignalSpy finished(field, &QLineEdit::editingFinished);
+    QSignalSpy returned(field, &QLineEdit::returnPressed);
+    key(Qt::Key_Return);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(returned.count(), 1);
+}
+
+TEST_F(FormatterField, InputMethodCommitsAreJudged)
+{
+    attach(12, true, false, false);
+    QInputMethodEvent digit;
+    digit.setCommitString(QString(QChar(0x0661)) + QChar(0x0662));
+    QApplication::sendEvent(field, &digit);
+    EXPECT_EQ(field->text(), QString(QChar(0x0661)) + QChar(0x0662));
+
+    QInputMethodEvent letters;
+    letters.setCommitString(QString::fromUtf8("\u3042"));
+    QApplication::sendEvent(field, &letters);
+    EXPECT_EQ(field->text(), QString(QChar(0x0661)) + QChar(0x0662));
+    EXPECT_EQ(field->cursorPosition(), 2);
+    EXPECT_EQ(edited->count(), 1);
+}
+
+TEST_F(FormatterField, RefusedDropLeavesTheFieldAsItWas)
+{
+    attach(12, true, false, false);
+    field->setText("1234");
+    field->setCursorPosition(1);
+
+    const QPoint at = field->rect().center();
+    QMimeData bad;
+    bad.setText("5x");
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &bad, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &bad, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &move);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &bad, Qt::LeftButton, Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);
+    QApplication::sendEvent(field, &drop);
+    EXPECT_EQ(field->text(), "1234");
+    EXPECT_EQ(field->cursorPosition(), 1);
+    EXPECT_FALSE(field->hasSelectedText());
+    EXPECT_FALSE(drop.isAccepted());  // a move source keeps its text
+    EXPECT_TRUE(edited->isEmpty());
+
+    QMimeData good;
+    good.setText("56");
+    const QPoint start(0, at.y());
+    QDragEnterEvent enter2(start, Qt::CopyAction, &good, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter2);
+    QDropEvent drop2(start, Qt::CopyAction, &good, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop2);
+    EXPECT_EQ(field->text(), "561234");
+    EXPECT_TRUE(drop2.isAccepted());
+    EXPECT_EQ(editedTexts(), (QStringList{"561234"}));
+}
+
+TEST_F(FormatterField, UndoAndRedoAreJudged)
+{
+    attach(12, true, false, false);
+    field->setText("ab");  // letters set by code
+    key(Qt::Key_End);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "a");
+
+    // Undo would put the letter back in: refused, nothing heard.
+    edited->clear();
+    QSignalSpy changed(field, &QLineEdit::textChanged);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "a");
+    EXPECT_EQ(field->cursorPosition(), 1);
+    EXPECT_TRUE(edited->isEmpty());
+    EXPECT_TRUE(changed.isEmpty());
+
+    // The field still takes back refused edits and takes good ones.
+    type("x");
+    EXPECT_EQ(field->text(), "a");
+    type("12");
+    EXPECT_EQ(field->text(), "a12");
+
+    // Undoing and redoing typed digits is accepted and heard.
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "a");
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(field->text(), "a12");
+    EXPECT_EQ(field->cursorPosition(), 3);
+    EXPECT_EQ(editedTexts(), (QStringList{"a1", "a12", "a", "a12"}));
+    EXPECT_EQ(changed.count(), 4);
+}
+
+TEST_F(FormatterField, UndoFromTheContextMenuIsJudged)
+{
+    attach(12, true, false, false);
+    field->setText("ab");
+    key(Qt::Key_End);
+    key(Qt::Key_Backspace);
+    ASSERT_EQ(field->text(), "a");
+
+    auto triggerUndo = [this] {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, field->rect().center(),
+                                    field->mapToGlobal(field->rect().center()));
+        QApplication::sendEvent(field, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_FALSE(menu->actions().isEmpty());
+        QAction* undo = menu->actions().first();  // Undo comes first in an editable field
+        ASSERT_TRUE(undo->isEnabled());
+        undo->trigger();
+        menu->close();
+    };
+    triggerUndo();
+    EXPECT_EQ(field->text(), "a");
+    EXPECT_EQ(field->cursorPosition(), 1);
+
+    type("7");
+    triggerUndo();
+    EXPECT_EQ(field->text(), "a");
+    EXPECT_EQ(editedTexts(), (QStringList{"a", "a7", "a"}));
+}
+
+TEST_F(FormatterField, DetachingRestoresAFreeField)
+{
+    attach(2, false, true, false);
+    type("9");
+    EXPECT_EQ(field->text(), "");
+    attachFormatter(field, nullptr);
+    type("9");
+    EXPECT_EQ(field->text(), "9");
+}
+
+} // namespace

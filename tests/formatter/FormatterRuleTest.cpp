@@ -1,0 +1,276 @@
+// The edit rule of the restricted text field, without any widget.
+#include "plugin/CustomTextFieldFormatter.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Text = std::u16string;
+
+// Replaces [from, to) of `text` with `with`, as typing, paste or delete over a selection
+// does, and asks the formatter; the caret ends after what was put in.
+bool edit(const CustomTextFieldFormatterPrinter& f, const Text& text, std::size_t from, std::size_t to,
+          const Text& with)
+{
+    const Text proposed = text.substr(0, from) + with + text.substr(to);
+    return f.isPartialStringValid(proposed, from + with.size(), text, from);
+}
+
+bool typeAtEnd(const CustomTextFieldFormatterPrinter& f, const Text& text, const Text& with)
+{
+    return edit(f, text, text.size(), text.size(), with);
+}
+
+CustomTextFieldFormatterPrinter densityFormatter()
+{
+    CustomTextFieldFormatterPrinter f;
+    f.setMaximumLength(2);
+    f.setCBNumber(true);
+    return f;
+}
+
+CustomTextFieldFormatterPrinter passcodeFormatter()
+{
+    CustomTextFieldFormatterPrinter f;
+    f.setMaximumLength(12);
+    f.setNumberOnly(true);
+    return f;
+}
+
+CustomTextFieldFormatterPrinter nameFormatter(int32_t limit)
+{
+    CustomTextFieldFormatterPrinter f;
+    f.setMaximumLength(limit);
+    f.setNameAlpha(true);
+    return f;
+}
+
+std::string utf8(const Text& t)
+{
+    std::string out;
+    for (char16_t u : t)
+        out += u < 0x80 ? std::string(1, char(u)) : "\\u" + std::to_string(unsigned(u));
+    return out;
+}
+
+} // namespace
+
+// Every text a user can reach in a density field, by any sequence of typing, pasting
+// and deleting over any selection, starting from an empty field.
+TEST(FormatterRule, DensityFieldReachesExactlyTheDensityTexts)
+{
+    const auto f = densityFormatter();
+    const Text alphabet = u"0123456789-+ x.";
+    std::vector<Text> pieces{u""};
+    for (char16_t a : alphabet) {
+        pieces.push_back(Text(1, a));
+        for (char16_t b : alphabet)
+            pieces.push_back(Text{a, b});
+    }
+
+    std::set<Text> reached{u""};
+    std::vector<Text> queue{u""};
+    while (!queue.empty()) {
+        const Text text = queue.back();
+        queue.pop_back();
+        for (std::size_t from = 0; from <= text.size(); ++from) {
+            for (std::size_t to = from; to <= text.size(); ++to) {
+                for (const Text& piece : pieces) {
+                    if (!edit(f, text, from, to, piece))
+                        continue;
+                    const Text next = text.substr(0, from) + piece + text.substr(to);
+                    if (reached.insert(next).second)
+                        queue.push_back(next);
+                }
+            }
+        }
+    }
+
+    std::set<Text> expected{u"", u"-"};
+    for (char16_t d = u'0'; d <= u'3'; ++d) {
+        expected.insert(Text(1, d));
+        expected.insert(Text{u'-', d});
+        expected.insert(Text{u'0', d});
+        expected.insert(Text{d, u'-'});
+    }
+    EXPECT_EQ(expected.size(), 18u);
+    for (const Text& t : reached)
+        EXPECT_TRUE(expected.count(t)) << "reached " << utf8(t);
+    for (const Text& t : expected)
+        EXPECT_TRUE(reached.count(t)) << "not reached " << utf8(t);
+}
+
+TEST(FormatterRule, DensityFieldRefusals)
+{
+    const auto f = densityFormatter();
+    EXPECT_FALSE(typeAtEnd(f, u"-", u"-"));   // "--"
+    EXPECT_FALSE(typeAtEnd(f, u"", u"4"));
+    EXPECT_FALSE(typeAtEnd(f, u"1", u"0"));   // "10"
+    EXPECT_FALSE(typeAtEnd(f, u"-", u"4"));   // "-4"
+    EXPECT_FALSE(typeAtEnd(f, u"1", u"2"));   // "12"
+    EXPECT_FALSE(typeAtEnd(f, u"", u"+"));
+    EXPECT_FALSE(typeAtEnd(f, u"", u"+1"));
+    EXPECT_FALSE(typeAtEnd(f, u"", u" 1"));
+    EXPECT_FALSE(typeAtEnd(f, u"-3", u"0"));  // over two bytes
+    EXPECT_FALSE(edit(f, u"2", 0, 0, u"1"));  // "12" by typing in front
+    // Accepted at the boundaries.
+    EXPECT_TRUE(typeAtEnd(f, u"-", u"3"));
+    EXPECT_TRUE(typeAtEnd(f, u"0", u"3"));
+    EXPECT_TRUE(edit(f, u"3", 0, 1, u"-3"));  // pasted over the selection
+}
+
+TEST(FormatterRule, DensityFieldDeletionsMustLeaveADensity)
+{
+    const auto f = densityFormatter();
+    // Texts set by code are not judged, but what is left after a deletion is.
+    EXPECT_TRUE(edit(f, u"-2", 1, 2, u""));   // "-" reads 0
+    EXPECT_TRUE(edit(f, u"-2", 0, 1, u""));   // "2"
+    EXPECT_TRUE(edit(f, u"12", 0, 1, u""));   // "2"
+    EXPECT_TRUE(edit(f, u"--", 0, 1, u""));   // "-"
+    EXPECT_FALSE(edit(f, u"-4", 0, 1, u""));  // "4"
+    EXPECT_FALSE(edit(f, u"54", 1, 2, u""));  // "5"
+    EXPECT_TRUE(edit(f, u"-2", 0, 2, u""));   // emptied
+
+    CustomTextFieldFormatterPrinter wide;
+    wide.setMaximumLength(3);
+    wide.setCBNumber(true);
+    EXPECT_FALSE(edit(wide, u"-1-", 1, 2, u""));  // "--"
+    EXPECT_FALSE(edit(wide, u"123", 1, 2, u""));  // "13"
+    EXPECT_TRUE(edit(wide, u"-1-", 2, 3, u""));   // "-1"
+}
+
+TEST(FormatterRule, PasscodeTakesTwelveDecimalDigitsOfAnyScript)
+{
+    const auto f = passcodeFormatter();
+    EXPECT_TRUE(typeAtEnd(f, u"", u"0"));
+    EXPECT_FALSE(typeAtEnd(f, u"", u"a"));
+    EXPECT_FALSE(typeAtEnd(f, u"12", u"a"));
+    EXPECT_FALSE(typeAtEnd(f, u"12", u"-"));
+    EXPECT_FALSE(typeAtEnd(f, u"", u"12a4"));        // a paste with a letter inside
+    EXPECT_TRUE(typeAtEnd(f, u"12345678901", u"2"));  // 12th digit
+    EXPECT_FALSE(typeAtEnd(f, u"123456789012", u"3")); // 13th digit
+    EXPECT_FALSE(typeAtEnd(f, u"", u"1234567890123")); // pasted all at once
+
+    // Arabic-Indic, Devanagari, fullwidth and a digit beyond the basic plane (a surrogate
+    // pair): all decimal digits.
+    EXPECT_TRUE(typeAtEnd(f, u"", u"\u0660\u0663\u0669"));
+    EXPECT_TRUE(typeAtEnd(f, u"12", u"\u0966"));
+    EXPECT_TRUE(typeAtEnd(f, u"", u"\uFF19"));
+    EXPECT_TRUE(typeAtEnd(f, u"", u"\U0001D7CE"));
+    EXPECT_TRUE(typeAtEnd(f, u"", u"\U0001FBF9"));
+    // Look like numbers but are not decimal digits.
+    EXPECT_FALSE(typeAtEnd(f, u"", u"\u00B2"));   // superscript two
+    EXPECT_FALSE(typeAtEnd(f, u"", u"\u216B"));   // roman numeral twelve
+    EXPECT_FALSE(typeAtEnd(f, u"", u"\u066B"));   // Arabic decimal separator
+    EXPECT_FALSE(typeAtEnd(f, u"", u"\u0670"));   // right after the Arabic-Indic digits
+    EXPECT_FALSE(typeAtEnd(f, u"", u"\U0001D7CD")); // just before the mathematical digits
+    EXPECT_FALSE(typeAtEnd(f, u"", Text(1, char16_t(0xD835)))); // half a surrogate pair
+
+    // Two bytes each in UTF-8: six fill the field.
+    const Text six(6, u'\u0663');
+    EXPECT_TRUE(typeAtEnd(f, u"", six));
+    EXPECT_FALSE(typeAtEnd(f, six, u"1"));
+    // Four bytes each: three fill it.
+    EXPECT_TRUE(typeAtEnd(f, u"\U0001D7CE\U0001D7CF", u"\U0001D7D0"));
+    EXPECT_FALSE(typeAtEnd(f, u"\U0001D7CE\U0001D7CF\U0001D7D0", u"1"));
+}
+
+TEST(FormatterRule, NumberOnlyJudgesOnlyWhatIsPutIn)
+{
+    const auto f = passcodeFormatter();
+    // Deleting is accepted whatever the rest holds (letters set by code, say).
+    EXPECT_TRUE(edit(f, u"ab12", 2, 3, u""));
+    EXPECT_TRUE(edit(f, u"123456", 2, 4, u""));
+    EXPECT_TRUE(edit(f, u"123", 0, 3, u""));
+    // Typing a digit next to letters set by code.
+    EXPECT_TRUE(typeAtEnd(f, u"ab", u"1"));
+    // The caret after the edit before where the selection began: a deletion.
+    EXPECT_TRUE(f.isPartialStringValid(u"1x", 1, u"1", 1));
+    // A caret past the end is taken as the end.
+    EXPECT_FALSE(f.isPartialStringValid(u"1x", 99, u"1", 1));
+}
+
+TEST(FormatterRule, UserIdTakesEightLatin1Characters)
+{
+    const auto f = nameFormatter(8);
+    EXPECT_TRUE(typeAtEnd(f, u"", u"User_01"));
+    EXPECT_TRUE(typeAtEnd(f, u"abcdefg", u"h"));
+    EXPECT_FALSE(typeAtEnd(f, u"abcdefgh", u"i"));  // ninth character
+    EXPECT_TRUE(typeAtEnd(f, u"ab", u"\u00E9"));     // é
+    EXPECT_TRUE(typeAtEnd(f, u"", u"\u00A0"));       // 160
+    EXPECT_TRUE(typeAtEnd(f, u"", u"\u00FE"));       // 254
+    EXPECT_TRUE(typeAtEnd(f, u"", u"~"));            // 126
+    for (char16_t u : {char16_t(127), char16_t(128), char16_t(0x9F), char16_t(0xFF),
+                       char16_t(0x100), char16_t(0x20AC)})
+        EXPECT_FALSE(typeAtEnd(f, u"ab", Text(1, u))) << unsigned(u);
+    EXPECT_FALSE(typeAtEnd(f, u"", u"\U0001F600"));
+    // é takes two bytes: seven of them do not fit in eight bytes.
+    EXPECT_TRUE(typeAtEnd(f, Text(3, u'\u00E9'), u"\u00E9"));
+    EXPECT_FALSE(typeAtEnd(f, Text(4, u'\u00E9'), u"a"));
+}
+
+TEST(FormatterRule, NameModeJudgesTheWholeText)
+{
+    const auto jobName = nameFormatter(12);
+    const Text six(6, u'\u00E9');
+    EXPECT_TRUE(typeAtEnd(jobName, u"", six));   // 12 bytes
+    EXPECT_FALSE(typeAtEnd(jobName, six, u"a"));
+    EXPECT_TRUE(typeAtEnd(jobName, u"a" + Text(5, u'\u00E9'), u"b"));
+    // Deletions are judged on what is left: still refused while a character set by code
+    // breaks the rule, accepted once it is gone.
+    EXPECT_TRUE(edit(jobName, u"abc", 1, 2, u""));
+    EXPECT_FALSE(edit(jobName, u"a\u0100bc", 2, 3, u""));
+    EXPECT_TRUE(edit(jobName, u"a\u0100bc", 1, 2, u""));
+    EXPECT_TRUE(edit(jobName, u"\u0100", 0, 1, u""));
+}
+
+TEST(FormatterRule, PlainModeCountsUtf8Bytes)
+{
+    const CustomTextFieldFormatterPrinter fresh;
+    EXPECT_EQ(fresh.maximumLength(), 2147483647);
+    EXPECT_TRUE(typeAtEnd(fresh, u"", u"anything at all: \u0100\u20AC\U0001F600 -- 4 + x"));
+    EXPECT_TRUE(typeAtEnd(fresh, u"", u""));
+    // A large text of three-byte characters, well past what a 16-bit count would hold.
+    const Text large(1'000'000, u'\u20AC');
+    EXPECT_TRUE(typeAtEnd(fresh, u"", large));
+
+    CustomTextFieldFormatterPrinter limited;
+    limited.setMaximumLength(3'000'000);
+    EXPECT_TRUE(typeAtEnd(limited, u"", large));
+    limited.setMaximumLength(2'999'999);
+    EXPECT_FALSE(typeAtEnd(limited, u"", large));
+
+    // A surrogate pair is one four-byte character; a lone half counts as three bytes.
+    limited.setMaximumLength(4);
+    EXPECT_TRUE(typeAtEnd(limited, u"", u"\U0001F600"));
+    EXPECT_FALSE(typeAtEnd(limited, u"a", u"\U0001F600"));
+    limited.setMaximumLength(3);
+    EXPECT_FALSE(typeAtEnd(limited, u"", u"\U0001F600"));
+    EXPECT_TRUE(typeAtEnd(limited, u"", Text(1, char16_t(0xD83D))));
+    EXPECT_TRUE(typeAtEnd(limited, u"", Text(1, char16_t(0xDE00))));
+
+    // A limit below zero leaves nothing acceptable, not even an empty field.
+    limited.setMaximumLength(-1);
+    EXPECT_FALSE(edit(limited, u"a", 0, 1, u""));
+}
+
+TEST(FormatterRule, FirstModeFlagDecides)
+{
+    CustomTextFieldFormatterPrinter f;
+    f.setMaximumLength(12);
+    f.setNumberOnly(true);
+    f.setCBNumber(true);
+    f.setNameAlpha(true);
+    EXPECT_TRUE(typeAtEnd(f, u"", u"98"));        // number-only, not CB-number
+    EXPECT_FALSE(typeAtEnd(f, u"", u"-"));
+    f.setNumberOnly(false);
+    EXPECT_FALSE(typeAtEnd(f, u"", u"9"));        // CB-number
+    EXPECT_TRUE(typeAtEnd(f, u"", u"-"));
+    f.setCBNumber(false);
+    EXPECT_TRUE(typeAtEnd(f, u"", u"Name \u00E9")); // name
+    EXPECT_FALSE(typeAtEnd(f, u"", u"\u0100"));
+}
