@@ -45,6 +45,7 @@ public:
 };
 
 // Makes `formatter` judge every edit of `field` (typing, paste, drop, delete, undo):
-// an edit it refuses leaves the text and the caret as they were. The formatter must
-// outlive the field's use of it; the adapter is a child of the field.
+// an edit it refuses leaves the text and the caret as they were. Text set by code
+// (setText) is not judged. The formatter must outlive the field's use of it; the adapter
+// is a child of the field. A null formatter takes the adapter off again.
 void attachFormatter(QLineEdit* field, const CustomTextFieldFormatterPrinter* formatter);

@@ -2,6 +2,7 @@
 // Diagnostics for the plug-in's developers: bracketing trace lines, and the
 // exception-reporting operations both panels share.
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 #include <stdexcept>
@@ -36,6 +37,12 @@ public:
 private:
     std::vector<void*> frames_;
 };
+
+// The symboliser that turns the return addresses of a running process into function
+// names, and the arguments it is started with for one stack trace: "-f", "-C", "-p",
+// the process id, then the pieces of the trace split at every two spaces.
+inline constexpr const char* kPDESymboliser = "eu-addr2line";
+QStringList PDESymboliserArguments(qint64 pid, const QString& stackTrace);
 
 extern "C" {
 // Trace lines "BEGIN", "END" and "LOG": the tag, the object's description (when
