@@ -95,6 +95,7 @@ PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform
     pluginBundle = bundle;
     useConstraintHandling = callback && callback->offersChoiceMarking();
     VelkaRefppd = callback ? callback->ppdFile() : nullptr;
+    ppd_ = VelkaRefppd;
 
     const auto lookUp = [](const char* keyword) -> ppd_option_t* {
         return VelkaRefppd ? ppdFindOption(VelkaRefppd, keyword) : nullptr;
@@ -137,6 +138,20 @@ PrinterPDEOrvan::~PrinterPDEOrvan()
     delete aColorBalance.data();
     // The host may have taken the view into its window and destroyed it already.
     delete PDEView.data();
+    // The shared lists live as long as the panel that built them: their entries point
+    // into a PPD that the host closes once its panels are gone.
+    const auto release = [](std::shared_ptr<ChoiceList>& shared, const std::shared_ptr<ChoiceList>& own) {
+        if (shared == own) shared.reset();
+    };
+    release(outputcolorChoices, own_.outputcolor);
+    release(imagequalityChoices, own_.imagequality);
+    release(imagetypeChoices, own_.imagetype);
+    release(imageadjustChoices, own_.imageadjust);
+    release(screenChoices, own_.screen);
+    release(tonersaveChoices, own_.tonersave);
+    release(GrayGuaranteeChoices, own_.GrayGuarantee);
+    // Nor may the shared reference outlive this panel's PPD.
+    if (VelkaRefppd && VelkaRefppd == ppd_) VelkaRefppd = nullptr;
 }
 
 // ---------------------------------------------------------------------------------
@@ -290,22 +305,21 @@ void PrinterPDEOrvan::initializeUI()
     }
 
     // The labels show the panel's own texts, whatever the PPD calls the options.
-    const auto localized = [this](const char* key) {
-        const QString text = QString::fromUtf8(key);
-        return pluginBundle ? pluginBundle->localizedString(text) : text;
+    const auto localized = [this](const QString& key) {
+        return pluginBundle ? pluginBundle->localizedString(key) : key;
     };
-    platform::setTitle(platform::viewWithTag(PDEView, 8), localized("Color Balance..."));
-    platform::setTitle(platform::viewWithTag(PDEView, 9), localized("Default"));
-    platform::setStringValue(platform::viewWithTag(PDEView, 1), localized("Output Color:"));
-    platform::setStringValue(platform::viewWithTag(PDEView, 2), localized("Image Quality:"));
-    platform::setStringValue(platform::viewWithTag(PDEView, 3), localized("Image Types:"));
-    platform::setStringValue(platform::viewWithTag(PDEView, 4), localized("Screen:"));
-    platform::setStringValue(platform::viewWithTag(PDEView, 5), localized("Image adjust mode:"));
-    platform::setTitle(platform::viewWithTag(PDEView, 6), localized("GrayGuarantee"));
-    platform::setStringValue(platform::viewWithTag(PDEView, 7), localized("Toner Saving Mode:"));
-    platform::setStringValue(platform::viewWithTag(PDEView, 10), localized("Brightness:"));
+    platform::setTitle(platform::viewWithTag(PDEView, 8), localized(QStringLiteral("Color Balance...")));
+    platform::setTitle(platform::viewWithTag(PDEView, 9), localized(QStringLiteral("Default")));
+    platform::setStringValue(platform::viewWithTag(PDEView, 1), localized(QStringLiteral("Output Color:")));
+    platform::setStringValue(platform::viewWithTag(PDEView, 2), localized(QStringLiteral("Image Quality:")));
+    platform::setStringValue(platform::viewWithTag(PDEView, 3), localized(QStringLiteral("Image Types:")));
+    platform::setStringValue(platform::viewWithTag(PDEView, 4), localized(QStringLiteral("Screen:")));
+    platform::setStringValue(platform::viewWithTag(PDEView, 5), localized(QStringLiteral("Image adjust mode:")));
+    platform::setTitle(platform::viewWithTag(PDEView, 6), localized(QStringLiteral("GrayGuarantee")));
+    platform::setStringValue(platform::viewWithTag(PDEView, 7), localized(QStringLiteral("Toner Saving Mode:")));
+    platform::setStringValue(platform::viewWithTag(PDEView, 10), localized(QStringLiteral("Brightness:")));
     // The caption keeps the text of the layout, in the user's language.
-    platform::setStringValue(colorModeText, localized(platform::stringValue(colorModeText).toUtf8().constData()));
+    platform::setStringValue(colorModeText, localized(platform::stringValue(colorModeText)));
 
     // Freshly filled pop-ups start from the host's marks (else the PPD defaults): the
     // rules that run right after must see what the user will see.

@@ -159,6 +159,7 @@ private:
         std::shared_ptr<ChoiceList> outputcolor, imagequality, imagetype, imageadjust, screen,
             tonersave, GrayGuarantee;
     } own_;
+    ppd_file_t* ppd_ = nullptr; // the host's PPD at construction; not owned
 
     void handOver(const QString& key, const QString& choice);
     void handOverImageTypeAndTonerMode();

@@ -58,6 +58,11 @@ TEST_F(ImageOptionsTest, ConstructionReadsTheOptionsAndAnnouncesTheirKeywords)
     EXPECT_EQ(panel->outputcolorSelection, nullptr);
     EXPECT_EQ(panel->GrayGuaranteeValue, 1);
     EXPECT_FALSE(panel->hasInited);
+
+    // The shared lists go with the panel that built them, before the host closes its PPD.
+    panel.reset();
+    EXPECT_FALSE(outputcolorChoices);
+    EXPECT_FALSE(GrayGuaranteeChoices);
 }
 
 TEST_F(ImageOptionsTest, MissingOptionsAreDisabledAndNotAnnounced)
@@ -198,7 +203,16 @@ TEST_F(ImageOptionsTest, AnEarlierPanelKeepsItsChoicesWhenALaterOneReplacesTheSh
     const QMap<QString, QString> summary = panel->summaryInfo();
     EXPECT_EQ(summary.value("Output Color:"), "Color");
     EXPECT_EQ(summary.value("Gray Guarantee:"), "On");
+
+    // The later panel goes first, and its printer description with it.
     other.reset();
+    otherPpd.reset();
+    EXPECT_FALSE(outputcolorChoices);
+    EXPECT_EQ(VelkaRefppd, nullptr);
+    // Without marks to read, the first panel falls back to its PPD's defaults.
+    choose(panel->TonerSaveButton, 1);
+    EXPECT_EQ(host->handOvers().last(), ho("TonerMode", "1"));
+    EXPECT_EQ(panel->summaryInfo().value("Toner Saving Mode:"), "Off");
 }
 
 TEST_F(ImageOptionsTest, TheHostMayDestroyTheViewFirst)

@@ -310,3 +310,52 @@ TEST_F(ImageOptionsTest, WithoutHandOversTheRulesStillApply)
     EXPECT_EQ(marked("ImageType"), "Normal");
     EXPECT_EQ(marked("QVColorDensityBlackHigh"), "0");
 }
+
+TEST_F(ImageOptionsTest, TheColorBalanceDialogsResultIsHandedOverAfterOkOnly)
+{
+    open();
+    show();
+    choose(panel->outputcolorButton, 1); // gray output: the dialog offers Black only
+    takeHandOvers();
+    colorbalance::workingValue(1) = -2;
+
+    // Cancel before any OK: nothing to hand over.
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>("closeButton")->click();
+    });
+    click(panel->colorBalanceButton);
+    EXPECT_FALSE(ColorBlanceRes);
+    EXPECT_TRUE(host->handOvers().isEmpty());
+
+    int modeSeen = -1;
+    QTimer::singleShot(0, [&modeSeen] {
+        modeSeen = CBColorMode;
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QCheckBox*>("EnableButton")->click();
+        dialog->findChild<QPushButton*>("okButton")->click();
+    });
+    click(panel->colorBalanceButton);
+    EXPECT_EQ(modeSeen, 1);
+    const QList<int32_t> result = densities({{1, -2}});
+    EXPECT_EQ(ColorBlanceRes, result);
+    EXPECT_EQ(takeHandOvers(), densityHandOvers(result));
+    EXPECT_EQ(marked("QVColorDensityBlackMid"), "-2");
+
+    // The controller gives itself up with its window.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(panel->aColorBalance, nullptr);
+
+    // Cancel after an OK hands the earlier result over again.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("closeButton")->click(); });
+    click(panel->colorBalanceButton);
+    EXPECT_EQ(takeHandOvers(), densityHandOvers(result));
+
+    // A controller still around when the panel goes is deleted with it.
+    ASSERT_NE(panel->aColorBalance, nullptr);
+    QPointer<ColorBalanceOrvan> controller = panel->aColorBalance;
+    panel.reset();
+    EXPECT_EQ(controller, nullptr);
+}
