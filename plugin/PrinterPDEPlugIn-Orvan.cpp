@@ -1,5 +1,6 @@
 #include "plugin/PrinterPDEPlugIn-Orvan.h"
 
+#include "imageoptions/PrinterPDE-Orvan.h"
 #include "platform/Bundle.h"
 #include "platform/Help.h"
 
@@ -9,6 +10,7 @@ std::vector<PrinterPDEPlugInOrvan::PanelBuilder> PrinterPDEPlugInOrvan::panelBui
 {
     // One line per panel, e.g. `&PrinterPDEOrvan::initWithCallback,`.
     return {
+        &PrinterPDEOrvan::initWithCallback,
     };
 }
 
