@@ -20,6 +20,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 std::shared_ptr<ChoiceList> outputcolorChoices;
 std::shared_ptr<ChoiceList> imagequalityChoices;
@@ -336,7 +337,8 @@ int64_t PrinterPDEOrvan::indexOfMarkedOption(ppd_option_t* option, const char* k
     ppd_choice_t* marked = VelkaRefppd ? ppdFindMarkedChoice(VelkaRefppd, key) : nullptr;
     // The shared PPD may belong to a later panel: a mark there names a choice, which is
     // looked up in this option rather than measured against another option's array.
-    if (marked && (marked < first || marked >= end)) marked = ppdFindChoice(option, marked->choice);
+    const std::less<const ppd_choice_t*> before;
+    if (marked && (before(marked, first) || !before(marked, end))) marked = ppdFindChoice(option, marked->choice);
     if (!marked) marked = ppdFindChoice(option, option->defchoice);
     if (!marked) return -1;
     return marked - first;

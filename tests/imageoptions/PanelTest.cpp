@@ -37,9 +37,6 @@ TEST_F(ImageOptionsTest, ConstructionReadsTheOptionsAndAnnouncesTheirKeywords)
     EXPECT_TRUE(panel->useConstraintHandling);
     EXPECT_EQ(panel->panelKind(), "com.PrinterPDE");
     EXPECT_EQ(panel->panelName(), "Image Options");
-    EXPECT_EQ(panel->getbundle(), bundle.get());
-    EXPECT_TRUE(panel->shouldHide());
-    EXPECT_TRUE(panel->shouldShowHelp());
 
     const QStringList& keys = panel->supportedPPDOptionKeys();
     EXPECT_EQ(keys, kAllKeywords);
