@@ -120,8 +120,11 @@ void connectActions(QWidget* root, QObject* owner, const QString& layoutName)
 Bundle::Bundle(const QString& path, const QLocale& locale) : path_(QDir::cleanPath(path))
 {
     auto translator = std::make_unique<QTranslator>();
-    if (translator->load(locale, QStringLiteral("OrvanPDE"), QStringLiteral("_"),
-                         resourcePath() + QStringLiteral("/translations"))) {
+    const QString dir = resourcePath() + QStringLiteral("/translations");
+    // A language without a table of its own falls back to the English one, which
+    // carries the few keys that are not English texts themselves.
+    if (translator->load(locale, QStringLiteral("OrvanPDE"), QStringLiteral("_"), dir)
+        || translator->load(QStringLiteral("OrvanPDE_en"), dir)) {
         translator_ = std::move(translator);
     }
 }
