@@ -36,8 +36,12 @@ JobTypeSetup::JobTypeSetup(QObject* parent) : QObject(parent)
 
 JobTypeSetup::~JobTypeSetup()
 {
-    // The window goes first: its fields use the formatters until they are destroyed.
     dying_ = true;
+    // The formatters go with this controller: the fields let go of them first, and
+    // the window (with the fields) goes before them.
+    if (window_) {
+        for (QLineEdit* field : {TextUserIDBox, TextPasscodeBox, TextJobNameBox}) attachFormatter(field, nullptr);
+    }
     delete window_.data();
 }
 

@@ -1,0 +1,194 @@
+// The Secure Print setup dialog driven through its real widgets inside its modal loop.
+#include "jobtype/JobTypeSetup.h"
+#include "tests/jobtype/JobTypeTestSupport.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+using namespace jttest;
+
+namespace {
+
+class SetupDialog : public JobTypeTest {
+protected:
+    void SetUp() override
+    {
+        JobTypeTest::SetUp();
+        pluginBundle = &bundle_;
+    }
+
+    // A dialog as the Job Type panel makes it, run modally; the window is closed
+    // afterwards as the panel does. Answers Start's result.
+    bool run(std::function<void(JobTypeSetup*)> interact, QPointer<JobTypeSetup>* made = nullptr)
+    {
+        QPointer<JobTypeSetup> setup = new JobTypeSetup;
+        if (!bundle_.loadLayout(QStringLiteral("JobTypeSetup"), setup) || !setup->window()) {
+            ADD_FAILURE() << "the layout JobTypeSetup did not load";
+            delete setup.data();
+            return false;
+        }
+        whenSetupShows([setup] { return setup.data(); }, std::move(interact));
+        const bool ok = setup->Start(&bundle_, QStringLiteral("Document 1"));
+        EXPECT_FALSE(platform::isRunningModal(setup->window()));
+        setup->window()->close();
+        if (made) *made = setup;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(setup.isNull()) << "the dialog gives itself up once its window closed";
+        return ok;
+    }
+};
+
+TEST_F(SetupDialog, ValidationOrderShowsTheRightAlertAndKeepsTheDialogOpen)
+{
+    jobnameMode = 1; // as the first Job Type panel of the process leaves it
+    testsupport::LogRecorder log;
+    const bool ok = run([this](JobTypeSetup* d) {
+        QDialog* w = d->window();
+        EXPECT_EQ(w->windowTitle(), "Secure Print");
+        EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                         Qt::WindowCloseButtonHint));
+        EXPECT_EQ(d->sTextUserID->text(), "User ID");
+        EXPECT_EQ(d->sTextPass->text(), "Secure Print Passcode");
+        EXPECT_EQ(d->sTextJobName->text(), "Job Name");
+        EXPECT_EQ(d->sTextNewJobName->text(), "New Job Name");
+        EXPECT_EQ(d->closeButton->text(), "Cancel");
+        EXPECT_EQ(d->okButton->text(), "OK");
+        EXPECT_EQ(d->defaultButton->text(), "Default");
+        EXPECT_TRUE(d->okButton->isDefault());
+        ASSERT_EQ(d->pJobNameButton->count(), 2);
+        EXPECT_EQ(d->pJobNameButton->itemText(0), "Use Existing Name");
+        EXPECT_EQ(d->pJobNameButton->itemText(1), "Enter Name Mode");
+        EXPECT_EQ(d->pJobNameButton->currentIndex(), 1);
+        EXPECT_TRUE(d->TextJobNameBox->isEnabled());
+        EXPECT_TRUE(d->TextJobName->isEnabled());
+        EXPECT_TRUE(d->TextJobNameBox->text().isEmpty()) << "the job's own name is not shown";
+        EXPECT_EQ(d->TextPasscodeBox->echoMode(), QLineEdit::Password);
+        EXPECT_TRUE(d->TextUserIDBox->inputMethodHints() & Qt::ImhLatinOnly);
+        EXPECT_TRUE(d->TextJobNameBox->inputMethodHints() & Qt::ImhLatinOnly);
+
+        // The formatters: 8 bytes of user ID, 12 digits of passcode, 12 bytes of job name.
+        type(d->TextUserIDBox, "abcdefghij");
+        EXPECT_EQ(d->TextUserIDBox->text(), "abcdefgh");
+        type(d->TextPasscodeBox, "12a34567890123");
+        EXPECT_EQ(d->TextPasscodeBox->text(), "123456789012");
+        type(d->TextJobNameBox, "Quarterly report");
+        EXPECT_EQ(d->TextJobNameBox->text(), "Quarterly re");
+
+        const auto pressOK = [d] { QTest::mouseClick(d->okButton, Qt::LeftButton); };
+        const auto expectRefused = [this, d](const std::pair<QString, QString>& alert, const char* what) {
+            ASSERT_EQ(alerts_.alerts().size(), 1) << what;
+            EXPECT_EQ(alerts_.alerts().front(), alert) << what;
+            EXPECT_TRUE(platform::isRunningModal(d->window())) << what;
+            EXPECT_FALSE(response.has_value()) << what;
+            alerts_.clear();
+        };
+
+        d->TextUserIDBox->clear();
+        d->TextPasscodeBox->clear();
+        pressOK();
+        expectRefused(kUserIDAlert, "both empty: the user ID first");
+        type(d->TextUserIDBox, "   ");
+        pressOK();
+        expectRefused(kUserIDAlert, "spaces only");
+        type(d->TextUserIDBox, QString::fromUtf8("ab\u00e9"));
+        EXPECT_EQ(d->TextUserIDBox->text(), QString::fromUtf8("ab\u00e9")) << "the formatter lets Latin-1 in";
+        pressOK();
+        expectRefused(kUserIDAlert, "a code of 127 or more");
+        type(d->TextUserIDBox, "a b");
+        pressOK();
+        expectRefused(kPasscodeAlert, "empty passcode");
+        d->TextPasscodeBox->setText("1234567890123"); // longer than typing allows
+        pressOK();
+        expectRefused(kPasscodeAlert, "passcode of 13");
+        EXPECT_EQ(d->TextUserIDBox->text(), "a b") << "the entries stay as they are";
+
+        type(d->TextPasscodeBox, "0042");
+        pressOK();
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(alerts_.alerts().isEmpty());
+    ASSERT_TRUE(response.has_value());
+    EXPECT_EQ(*response, QVariantList({1, "a b", "0042", "Quarterly re", "Enter Name Mode"}));
+    EXPECT_EQ(jobnameMode, 1);
+    EXPECT_EQ(docName, "Quarterly re");
+
+    EXPECT_EQ(log.lines(), QStringList({"initWithWindow()", "end initWithWindow()", "awakeFromNib()",
+                                        "enter PDE Start()"}));
+}
+
+TEST_F(SetupDialog, ModeZeroKeepsTheTypedNameAndReopeningShowsTheConfirmedValues)
+{
+    EXPECT_TRUE(run([](JobTypeSetup* d) {
+        EXPECT_EQ(d->pJobNameButton->currentIndex(), 0) << "no panel has set the first mode";
+        EXPECT_FALSE(d->TextJobNameBox->isEnabled());
+        EXPECT_FALSE(d->TextJobName->isEnabled());
+        confirm(d, "user7", "314159", 0, "Minutes");
+        EXPECT_FALSE(d->TextJobNameBox->isEnabled());
+    }));
+    ASSERT_TRUE(response.has_value());
+    EXPECT_EQ(*response, QVariantList({0, "user7", "314159", "Use Existing Name"}));
+    EXPECT_EQ(response->at(0).typeId(), QMetaType::Int);
+    EXPECT_EQ(jobnameMode, 0);
+    EXPECT_EQ(docName, "Minutes");
+
+    EXPECT_TRUE(run([](JobTypeSetup* d) {
+        EXPECT_EQ(d->TextUserIDBox->text(), "user7");
+        EXPECT_EQ(d->TextPasscodeBox->text(), "314159");
+        EXPECT_EQ(d->pJobNameButton->currentIndex(), 0);
+        EXPECT_EQ(d->TextJobNameBox->text(), "Minutes");
+        EXPECT_FALSE(d->TextJobNameBox->isEnabled());
+        choose(d->pJobNameButton, 1);
+        EXPECT_TRUE(d->TextJobNameBox->isEnabled());
+        EXPECT_TRUE(d->TextJobName->isEnabled());
+        QTest::keyClick(d->TextPasscodeBox, Qt::Key_Return); // Return presses OK
+    }));
+    EXPECT_EQ(*response, QVariantList({1, "user7", "314159", "Minutes", "Enter Name Mode"}));
+}
+
+TEST_F(SetupDialog, DefaultEmptiesTheFieldsAndCancelEscapeAndCloseBoxChangeNothing)
+{
+    ASSERT_TRUE(run([](JobTypeSetup* d) { confirm(d, "keep", "111", 0, "Kept"); }));
+    const QVariantList confirmed = *response;
+
+    const std::function<void(JobTypeSetup*)> endings[] = {
+        [](JobTypeSetup* d) { QTest::mouseClick(d->closeButton, Qt::LeftButton); },
+        [](JobTypeSetup* d) { QTest::keyClick(d->TextUserIDBox, Qt::Key_Escape); },
+        [](JobTypeSetup* d) { d->window()->close(); }, // the close box, wherever one shows
+    };
+    for (const auto& end : endings) {
+        EXPECT_FALSE(run([&end](JobTypeSetup* d) {
+            QTest::mouseClick(d->defaultButton, Qt::LeftButton);
+            EXPECT_EQ(d->pJobNameButton->currentIndex(), 1);
+            EXPECT_TRUE(d->TextJobNameBox->isEnabled());
+            EXPECT_TRUE(d->TextUserIDBox->text().isEmpty());
+            EXPECT_TRUE(d->TextPasscodeBox->text().isEmpty());
+            EXPECT_TRUE(d->TextJobNameBox->text().isEmpty());
+            type(d->TextUserIDBox, "other");
+            type(d->TextPasscodeBox, "999");
+            end(d);
+        }));
+        EXPECT_EQ(*response, confirmed);
+        EXPECT_EQ(jobnameMode, 0);
+        EXPECT_EQ(docName, "Kept");
+    }
+    EXPECT_TRUE(alerts_.alerts().isEmpty());
+}
+
+TEST_F(SetupDialog, HelpDoesNothingAndTheControllerGoesWithItsWindow)
+{
+    QPointer<JobTypeSetup> made;
+    QPointer<QDialog> window;
+    EXPECT_FALSE(run(
+        [&window](JobTypeSetup* d) {
+            window = d->window();
+            d->helpButton->click();
+            EXPECT_TRUE(platform::isRunningModal(d->window()));
+            d->closeBtnClick(nullptr);
+        },
+        &made));
+    EXPECT_TRUE(made.isNull());
+    EXPECT_TRUE(window.isNull()) << "the controller owns its window";
+    EXPECT_FALSE(response.has_value());
+}
+
+} // namespace

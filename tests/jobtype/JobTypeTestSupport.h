@@ -1,0 +1,109 @@
+#pragma once
+// What the Job Type tests share: fresh secure-print state, the bundle, an alert
+// recorder, and a runner that drives the modal setup dialog.
+#include "jobtype/JobTypeSetup.h"
+#include "jobtype/SecurePrintState.h"
+#include "platform/Bundle.h"
+#include "platform/Window.h"
+#include "plugin/PDETool.h"
+#include "tests/support/TestSupport.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+namespace jttest {
+
+inline const std::pair<QString, QString> kUserIDAlert{
+    "Invalid value in User ID.", "Specify within a range of 1 to 8 alphanumeric characters."};
+inline const std::pair<QString, QString> kPasscodeAlert{
+    "Invalid value in Secure Print Passcode.", "Specify within a range of 1 to 12 alphanumeric characters."};
+
+// Base64 of the UTF-8 bytes, by Qt's own encoder.
+inline QString b64(const QString& text) { return QString::fromLatin1(text.toUtf8().toBase64()); }
+
+// Picks item `index` of a pop-up with the keyboard, as a user would: one arrow key
+// per item (the action may move the pop-up again; the keys are not repeated then).
+inline void choose(QComboBox* popup, int index)
+{
+    const int steps = index - popup->currentIndex();
+    for (int i = 0; i < qAbs(steps); ++i) QTest::keyClick(popup, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+}
+
+// Replaces a field's text by typing, as a user would.
+inline void type(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    for (QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(field, static_cast<char>(c.unicode()));
+        } else { // a key of a Latin-1 keyboard layout
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+// Fills the dialog and presses OK.
+inline void confirm(JobTypeSetup* d, const QString& userID, const QString& passcode, int mode,
+                    const QString& jobName = QString())
+{
+    type(d->TextUserIDBox, userID);
+    type(d->TextPasscodeBox, passcode);
+    choose(d->pJobNameButton, 1);
+    if (!jobName.isNull()) type(d->TextJobNameBox, jobName);
+    choose(d->pJobNameButton, mode);
+    QTest::mouseClick(d->okButton, Qt::LeftButton);
+}
+
+class JobTypeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        jobtype::resetSecurePrintState();
+        VelkaRefppd = nullptr;
+    }
+
+    void TearDown() override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        jobtype::resetSecurePrintState();
+        VelkaRefppd = nullptr;
+    }
+
+    // Schedules `interact` to run inside the next modal loop, on the dialog `current`
+    // answers then. It should end the loop; if it does not, the dialog is cancelled.
+    void whenSetupShows(std::function<JobTypeSetup*()> current, std::function<void(JobTypeSetup*)> interact)
+    {
+        QTimer::singleShot(0, [this, current = std::move(current), interact = std::move(interact)] {
+            ++setupsShown_;
+            QPointer<JobTypeSetup> setup = current();
+            if (!setup || !platform::isRunningModal(setup->window())) {
+                ADD_FAILURE() << "no setup dialog is running";
+                return;
+            }
+            EXPECT_TRUE(setup->window()->isVisible());
+            interact(setup);
+            if (setup && platform::isRunningModal(setup->window())) {
+                ADD_FAILURE() << "the dialog is still open";
+                setup->closeBtnClick(nullptr);
+            }
+        });
+    }
+
+    platform::Bundle bundle_{testsupport::bundlePath(), QLocale(QLocale::English, QLocale::UnitedStates)};
+    testsupport::AlertRecorder alerts_;
+    int setupsShown_ = 0;
+};
+
+} // namespace jttest
