@@ -1,6 +1,7 @@
 #include "plugin/PrinterPDEPlugIn-Orvan.h"
 
 #include "imageoptions/PrinterPDE-Orvan.h"
+#include "jobtype/PrinterJobPDE-Orvan.h"
 #include "platform/Bundle.h"
 #include "platform/Help.h"
 
@@ -11,6 +12,7 @@ std::vector<PrinterPDEPlugInOrvan::PanelBuilder> PrinterPDEPlugInOrvan::panelBui
     // One line per panel, e.g. `&PrinterPDEOrvan::initWithCallback,`.
     return {
         &PrinterPDEOrvan::initWithCallback,
+        &PrinterJobPDEOrvan::initWithCallback,
     };
 }
 
