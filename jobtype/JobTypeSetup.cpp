@@ -100,6 +100,12 @@ void JobTypeSetup::awakeFromNib()
     platform::setTitle(closeButton, localized("Cancel"));
     platform::setTitle(defaultButton, localized("Default"));
     platform::setTitle(okButton, localized("OK"));
+    // The help button shows a question mark; its name is for tool tips and screen readers.
+    if (helpButton) {
+        helpButton->setToolTip(localized("Help"));
+        helpButton->setAccessibleName(localized("Help"));
+    }
+    platform::setStringValue(TextJobName, localized("Up to 12 characters"));
 
     if (window_) platform::centerWindow(window_);
 }
