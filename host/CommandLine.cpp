@@ -35,7 +35,8 @@ bool CommandLine::parse(const QStringList& arguments, QString* error)
             *error = QStringLiteral("--%1 given more than once").arg(option.names().constLast());
             return false;
         }
-        if (!values.isEmpty() && values.first().isEmpty()) {
+        // "--ppd --offscreen" forgot the file: an option is never taken for a value.
+        if (!values.isEmpty() && (values.first().isEmpty() || values.first().startsWith(QLatin1String("--")))) {
             *error = QStringLiteral("--%1 needs a value").arg(option.names().constLast());
             return false;
         }

@@ -9,7 +9,6 @@
 #include <cups/cups.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -28,13 +27,20 @@ using HttpPtr = std::unique_ptr<http_t, HttpCloser>;
 HttpPtr connectToServer(QString* error)
 {
     int cancel = 0;
-    HttpPtr http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              kConnectTimeoutMs, &cancel));
+    const char* server = cupsServer();
+    HttpPtr http(httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectTimeoutMs,
+                              &cancel));
     if (!http && error) {
-        const int code = errno;
-        *error = QStringLiteral("cannot reach the print server %1: %2")
-                     .arg(CupsClient::serverName(),
-                          code ? QString::fromLocal8Bit(std::strerror(code)) : QStringLiteral("no answer"));
+        // libcups reports every failed connection alike; tell a name that does not
+        // resolve from a server that does not answer.
+        QString reason = QStringLiteral("nothing answers there");
+        if (server && server[0] != '/') {
+            const QByteArray port = QByteArray::number(ippPort());
+            http_addrlist_t* addresses = httpAddrGetList(server, AF_UNSPEC, port.constData());
+            if (!addresses) reason = QStringLiteral("unknown host");
+            httpAddrFreeList(addresses);
+        }
+        *error = QStringLiteral("cannot reach the print server %1 (%2)").arg(CupsClient::serverName(), reason);
     }
     return http;
 }

@@ -43,6 +43,10 @@ namespace {
 constexpr int kQueueRole = Qt::UserRole;       // queue name; absent for Save to File
 constexpr int kIsFileRole = Qt::UserRole + 1;  // true for Save to File
 
+// Entries of the panel pop-up that are not panels.
+constexpr int kEmptyEntry = -1;
+constexpr int kSummaryEntry = -2;
+
 QString fileDestinationTitle() { return PrintDialog::tr("Save to File"); }
 
 // A notice: an icon and a wrapping text, hidden while it has no text.
@@ -464,10 +468,9 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
 
     // The old panels go when the plug-in answers the new ones; they still hold the old
     // callback and description, which therefore live until then.
+    const int shownPanel = pages_.indexOf(stack_->currentWidget());
     const QString shownKind =
-        (stack_->currentIndex() >= 0 && panelPopUp_->currentIndex() >= 0 && panelPopUp_->currentIndex() < panels_.size())
-            ? panels_.at(panelPopUp_->currentIndex())->panelKind()
-            : QString();
+        shownPanel >= 0 && shownPanel < panels_.size() ? panels_.at(shownPanel)->panelKind() : QString();
     const bool summaryShown = stack_->currentWidget() == summaryView_;
     pendingChanges_.clear();
     if (callback_) callback_->setObserver({});
@@ -523,20 +526,20 @@ void PrintDialog::clearPages()
 
 void PrintDialog::updatePanelPopUp()
 {
+    // Item data: the panel's position, kEmptyEntry for the empty page, kSummaryEntry.
     const QSignalBlocker block(panelPopUp_);
     panelPopUp_->clear();
-    for (platform::PDEPanel* panel : std::as_const(panels_)) panelPopUp_->addItem(panel->panelName());
-    if (!panels_.isEmpty()) panelPopUp_->insertSeparator(panelPopUp_->count());
-    panelPopUp_->addItem(tr("Summary"));
+    for (int i = 0; i < panels_.size(); ++i) panelPopUp_->addItem(panels_.at(i)->panelName(), i);
+    if (panels_.isEmpty()) panelPopUp_->addItem(tr("Printer Options"), kEmptyEntry);
+    panelPopUp_->insertSeparator(panelPopUp_->count());
+    panelPopUp_->addItem(tr("Summary"), kSummaryEntry);
 }
 
-void PrintDialog::showPanel(int index)
+void PrintDialog::showPanel(int popUpIndex)
 {
-    if (index < panels_.size()) {
-        showPage(index);
-        return;
-    }
-    showSummary();
+    const int entry = panelPopUp_->itemData(popUpIndex).toInt();
+    if (entry == kSummaryEntry) showSummary();
+    else showPage(entry);
 }
 
 void PrintDialog::showPage(int index)
@@ -545,7 +548,7 @@ void PrintDialog::showPage(int index)
     const int current = pages_.indexOf(stack_->currentWidget());
     if (current >= 0 && current != index && current < panels_.size() && !panels_.at(current)->shouldHide()) {
         const QSignalBlocker block(panelPopUp_);
-        panelPopUp_->setCurrentIndex(current);
+        panelPopUp_->setCurrentIndex(panelPopUp_->findData(current));
         return;
     }
     QWidget* page = emptyPage_;
@@ -561,8 +564,7 @@ void PrintDialog::showPage(int index)
     stack_->setCurrentWidget(page);
     {
         const QSignalBlocker block(panelPopUp_);
-        panelPopUp_->setCurrentIndex(index >= 0 ? index : panelPopUp_->count() - 1);
-        if (index < 0) panelPopUp_->setCurrentIndex(-1);
+        panelPopUp_->setCurrentIndex(panelPopUp_->findData(index >= 0 && index < panels_.size() ? index : kEmptyEntry));
     }
     stack_->updateGeometry();
 }
@@ -570,7 +572,11 @@ void PrintDialog::showPage(int index)
 void PrintDialog::showSummary()
 {
     const int current = pages_.indexOf(stack_->currentWidget());
-    if (current >= 0 && current < panels_.size() && !panels_.at(current)->shouldHide()) return;
+    if (current >= 0 && current < panels_.size() && !panels_.at(current)->shouldHide()) {
+        const QSignalBlocker block(panelPopUp_);
+        panelPopUp_->setCurrentIndex(panelPopUp_->findData(current));
+        return;
+    }
     refreshSummary();
     for (int i = 0; i < stack_->count(); ++i) {
         QWidget* w = stack_->widget(i);
@@ -578,7 +584,7 @@ void PrintDialog::showSummary()
     }
     stack_->setCurrentWidget(summaryView_);
     const QSignalBlocker block(panelPopUp_);
-    panelPopUp_->setCurrentIndex(panelPopUp_->count() - 1);
+    panelPopUp_->setCurrentIndex(panelPopUp_->findData(kSummaryEntry));
     stack_->updateGeometry();
 }
 
@@ -708,6 +714,12 @@ void PrintDialog::showHelp()
     browser->setSource(QUrl::fromLocalFile(index));
     helpWindow_->show();
     helpWindow_->raise();
+}
+
+void PrintDialog::reject()
+{
+    if (isBusy()) return; // the server's answer decides what happens next
+    QDialog::reject();
 }
 
 void PrintDialog::closeEvent(QCloseEvent* event)

@@ -77,8 +77,8 @@ public:
     QString presetNotice() const;
     QString conflictNotice() const;
 
-    // The panel pop-up: panels first, then the summary.
-    void showPanel(int index);
+    // The panel pop-up's entry `popUpIndex`: a panel, or the summary after them.
+    void showPanel(int popUpIndex);
     void showSummary();
     // What the Print button does.
     void print();
@@ -90,6 +90,10 @@ signals:
     void printed(int jobId);
     // The job could not be submitted or written; the dialog stays open.
     void printFailed(const QString& message);
+
+public slots:
+    // Cancel, Escape and the close box; ignored while a job is on its way.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,174 @@
+// orvan-print as users start it: command-line errors and their exit status, help and
+// version, an unattended Save to File, a screenshot.
+#include "tests/host/HostTestSupport.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class HostCli : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    // Runs orvan-print with a private configuration directory and no reachable server.
+    Outcome run(const QStringList& arguments, const QMap<QString, QString>& environment = {})
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:9"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
+        for (auto it = environment.cbegin(); it != environment.cend(); ++it) {
+            if (it.value().isNull()) env.remove(it.key());
+            else env.insert(it.key(), it.value());
+        }
+        process.setProcessEnvironment(env);
+        process.start(hosttest::orvanPrint(), arguments);
+        Outcome result;
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << "orvan-print did not end: " << arguments.join(QLatin1Char(' ')).toStdString();
+            return result;
+        }
+        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return result;
+    }
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    QTemporaryDir dir_;
+};
+
+// The message lines of orvan-print on stderr (Qt's own chatter left out).
+QStringList ourLines(const QString& err)
+{
+    QStringList lines;
+    for (const QString& line : err.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        if (line.startsWith(QStringLiteral("orvan-print:"))) lines << line;
+    return lines;
+}
+
+TEST_F(HostCli, ErrorsAreOneLineAndExitWithStatusTwo)
+{
+    const QString text = path(QStringLiteral("notes.txt"));
+    ASSERT_TRUE(hosttest::writeBytes(text, "plain text\n"));
+    const QString brokenPpd = path(QStringLiteral("broken.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(brokenPpd, "not a printer description\n"));
+    const QString notABundle = path(QStringLiteral("empty.bundle"));
+    ASSERT_TRUE(QDir().mkpath(notABundle));
+
+    struct Case {
+        QStringList arguments;
+        QString says;
+    };
+    const QList<Case> cases = {
+        {{QStringLiteral("--frobnicate")}, QStringLiteral("Unknown option")},
+        {{QStringLiteral("--ppd")}, QStringLiteral("Missing value")},
+        {{QStringLiteral("--ppd"), QStringLiteral("--accept")}, QStringLiteral("--ppd needs a value")},
+        {{QStringLiteral("a.pdf"), QStringLiteral("b.pdf")}, QStringLiteral("one document at a time")},
+        {{QStringLiteral("--printer"), QStringLiteral("Orvan"), QStringLiteral("--output"), path(QStringLiteral("o"))},
+         QStringLiteral("give one")},
+        {{path(QStringLiteral("missing.pdf"))}, QStringLiteral("no such file")},
+        {{text}, QStringLiteral("not a PDF or PostScript document")},
+        {{QStringLiteral("--ppd"), path(QStringLiteral("missing.ppd"))}, QStringLiteral("cannot read the printer description")},
+        {{QStringLiteral("--ppd"), brokenPpd}, QStringLiteral("cannot read the printer description")},
+        {{QStringLiteral("--bundle"), path(QStringLiteral("nowhere.bundle"))}, QStringLiteral("cannot load the plug-in bundle")},
+        {{QStringLiteral("--bundle"), notABundle}, QStringLiteral("cannot load the plug-in bundle")},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run(QStringList{QStringLiteral("--offscreen"), QStringLiteral("--quit-after-show")} + c.arguments);
+        const std::string what = c.arguments.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(r.status, 2) << what << "\n" << r.err.toStdString();
+        const QStringList lines = ourLines(r.err);
+        ASSERT_EQ(lines.size(), 1) << what << "\n" << r.err.toStdString();
+        EXPECT_TRUE(lines.first().contains(c.says)) << what << ": " << lines.first().toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << what;
+    }
+
+    // Without a display and without --offscreen it says how to run it headless.
+    const Outcome headless = run({QStringLiteral("--quit-after-show")},
+                             {{QStringLiteral("QT_QPA_PLATFORM"), QString()},
+                              {QStringLiteral("DISPLAY"), QString()},
+                              {QStringLiteral("WAYLAND_DISPLAY"), QString()}});
+    EXPECT_EQ(headless.status, 2);
+    ASSERT_EQ(ourLines(headless.err).size(), 1) << headless.err.toStdString();
+    EXPECT_TRUE(ourLines(headless.err).first().contains(QStringLiteral("xvfb-run")));
+    EXPECT_TRUE(ourLines(headless.err).first().contains(QStringLiteral("--offscreen")));
+}
+
+TEST_F(HostCli, HelpAndVersion)
+{
+    const Outcome help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--printer NAME", "--ppd FILE", "--output FILE", "--offscreen", "--screenshot PNG",
+                               "--quit-after-show", "--accept", "--version", "Exit status", "  2  bad command line"})
+        EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
+    const Outcome version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("orvan-print 1."))) << version.out.toStdString();
+}
+
+TEST_F(HostCli, UnattendedSaveToFileWritesTheDocumentTicketAndSettings)
+{
+    const QString document = path(QStringLiteral("chart.ps"));
+    const QByteArray postscript = "%!PS-Adobe-3.0\n%%Pages: 1\n72 72 moveto (chart) show showpage\n%%EOF\n";
+    ASSERT_TRUE(hosttest::writeBytes(document, postscript));
+    const QString out = path(QStringLiteral("chart-out.ps"));
+
+    const Outcome r = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"), out, document});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(hosttest::readBytes(out), postscript);
+    const QJsonObject ticket = QJsonDocument::fromJson(hosttest::readBytes(out + QStringLiteral(".ticket.json"))).object();
+    EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QStringLiteral("chart.ps"));
+    EXPECT_EQ(ticket.value(QStringLiteral("document-format")).toString(), QStringLiteral("application/postscript"));
+    EXPECT_EQ(ticket.value(QStringLiteral("copies")).toInt(), 1);
+    EXPECT_TRUE(ticket.value(QStringLiteral("options")).isObject());
+    struct stat info {};
+    const QString preset = path(QStringLiteral("config/orvan-print/file.json"));
+    ASSERT_EQ(::stat(QFile::encodeName(preset).constData(), &info), 0) << "no settings kept in " << preset.toStdString();
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    // No document: the built-in test page.
+    const QString page = path(QStringLiteral("page.ps"));
+    const Outcome testPage = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"), page});
+    ASSERT_EQ(testPage.status, 0) << testPage.err.toStdString();
+    EXPECT_EQ(hosttest::readBytes(page), host::testPage().data);
+
+    // A destination that cannot be written: status 3, and the reason.
+    const Outcome failed = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"),
+                            path(QStringLiteral("no/such/dir/x.ps")), document});
+    EXPECT_EQ(failed.status, 3) << failed.err.toStdString();
+    EXPECT_TRUE(failed.err.contains(QStringLiteral("no/such/dir"))) << failed.err.toStdString();
+}
+
+TEST_F(HostCli, ScreenshotShowsTheWholeDialog)
+{
+    const QString png = path(QStringLiteral("dialog.png"));
+    const Outcome r = run({QStringLiteral("--offscreen"), QStringLiteral("--screenshot"), png});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GE(image.width(), 500);
+    EXPECT_GE(image.height(), 300);
+
+    const Outcome bad = run({QStringLiteral("--offscreen"), QStringLiteral("--screenshot"), path(QStringLiteral("no/dir/x.png"))});
+    EXPECT_EQ(bad.status, 3);
+}
+
+} // namespace

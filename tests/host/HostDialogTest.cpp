@@ -1,0 +1,383 @@
+// orvan-print's dialog in this process, with the bundle loaded from the build tree:
+// panels and summary, Save to File, presets, an unreachable server, conflicts, help.
+#include "host/Presets.h"
+#include "platform/PDEPanel.h"
+#include "tests/host/HostTestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include <sys/stat.h>
+
+namespace {
+
+using hosttest::find;
+using hosttest::pick;
+
+int modeOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return -1;
+    return static_cast<int>(info.st_mode & 07777);
+}
+
+// The view of the panel named `name`, or null.
+QWidget* panelView(host::PrintDialog* dialog, const QString& name)
+{
+    for (platform::PDEPanel* panel : dialog->panels())
+        if (panel->panelName() == name) return panel->panelView();
+    return nullptr;
+}
+
+int panelIndex(host::PrintDialog* dialog, const QString& name)
+{
+    for (int i = 0; i < dialog->panels().size(); ++i)
+        if (dialog->panels().at(i)->panelName() == name) return i;
+    return -1;
+}
+
+QStringList popUpTitles(QComboBox* popup)
+{
+    QStringList titles;
+    for (int i = 0; i < popup->count(); ++i)
+        if (!popup->itemText(i).isEmpty()) titles << popup->itemText(i);
+    return titles;
+}
+
+// The summary as "section/title" -> value.
+QMap<QString, QString> summary(host::PrintDialog* dialog)
+{
+    QMap<QString, QString> rows;
+    auto* tree = find<QTreeWidget>(dialog, "summaryView");
+    for (int s = 0; tree && s < tree->topLevelItemCount(); ++s) {
+        QTreeWidgetItem* section = tree->topLevelItem(s);
+        rows.insert(section->text(0), QString());
+        for (int r = 0; r < section->childCount(); ++r)
+            rows.insert(section->text(0) + QLatin1Char('/') + section->child(r)->text(0).trimmed(),
+                        section->child(r)->text(1));
+    }
+    return rows;
+}
+
+QJsonObject readJson(const QString& path)
+{
+    return QJsonDocument::fromJson(hosttest::readBytes(path)).object();
+}
+
+// Chooses Secure Print and confirms the setup dialog with a user ID and a passcode.
+void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, const QString& passcode)
+{
+    const int index = panelIndex(dialog, QStringLiteral("Job Type"));
+    ASSERT_GE(index, 0);
+    pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type"));
+    QWidget* view = panelView(dialog, QStringLiteral("Job Type"));
+    auto* jobType = find<QComboBox>(view, "jobtypeButton");
+    ASSERT_NE(jobType, nullptr);
+    hosttest::inModal([&] { pick(jobType, QStringLiteral("Secure Print")); },
+                      [&](QDialog* setup) {
+                          auto* userField = find<QLineEdit>(setup, "TextUserIDBox");
+                          auto* passField = find<QLineEdit>(setup, "TextPasscodeBox");
+                          ASSERT_TRUE(userField && passField);
+                          userField->clear();
+                          passField->clear();
+                          QTest::keyClicks(userField, user);
+                          QTest::keyClicks(passField, passcode);
+                          QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
+                      });
+    EXPECT_EQ(jobType->currentText(), QStringLiteral("Secure Print"));
+}
+
+using HostDialog = hosttest::HostDialogTest;
+
+TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
+{
+    host::PrintDialog* dialog = open(options());
+    ASSERT_TRUE(dialog);
+    auto* printers = find<QComboBox>(dialog, "printerPopUp");
+    EXPECT_EQ(popUpTitles(printers), QStringList{QStringLiteral("Save to File")});
+    EXPECT_TRUE(dialog->isFileDestination());
+
+    auto* panelPopUp = find<QComboBox>(dialog, "panelPopUp");
+    auto* stack = find<QStackedWidget>(dialog, "panelStack");
+    EXPECT_EQ(popUpTitles(panelPopUp),
+              (QStringList{QStringLiteral("Image Options"), QStringLiteral("Job Type"), QStringLiteral("Summary")}));
+    ASSERT_EQ(dialog->panels().size(), 2);
+    // One panel at a time, the first one first.
+    for (int i = 0; i < dialog->panels().size(); ++i) {
+        if (i > 0) pick(panelPopUp, dialog->panels().at(i)->panelName());
+        QWidget* view = dialog->panels().at(i)->panelView();
+        ASSERT_NE(view, nullptr);
+        EXPECT_TRUE(stack->currentWidget()->isAncestorOf(view));
+        EXPECT_TRUE(view->isVisible());
+        for (int j = 0; j < dialog->panels().size(); ++j)
+            if (j != i) {
+                EXPECT_FALSE(dialog->panels().at(j)->panelView()->isVisible());
+            }
+    }
+
+    pick(panelPopUp, QStringLiteral("Summary"));
+    EXPECT_EQ(stack->currentWidget()->objectName(), QStringLiteral("summaryView"));
+    QMap<QString, QString> rows = summary(dialog);
+    EXPECT_EQ(rows.value(QStringLiteral("Job/Printer:")), QStringLiteral("Save to File"));
+    EXPECT_EQ(rows.value(QStringLiteral("Job/Job name:")), QStringLiteral("report.pdf"));
+    EXPECT_TRUE(rows.contains(QStringLiteral("Image Options")));
+    EXPECT_EQ(rows.value(QStringLiteral("Image Options/Output Color:")), QStringLiteral("Color"));
+    EXPECT_EQ(rows.value(QStringLiteral("Job Type/Job Type")), QStringLiteral("Normal Print"));
+
+    // A change in a panel shows in the next summary: the panels are asked each time.
+    pick(panelPopUp, QStringLiteral("Image Options"));
+    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+                     QStringLiteral("Grayscale")));
+    QTest::mouseClick(find<QAbstractButton>(dialog, "summaryButton"), Qt::LeftButton);
+    EXPECT_EQ(panelPopUp->currentText(), QStringLiteral("Summary"));
+    rows = summary(dialog);
+    EXPECT_EQ(rows.value(QStringLiteral("Image Options/Output Color:")), QStringLiteral("Grayscale"));
+
+    // Cancel prints nothing and keeps nothing.
+    QTest::mouseClick(find<QAbstractButton>(dialog, "cancelButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(QFileInfo::exists(options().outputPath));
+    EXPECT_FALSE(QDir(presetDirectory()).exists());
+}
+
+TEST_F(HostDialog, SaveToFileWritesTheDocumentAndAReadableTicket)
+{
+    host::PrintDialog* dialog = open(options());
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+                     QStringLiteral("Grayscale")));
+    find<QSpinBox>(dialog, "copiesField")->setValue(3);
+    auto* jobName = find<QLineEdit>(dialog, "jobNameField");
+    jobName->selectAll();
+    QTest::keyClicks(jobName, QStringLiteral("Budget 2025"));
+    EXPECT_EQ(dialog->callback()->printSession()->destinationType, platform::kPMDestinationFile);
+
+    ASSERT_TRUE(print());
+    EXPECT_EQ(lastJobId_, 0);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    const QString out = options().outputPath;
+    EXPECT_EQ(hosttest::readBytes(out), hosttest::pdfDocument());
+    const QString ticketPath = out + QStringLiteral(".ticket.json");
+    EXPECT_EQ(modeOf(ticketPath), 0600); // it may carry secure-print values
+    const QJsonObject ticket = readJson(ticketPath);
+    EXPECT_EQ(ticket.value(QStringLiteral("document")).toString(), QStringLiteral("out.pdf"));
+    EXPECT_EQ(ticket.value(QStringLiteral("document-format")).toString(), QStringLiteral("application/pdf"));
+    EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QStringLiteral("Budget 2025"));
+    EXPECT_EQ(ticket.value(QStringLiteral("copies")).toInt(), 3);
+    const QJsonObject jobOptions = ticket.value(QStringLiteral("options")).toObject();
+    EXPECT_EQ(jobOptions.value(QStringLiteral("ColorModel")).toString(), QStringLiteral("Gray"));
+    // The Job Type panel's final hand-over travels too.
+    EXPECT_EQ(jobOptions.value(QStringLiteral("JobType")).toString(), QStringLiteral("Normal"));
+    EXPECT_FALSE(jobOptions.contains(QStringLiteral("PageSize")));
+    EXPECT_TRUE(alerts_.alerts().isEmpty());
+}
+
+TEST_F(HostDialog, AFailedWriteKeepsTheDialogOpenWithNothingLost)
+{
+    host::DialogOptions o = options();
+    o.outputPath.clear();
+    host::PrintDialog* dialog = open(o);
+    ASSERT_TRUE(dialog);
+    QStringList answers = {path(QStringLiteral("no/such/dir/out.pdf")), path(QStringLiteral("good.pdf"))};
+    dialog->setFileChooser([&](const QString& suggestion) {
+        EXPECT_TRUE(suggestion.endsWith(QStringLiteral("report.pdf")));
+        return answers.takeFirst();
+    });
+    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+                     QStringLiteral("Grayscale")));
+
+    EXPECT_FALSE(print());
+    ASSERT_EQ(alerts_.alerts().size(), 1);
+    EXPECT_TRUE(alerts_.alerts().first().second.contains(QStringLiteral("no/such/dir"))) ;
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton")->currentText(),
+              QStringLiteral("Grayscale"));
+    EXPECT_FALSE(QDir(presetDirectory()).exists()); // nothing printed, nothing kept
+
+    ASSERT_TRUE(print());
+    EXPECT_EQ(readJson(path(QStringLiteral("good.pdf.ticket.json")))
+                  .value(QStringLiteral("options")).toObject().value(QStringLiteral("ColorModel")).toString(),
+              QStringLiteral("Gray"));
+}
+
+TEST_F(HostDialog, PresetsComeBackInAFreshProcess)
+{
+    host::PrintDialog* dialog = open(options());
+    ASSERT_TRUE(dialog);
+    QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
+    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "screenButton"), QStringLiteral("Smooth Gradation")));
+    auto* brightness = find<QSlider>(imageOptions, "brightnessSlider");
+    ASSERT_NE(brightness, nullptr);
+    brightness->setValue(brightness->minimum() + 1);
+    const int brightnessValue = brightness->value();
+    auto* jobName = find<QLineEdit>(dialog, "jobNameField");
+    jobName->selectAll();
+    QTest::keyClicks(jobName, QStringLiteral("Budget"));
+    chooseSecurePrint(dialog, QStringLiteral("abc"), QStringLiteral("1234"));
+    ASSERT_TRUE(print());
+
+    host::PresetStore store(presetDirectory());
+    const QString file = store.fileFor(QString());
+    EXPECT_EQ(modeOf(file), 0600); // it holds the passcode
+    EXPECT_EQ(modeOf(presetDirectory()), 0700);
+    host::Preset preset;
+    ASSERT_EQ(store.load(QString(), &preset), host::PresetStore::Status::Found);
+    EXPECT_EQ(preset.jobName, QStringLiteral("Budget"));
+    EXPECT_EQ(preset.settings.value(QStringLiteral("jobtypePasscode")), QStringLiteral("1234"));
+    EXPECT_TRUE(preset.marked.contains({QStringLiteral("ColorModel"), QStringLiteral("Gray")}));
+
+    // A restart: a new process opens the dialog on the same preset directory.
+    QProcess probe;
+    probe.start(QStringLiteral(HOST_DIALOG_PROBE_EXE), {testsupport::bundlePath(), presetDirectory()});
+    ASSERT_TRUE(probe.waitForFinished(60000));
+    ASSERT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+    const QJsonObject report = QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+    const QJsonObject controls = report.value(QStringLiteral("controls")).toObject();
+    EXPECT_EQ(controls.value(QStringLiteral("outputcolorButton")).toString(), QStringLiteral("Grayscale"));
+    EXPECT_EQ(controls.value(QStringLiteral("screenButton")).toString(), QStringLiteral("Smooth Gradation"));
+    EXPECT_EQ(controls.value(QStringLiteral("brightnessSlider")).toInt(), brightnessValue);
+    EXPECT_EQ(controls.value(QStringLiteral("jobtypeButton")).toString(), QStringLiteral("Secure Print"));
+    EXPECT_EQ(controls.value(QStringLiteral("jobNameField")).toString(), QStringLiteral("Budget"));
+    EXPECT_EQ(report.value(QStringLiteral("marked")).toObject().value(QStringLiteral("ColorModel")).toString(),
+              QStringLiteral("Gray"));
+    EXPECT_TRUE(report.value(QStringLiteral("presetNotice")).toString().isEmpty());
+}
+
+TEST_F(HostDialog, ADamagedPresetWarnsShowsTheDefaultsAndIsKeptUntilPrinting)
+{
+    host::PresetStore store(presetDirectory());
+    ASSERT_TRUE(QDir().mkpath(presetDirectory()));
+    const QByteArray garbage = "{\"version\": 1, \"settings\": {\"colormodeSettings\": ";
+    ASSERT_TRUE(hosttest::writeBytes(store.fileFor(QString()), garbage));
+
+    host::PrintDialog* dialog = open(options());
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->presetNotice().contains(QStringLiteral("damaged"))) << dialog->presetNotice().toStdString();
+    EXPECT_TRUE(find<QLabel>(dialog, "presetNotice")->isVisible());
+    EXPECT_EQ(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton")->currentText(),
+              QStringLiteral("Color"));
+    QTest::mouseClick(find<QAbstractButton>(dialog, "cancelButton"), Qt::LeftButton);
+    EXPECT_EQ(hosttest::readBytes(store.fileFor(QString())), garbage);
+
+    dialog = open(options());
+    ASSERT_TRUE(dialog);
+    EXPECT_FALSE(dialog->presetNotice().isEmpty());
+    ASSERT_TRUE(print());
+    host::Preset preset;
+    EXPECT_EQ(store.load(QString(), &preset), host::PresetStore::Status::Found);
+}
+
+TEST_F(HostDialog, AnUnreachableServerLeavesSaveToFileWorking)
+{
+    host::DialogOptions o = options(true);
+    o.printer = QStringLiteral("Orvan");
+    host::PrintDialog* dialog = open(o);
+    ASSERT_TRUE(dialog);
+    const QString notice = dialog->serverNotice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("print server 127.0.0.1:9"))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("Save to File still works"))) << notice.toStdString();
+    EXPECT_EQ(popUpTitles(find<QComboBox>(dialog, "printerPopUp")), QStringList{QStringLiteral("Save to File")});
+    EXPECT_TRUE(dialog->isFileDestination());
+    EXPECT_EQ(dialog->panels().size(), 2);
+    ASSERT_TRUE(print());
+    EXPECT_EQ(hosttest::readBytes(options().outputPath), hosttest::pdfDocument());
+}
+
+TEST_F(HostDialog, ConflictsShowUnderThePanelAndPrintingAsksFirst)
+{
+    QByteArray text = hosttest::readBytes(testsupport::bundledPpdPath());
+    text += "\n*UIConstraints: *ImageAdjustmentMode Vivid *Screen Smooth\n"
+            "*UIConstraints: *Screen Smooth *ImageAdjustmentMode Vivid\n";
+    const QString ppd = path(QStringLiteral("constrained.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(ppd, text));
+    host::DialogOptions o = options();
+    o.ppdPath = ppd;
+    host::PrintDialog* dialog = open(o);
+    ASSERT_TRUE(dialog);
+    QWidget* view = panelView(dialog, QStringLiteral("Image Options"));
+    EXPECT_TRUE(dialog->conflictNotice().isEmpty());
+
+    ASSERT_TRUE(pick(find<QComboBox>(view, "imageadjustButton"), QStringLiteral("Vivid")));
+    ASSERT_TRUE(pick(find<QComboBox>(view, "screenButton"), QStringLiteral("Smooth Gradation")));
+    ASSERT_TRUE(hosttest::waitFor([&] { return !dialog->conflictNotice().isEmpty(); }, 5000));
+    EXPECT_TRUE(find<QWidget>(dialog, "conflictRow")->isVisible());
+    EXPECT_EQ(dialog->conflictNotice(),
+              QStringLiteral("Conflicting options: Image Adjust Mode (Vivid), Screen (Smooth Gradation)"));
+
+    confirmAnswer_ = false;
+    EXPECT_FALSE(print());
+    ASSERT_EQ(confirmations_.size(), 1);
+    EXPECT_TRUE(confirmations_.first().contains(QStringLiteral("Screen (Smooth Gradation)")));
+    EXPECT_FALSE(QFileInfo::exists(o.outputPath));
+    EXPECT_TRUE(dialog->isVisible());
+
+    confirmAnswer_ = true;
+    ASSERT_TRUE(print());
+    EXPECT_EQ(confirmations_.size(), 2);
+    EXPECT_TRUE(QFileInfo::exists(o.outputPath));
+}
+
+TEST_F(HostDialog, ConflictsClearWhenTheChoiceIsUndone)
+{
+    QByteArray text = hosttest::readBytes(testsupport::bundledPpdPath());
+    text += "\n*UIConstraints: *ImageAdjustmentMode Vivid *Screen Smooth\n";
+    const QString ppd = path(QStringLiteral("constrained.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(ppd, text));
+    host::DialogOptions o = options();
+    o.ppdPath = ppd;
+    host::PrintDialog* dialog = open(o);
+    ASSERT_TRUE(dialog);
+    QWidget* view = panelView(dialog, QStringLiteral("Image Options"));
+    ASSERT_TRUE(pick(find<QComboBox>(view, "imageadjustButton"), QStringLiteral("Vivid")));
+    ASSERT_TRUE(pick(find<QComboBox>(view, "screenButton"), QStringLiteral("Smooth Gradation")));
+    ASSERT_TRUE(hosttest::waitFor([&] { return !dialog->conflictNotice().isEmpty(); }, 5000));
+    ASSERT_TRUE(pick(find<QComboBox>(view, "screenButton"), QStringLiteral("Auto")));
+    ASSERT_TRUE(hosttest::waitFor([&] { return dialog->conflictNotice().isEmpty(); }, 5000));
+    EXPECT_FALSE(find<QWidget>(dialog, "conflictRow")->isVisible());
+    ASSERT_TRUE(print());
+    EXPECT_TRUE(confirmations_.isEmpty());
+}
+
+TEST_F(HostDialog, HelpOpensTheRegisteredHelpBook)
+{
+    host::PrintDialog* dialog = open(options());
+    ASSERT_TRUE(dialog);
+    const QString index = platform::helpBookIndex(testsupport::bundlePath());
+    ASSERT_FALSE(index.isEmpty()) << "the bundle registered no help book";
+    QTest::mouseClick(find<QAbstractButton>(dialog, "helpButton"), Qt::LeftButton);
+    auto* browser = find<QTextBrowser>(dialog, "helpBrowser");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->window()->isVisible());
+    EXPECT_EQ(browser->source(), QUrl::fromLocalFile(index));
+    EXPECT_FALSE(browser->toPlainText().trimmed().isEmpty());
+    EXPECT_TRUE(alerts_.alerts().isEmpty());
+}
+
+TEST_F(HostDialog, UnloadableBundleOrDescriptionIsAOneLineError)
+{
+    QString error;
+    host::DialogOptions o = options();
+    o.bundlePath = path(QStringLiteral("nowhere.bundle"));
+    EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("cannot load the plug-in bundle"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+
+    o = options();
+    o.ppdPath = path(QStringLiteral("broken.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(o.ppdPath, "*PPD-Adobe: \"4.3\"\nthis is no PPD\n"));
+    error.clear();
+    EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("cannot read the printer description"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+}
+
+} // namespace

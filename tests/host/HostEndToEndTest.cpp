@@ -1,0 +1,236 @@
+// ppdFindOption: the PPD interface, deprecated in CUPS 2.4.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+// From the dialog's widgets to a job on a real CUPS server: a private scheduler on a
+// free loopback port with an "Orvan" queue (the bundled PPD, a file device), the
+// dialog driven as a user drives it, and the job read back over IPP.
+#include "platform/PDEPanel.h"
+#include "platform/Stepper.h"
+#include "tests/host/HostTestSupport.h"
+#include "tests/host/PrivateCupsd.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace {
+
+using hosttest::find;
+using hosttest::pick;
+
+QWidget* panelView(host::PrintDialog* dialog, const QString& name)
+{
+    for (platform::PDEPanel* panel : dialog->panels())
+        if (panel->panelName() == name) return panel->panelView();
+    return nullptr;
+}
+
+// The choice name of option `keyword` whose text a pop-up shows.
+QString choiceShown(host::PrintDialog* dialog, const char* keyword, QComboBox* popup)
+{
+    ppd_option_t* option = ppdFindOption(dialog->ppd(), keyword);
+    for (int i = 0; option && popup && i < option->num_choices; ++i)
+        if (QString::fromUtf8(option->choices[i].text) == popup->currentText())
+            return QString::fromUtf8(option->choices[i].choice);
+    return QString();
+}
+
+class HostEndToEnd : public hosttest::HostDialogTest {
+protected:
+    void SetUp() override
+    {
+        HostDialogTest::SetUp();
+        if (!testsupport::PrivateCupsd::available()) GTEST_SKIP() << "cupsd is not installed (scripts/install-deps)";
+        QString error;
+        ASSERT_TRUE(cupsd_.start(&error)) << error.toStdString();
+        ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error, true))
+            << error.toStdString();
+        qputenv("CUPS_SERVER", cupsd_.server().toUtf8());
+        // Fetched printer descriptions land here, so the test sees them go.
+        ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("tmp"))));
+        qputenv("TMPDIR", path(QStringLiteral("tmp")).toUtf8());
+    }
+
+    void TearDown() override
+    {
+        HostDialogTest::TearDown();
+        qunsetenv("TMPDIR");
+        if (HasFailure()) std::cerr << "cupsd error log:\n" << cupsd_.errorLog().toStdString() << "\n";
+        cupsd_.stop();
+    }
+
+    host::DialogOptions queueOptions() const
+    {
+        host::DialogOptions o = options(true);
+        o.outputPath.clear();
+        o.printer = QStringLiteral("Orvan");
+        return o;
+    }
+
+    QMap<QString, QStringList> job(int id)
+    {
+        QString error;
+        const QMap<QString, QStringList> attributes = cupsd_.jobAttributes(id, &error);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        return attributes;
+    }
+
+    testsupport::PrivateCupsd cupsd_;
+};
+
+TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
+{
+    host::PrintDialog* dialog = open(queueOptions());
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan")) << dialog->serverNotice().toStdString();
+    EXPECT_EQ(dialog->callback()->printSession()->destinationType, platform::kPMDestinationPrinter);
+    auto* printers = find<QComboBox>(dialog, "printerPopUp");
+    EXPECT_EQ(printers->itemText(0), QStringLiteral("Orvan (default)"));
+    EXPECT_GE(printers->findText(QStringLiteral("Save to File")), 2); // after a separator
+    EXPECT_TRUE(dialog->serverNotice().isEmpty()) << dialog->serverNotice().toStdString();
+    // The temporary copy of the queue's printer description is gone.
+    EXPECT_TRUE(QDir(path(QStringLiteral("tmp"))).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
+
+    QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
+    ASSERT_NE(imageOptions, nullptr);
+    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
+
+    // Color Balance: switch on, Cyan, highlights one step up.
+    hosttest::inModal([&] { QTest::mouseClick(find<QAbstractButton>(imageOptions, "colorBalanceButton"), Qt::LeftButton); },
+                      [&](QDialog* balance) {
+                          auto* enable = find<QCheckBox>(balance, "EnableButton");
+                          ASSERT_NE(enable, nullptr);
+                          if (!enable->isChecked()) enable->click();
+                          auto* target = find<QComboBox>(balance, "targetColorButton");
+                          ASSERT_TRUE(pick(target, QStringLiteral("Cyan")));
+                          auto* stepper = find<platform::Stepper>(balance, "StepperOne");
+                          ASSERT_NE(stepper, nullptr);
+                          QTest::mouseClick(stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")),
+                                            Qt::LeftButton);
+                          QTest::mouseClick(find<QAbstractButton>(balance, "okButton"), Qt::LeftButton);
+                      });
+    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+
+    // Job Type: Secure Print with a user ID, a passcode and a new job name.
+    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+    QWidget* jobType = panelView(dialog, QStringLiteral("Job Type"));
+    ASSERT_NE(jobType, nullptr);
+    hosttest::inModal([&] { pick(find<QComboBox>(jobType, "jobtypeButton"), QStringLiteral("Secure Print")); },
+                      [&](QDialog* setup) {
+                          QTest::keyClicks(find<QLineEdit>(setup, "TextUserIDBox"), QStringLiteral("abc"));
+                          QTest::keyClicks(find<QLineEdit>(setup, "TextPasscodeBox"), QStringLiteral("1234"));
+                          auto* mode = find<QComboBox>(setup, "pJobNameButton");
+                          ASSERT_TRUE(pick(mode, mode->itemText(1)));
+                          auto* newName = find<QLineEdit>(setup, "TextJobNameBox");
+                          newName->clear();
+                          QTest::keyClicks(newName, QStringLiteral("e2e"));
+                          QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
+                      });
+
+    auto* jobName = find<QLineEdit>(dialog, "jobNameField");
+    jobName->selectAll();
+    QTest::keyClicks(jobName, QStringLiteral("Quarterly figures"));
+    find<QSpinBox>(dialog, "copiesField")->setValue(2);
+    // Grayscale output has its own rules for image types and toner saving, which the
+    // pop-ups follow when the panel is shown again: the job carries what it then shows.
+    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Image Options")));
+    const QString imageType = choiceShown(dialog, "ImageType", find<QComboBox>(imageOptions, "imagetypeButton"));
+    const QString tonerMode = choiceShown(dialog, "TonerMode", find<QComboBox>(imageOptions, "TonerSaveButton"));
+    EXPECT_FALSE(imageType.isEmpty());
+
+    ASSERT_TRUE(print()) << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
+    ASSERT_GT(lastJobId_, 0);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+
+    const QMap<QString, QStringList> attributes = job(lastJobId_);
+    auto value = [&](const char* name) { return attributes.value(QString::fromLatin1(name)).value(0); };
+    EXPECT_EQ(value("job-name"), QStringLiteral("Quarterly figures"));
+    EXPECT_EQ(value("copies"), QStringLiteral("2"));
+    EXPECT_EQ(value("ColorModel"), QStringLiteral("Gray"));
+    EXPECT_EQ(value("ImageType"), imageType);
+    if (!tonerMode.isEmpty() && attributes.contains(QStringLiteral("TonerMode"))) {
+        EXPECT_EQ(value("TonerMode"), tonerMode);
+    }
+    EXPECT_EQ(value("QVColorDensityCyanLow"), QStringLiteral("1"));
+    EXPECT_EQ(value("QVColorDensityBlackLow"), QStringLiteral("0"));
+    EXPECT_EQ(value("JobType"), QStringLiteral("Secure"));
+    EXPECT_EQ(value("UserID"), QStringLiteral("YWJj"));               // "abc"
+    EXPECT_EQ(value("SecurePrintPasscode"), QStringLiteral("MTIzNA==")); // "1234"
+    EXPECT_EQ(value("NewJob"), QStringLiteral("ZTJl"));              // "e2e"
+    EXPECT_EQ(value("document-format"), QStringLiteral("application/pdf"));
+}
+
+TEST_F(HostEndToEnd, ARefusedJobShowsTheServersMessageAndLosesNothing)
+{
+    host::PrintDialog* dialog = open(queueOptions());
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan"));
+    QString error;
+    ASSERT_TRUE(cupsd_.admin(QStringLiteral("cupsreject"), {QStringLiteral("Orvan")}, &error)) << error.toStdString();
+    QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
+    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+
+    EXPECT_FALSE(print());
+    ASSERT_EQ(alerts_.alerts().size(), 1);
+    EXPECT_TRUE(alerts_.alerts().first().first.contains(QStringLiteral("Orvan")));
+    EXPECT_TRUE(alerts_.alerts().first().second.contains(QStringLiteral("not accepting jobs")))
+        << alerts_.alerts().first().second.toStdString();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isBusy());
+    EXPECT_EQ(find<QComboBox>(imageOptions, "outputcolorButton")->currentText(), QStringLiteral("Grayscale"));
+    EXPECT_FALSE(QDir(presetDirectory()).exists());
+
+    ASSERT_TRUE(cupsd_.admin(QStringLiteral("cupsaccept"), {QStringLiteral("Orvan")}, &error)) << error.toStdString();
+    ASSERT_TRUE(print());
+    EXPECT_EQ(job(lastJobId_).value(QStringLiteral("ColorModel")).value(0), QStringLiteral("Gray"));
+    host::Preset preset;
+    EXPECT_EQ(host::PresetStore(presetDirectory()).load(QStringLiteral("Orvan"), &preset),
+              host::PresetStore::Status::Found);
+}
+
+TEST_F(HostEndToEnd, EachPrinterGetsItsOwnDescriptionPanelsAndSettings)
+{
+    QString error;
+    // A queue without a printer description of its own.
+    ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Plain"), QString(), &error)) << error.toStdString();
+    // Orvan's saved choice: grayscale.
+    host::Preset saved;
+    saved.marked = {{QStringLiteral("ColorModel"), QStringLiteral("Gray")}};
+    saved.settings = {{QStringLiteral("colormodeSettings"), QStringLiteral("1")}};
+    ASSERT_TRUE(host::PresetStore(presetDirectory()).save(QStringLiteral("Orvan"), saved, &error));
+
+    host::PrintDialog* dialog = open(queueOptions());
+    ASSERT_TRUE(dialog);
+    auto* printers = find<QComboBox>(dialog, "printerPopUp");
+    EXPECT_NE(printers->findText(QStringLiteral("Plain")), -1);
+    auto output = [&] {
+        return find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton")->currentText();
+    };
+    EXPECT_EQ(output(), QStringLiteral("Grayscale"));
+    const QList<platform::PDEPanel*> first = dialog->panels();
+
+    // Another queue: a new description (the bundled one), new panels, its own (no) settings.
+    const int plain = printers->findText(QStringLiteral("Plain"));
+    printers->setCurrentIndex(plain);
+    emit printers->activated(plain);
+    ASSERT_TRUE(hosttest::waitFor([&] { return dialog->isSettled() && dialog->currentPrinter() == QStringLiteral("Plain"); }));
+    EXPECT_TRUE(dialog->serverNotice().isEmpty()) << dialog->serverNotice().toStdString();
+    EXPECT_EQ(dialog->panels().size(), 2);
+    EXPECT_EQ(output(), QStringLiteral("Color"));
+
+    // Save to File, then back to Orvan: its saved choice again.
+    const int file = printers->findText(QStringLiteral("Save to File"));
+    printers->setCurrentIndex(file);
+    emit printers->activated(file);
+    EXPECT_TRUE(dialog->isFileDestination());
+    EXPECT_EQ(dialog->callback()->printSession()->destinationType, platform::kPMDestinationFile);
+    const int orvan = printers->findText(QStringLiteral("Orvan (default)"));
+    printers->setCurrentIndex(orvan);
+    emit printers->activated(orvan);
+    ASSERT_TRUE(hosttest::waitFor([&] { return dialog->isSettled() && dialog->currentPrinter() == QStringLiteral("Orvan"); }));
+    EXPECT_EQ(output(), QStringLiteral("Grayscale"));
+    EXPECT_TRUE(QDir(path(QStringLiteral("tmp"))).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,209 @@
+// The host's parts on their own, over real PPDs and real files: job options, conflicts,
+// documents, the preset store.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations" // ppdMarkOption: the PPD interface
+
+#include "host/HostCallback.h"
+#include "host/JobOptions.h"
+#include "host/Presets.h"
+#include "tests/host/HostTestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+namespace {
+
+using host::HandOver;
+
+int modeOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return -1;
+    return static_cast<int>(info.st_mode & 07777);
+}
+
+TEST(HostJobOptions, MarkedNonDefaultChoicesThenEveryHandOverInOrder)
+{
+    host::PpdPtr ppd = testsupport::openTestPpd(testsupport::bundledPpdPath());
+    ASSERT_TRUE(ppd);
+    host::HostCallback callback(ppd.get());
+    // A choice marked by the host itself, not handed over.
+    ppdMarkOption(ppd.get(), "DrvResolution", "1200dpi");
+    callback.willChangePPDOptionKeyValue(QStringLiteral("ColorModel"), QStringLiteral("Gray"));
+    callback.willChangePPDOptionKeyValue(QStringLiteral("UserID"), QStringLiteral("YWJj"));
+    callback.willChangePPDOptionKeyValue(QStringLiteral("NotInThePpd"), QStringLiteral("x"));
+    callback.willChangePPDOptionKeyValue(QStringLiteral("ColorModel"), QStringLiteral("RGB"));
+
+    const host::JobOptions options = host::jobOptionsFor(ppd.get(), callback.handOvers());
+    const QList<QPair<QString, QString>> expected = {
+        {QStringLiteral("DrvResolution"), QStringLiteral("1200dpi")},
+        // Handed over twice: the last choice counts, even when it is the default.
+        {QStringLiteral("ColorModel"), QStringLiteral("RGB")},
+        {QStringLiteral("UserID"), QStringLiteral("YWJj")},
+        {QStringLiteral("NotInThePpd"), QStringLiteral("x")},
+    };
+    EXPECT_EQ(options.items(), expected);
+    // Defaults that nobody changed (page size, duplex) are not sent.
+    EXPECT_FALSE(options.contains(QStringLiteral("PageSize")));
+    EXPECT_FALSE(options.contains(QStringLiteral("Duplex")));
+
+    // Choices saved for a printer are marked again on a fresh description; unknown
+    // choices change nothing.
+    host::PpdPtr fresh = testsupport::openTestPpd(testsupport::bundledPpdPath());
+    host::markChoices(fresh.get(), {{QStringLiteral("ColorModel"), QStringLiteral("Gray")},
+                                    {QStringLiteral("UserID"), QStringLiteral("YWJj")}});
+    EXPECT_EQ(host::markedNonDefaultChoices(fresh.get()),
+              (QList<HandOver>{{QStringLiteral("ColorModel"), QStringLiteral("Gray")}}));
+}
+
+TEST(HostJobOptions, ConflictsNameTheOptionsAndTheirChoices)
+{
+    QTemporaryDir dir;
+    QByteArray text = hosttest::readBytes(testsupport::bundledPpdPath());
+    ASSERT_FALSE(text.isEmpty());
+    text += "\n*UIConstraints: *ColorModel Gray *ImageAdjustmentMode Vivid\n"
+            "*UIConstraints: *ImageAdjustmentMode Vivid *ColorModel Gray\n";
+    const QString path = dir.filePath(QStringLiteral("constrained.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(path, text));
+    host::PpdPtr ppd = testsupport::openTestPpd(path);
+    ASSERT_TRUE(ppd);
+
+    EXPECT_TRUE(host::conflictingOptions(ppd.get()).isEmpty());
+    ppdMarkOption(ppd.get(), "ColorModel", "Gray");
+    EXPECT_TRUE(host::conflictingOptions(ppd.get()).isEmpty());
+    ppdMarkOption(ppd.get(), "ImageAdjustmentMode", "Vivid");
+    EXPECT_EQ(host::conflictingOptions(ppd.get()),
+              (QStringList{QStringLiteral("Output Color (Grayscale)"), QStringLiteral("Image Adjust Mode (Vivid)")}));
+    ppdMarkOption(ppd.get(), "ColorModel", "RGB");
+    EXPECT_TRUE(host::conflictingOptions(ppd.get()).isEmpty());
+    EXPECT_TRUE(host::conflictingOptions(nullptr).isEmpty());
+}
+
+TEST(HostDocuments, PdfAndPostScriptAreReadOtherFilesAreRefused)
+{
+    QTemporaryDir dir;
+    host::Document document;
+    QString error;
+
+    const QString pdf = dir.filePath(QStringLiteral("a.pdf"));
+    ASSERT_TRUE(hosttest::writeBytes(pdf, hosttest::pdfDocument()));
+    ASSERT_TRUE(host::readDocument(pdf, &document, &error)) << error.toStdString();
+    EXPECT_EQ(document.format, QStringLiteral("application/pdf"));
+    EXPECT_EQ(document.name, QStringLiteral("a.pdf"));
+    EXPECT_EQ(document.data, hosttest::pdfDocument());
+
+    // The type comes from the content, not from the name.
+    const QString ps = dir.filePath(QStringLiteral("b.pdf"));
+    ASSERT_TRUE(hosttest::writeBytes(ps, "%!PS-Adobe-3.0\nshowpage\n"));
+    ASSERT_TRUE(host::readDocument(ps, &document, &error));
+    EXPECT_EQ(document.format, QStringLiteral("application/postscript"));
+
+    struct Case {
+        QString path;
+        const char* says;
+    };
+    const QString text = dir.filePath(QStringLiteral("notes.txt"));
+    const QString empty = dir.filePath(QStringLiteral("empty.pdf"));
+    const QString unreadable = dir.filePath(QStringLiteral("secret.pdf"));
+    ASSERT_TRUE(hosttest::writeBytes(text, "just text\n"));
+    ASSERT_TRUE(hosttest::writeBytes(empty, ""));
+    ASSERT_TRUE(hosttest::writeBytes(unreadable, hosttest::pdfDocument()));
+    QFile::setPermissions(unreadable, QFileDevice::Permissions());
+    QList<Case> cases = {
+        {dir.filePath(QStringLiteral("missing.pdf")), "no such file"},
+        {dir.path(), "directory"},
+        {text, "not a PDF or PostScript document"},
+        {empty, "empty"},
+    };
+    if (::geteuid() != 0) cases.append({unreadable, "ermission"}); // root reads everything
+    for (const Case& c : cases) {
+        error.clear();
+        EXPECT_FALSE(host::readDocument(c.path, &document, &error)) << c.path.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromLatin1(c.says))) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.path)) << error.toStdString();
+    }
+
+    const host::Document page = host::testPage();
+    EXPECT_EQ(page.format, QStringLiteral("application/postscript"));
+    EXPECT_TRUE(page.data.startsWith("%!PS-Adobe-3.0"));
+    EXPECT_TRUE(page.data.contains("showpage"));
+}
+
+TEST(HostPresetStore, RoundTripIsPrivateAndAtomic)
+{
+    QTemporaryDir dir;
+    host::PresetStore store(dir.filePath(QStringLiteral("orvan-print")));
+    host::Preset preset;
+    host::Preset loaded;
+    EXPECT_EQ(store.load(QStringLiteral("Orvan"), &loaded), host::PresetStore::Status::Missing);
+
+    preset.settings = {{QStringLiteral("colormodeSettings"), QStringLiteral("1")},
+                       {QStringLiteral("jobtypePasscode"), QStringLiteral("1234")}};
+    preset.marked = {{QStringLiteral("ColorModel"), QStringLiteral("Gray")}};
+    preset.jobName = QStringLiteral("Quarterly \u00e9t\u00e9");
+    QString error;
+    ASSERT_TRUE(store.save(QStringLiteral("Orvan"), preset, &error)) << error.toStdString();
+    ASSERT_TRUE(store.save(QString(), host::Preset(), &error)) << error.toStdString();
+
+    EXPECT_EQ(modeOf(store.directory()), 0700);
+    EXPECT_EQ(modeOf(store.fileFor(QStringLiteral("Orvan"))), 0600);
+    EXPECT_EQ(modeOf(store.fileFor(QString())), 0600);
+    // Nothing but the two presets: no temporary file left behind.
+    EXPECT_EQ(QDir(store.directory()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+    ASSERT_EQ(store.load(QStringLiteral("Orvan"), &loaded), host::PresetStore::Status::Found);
+    EXPECT_EQ(loaded.settings, preset.settings);
+    EXPECT_EQ(loaded.marked, preset.marked);
+    EXPECT_EQ(loaded.jobName, preset.jobName);
+    ASSERT_EQ(store.load(QString(), &loaded), host::PresetStore::Status::Found);
+    EXPECT_TRUE(loaded.settings.isEmpty());
+
+    // A file that was readable by others is made private when it is replaced.
+    QFile::setPermissions(store.fileFor(QStringLiteral("Orvan")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+    ASSERT_TRUE(store.save(QStringLiteral("Orvan"), preset, &error));
+    EXPECT_EQ(modeOf(store.fileFor(QStringLiteral("Orvan"))), 0600);
+
+    // Queue names cannot lead out of the directory or onto each other's files.
+    const QStringList names = {QStringLiteral("../evil"), QStringLiteral("a/b"), QStringLiteral("a%2Fb"),
+                               QStringLiteral(".."), QStringLiteral("file")};
+    QSet<QString> files;
+    for (const QString& name : names) {
+        const QFileInfo file(store.fileFor(name));
+        EXPECT_EQ(file.absolutePath(), QFileInfo(store.directory()).absoluteFilePath()) << name.toStdString();
+        files.insert(file.fileName());
+    }
+    files.insert(QFileInfo(store.fileFor(QString())).fileName());
+    EXPECT_EQ(files.size(), names.size() + 1);
+}
+
+TEST(HostPresetStore, DamagedFilesGiveNothingAndStayAsTheyAre)
+{
+    QTemporaryDir dir;
+    host::PresetStore store(dir.path());
+    const QList<QByteArray> damaged = {
+        "{ not json",
+        "[1, 2, 3]",
+        "{\"version\": 99, \"settings\": {}, \"marked\": []}",
+        "{\"version\": 1, \"settings\": {\"a\": 5}, \"marked\": []}",
+        "{\"version\": 1, \"settings\": {}, \"marked\": [[\"ColorModel\"]]}",
+        "{\"version\": 1, \"settings\": [], \"marked\": []}",
+        QByteArray(2 << 20, ' '),
+    };
+    for (const QByteArray& content : damaged) {
+        const QString path = store.fileFor(QStringLiteral("Orvan"));
+        ASSERT_TRUE(hosttest::writeBytes(path, content));
+        host::Preset preset;
+        preset.jobName = QStringLiteral("stale");
+        QString problem;
+        EXPECT_EQ(store.load(QStringLiteral("Orvan"), &preset, &problem), host::PresetStore::Status::Damaged)
+            << content.left(60).toStdString();
+        EXPECT_TRUE(preset.settings.isEmpty() && preset.marked.isEmpty() && preset.jobName.isEmpty());
+        EXPECT_TRUE(problem.contains(path)) << problem.toStdString();
+        EXPECT_EQ(hosttest::readBytes(path), content);
+    }
+}
+
+} // namespace

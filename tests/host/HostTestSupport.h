@@ -1,0 +1,199 @@
+#pragma once
+// What the host's tests share: the dialog made the way orvan-print makes it (the bundle
+// loaded from the build tree, never the plug-in's code linked in), waiting for it to
+// settle, and driving its widgets as a user would.
+#include "host/JobOptions.h"
+#include "host/PrintDialog.h"
+
+#include "platform/Help.h"
+#include "tests/support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace hosttest {
+
+inline QString orvanPrint() { return QStringLiteral(ORVAN_PRINT_EXE); }
+inline QString hostDataPath(const QString& name)
+{
+    return testsupport::sourcePath(QStringLiteral("tests/host/data/") + name);
+}
+
+// A small but complete one-page PDF.
+inline QByteArray pdfDocument()
+{
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    const QByteArray stream = "BT /F1 24 Tf 72 720 Td (Orvan) Tj ET";
+    const QList<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R "
+        "/Resources << /Font << /F1 5 0 R >> >> >>",
+        "<< /Length " + QByteArray::number(stream.size()) + " >>\nstream\n" + stream + "\nendstream",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+    };
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+           QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline host::Document pdf(const QString& name = QStringLiteral("report.pdf"))
+{
+    host::Document document;
+    document.name = name;
+    document.format = QStringLiteral("application/pdf");
+    document.data = pdfDocument();
+    return document;
+}
+
+// Waits (processing events) until `done` holds; false after `timeoutMs`.
+inline bool waitFor(const std::function<bool()>& done, int timeoutMs = 30000)
+{
+    return QTest::qWaitFor(done, timeoutMs);
+}
+
+// A widget of the dialog (its panels' views included) by object name.
+template <class T>
+T* find(QWidget* root, const char* name)
+{
+    return root ? root->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// Chooses the item titled `title` as a click in the opened pop-up does.
+inline bool pick(QComboBox* popup, const QString& title)
+{
+    if (!popup) return false;
+    const int index = popup->findText(title);
+    if (index < 0) return false;
+    popup->setCurrentIndex(index);
+    emit popup->activated(index);
+    return true;
+}
+
+// Runs `interact` inside the next modal loop that `open` starts; `interact` gets the
+// modal window and should end it. Fails the test when no modal loop ran.
+inline void inModal(const std::function<void()>& open, const std::function<void(QDialog*)>& interact)
+{
+    bool ran = false;
+    QTimer::singleShot(0, qApp, [&] {
+        ran = true;
+        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        EXPECT_NE(window, nullptr) << "no modal window is running";
+        if (!window) return;
+        QPointer<QDialog> guard(window);
+        interact(window);
+        if (guard && guard->isVisible()) {
+            ADD_FAILURE() << "the modal window " << guard->objectName().toStdString() << " is still open";
+            guard->reject();
+        }
+    });
+    open();
+    EXPECT_TRUE(ran);
+}
+
+// The dialog of orvan-print for tests: a private preset directory, alerts recorded.
+class HostDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::resetHelpRegistry();
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("CUPS_SERVER", unreachableServer().toUtf8());
+    }
+
+    void TearDown() override
+    {
+        dialog_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a modal loop outlived its test";
+        platform::resetHelpRegistry();
+    }
+
+    // A loopback address where nothing listens.
+    static QString unreachableServer() { return QStringLiteral("127.0.0.1:9"); }
+
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QString presetDirectory() const { return dir_.filePath(QStringLiteral("config/orvan-print")); }
+
+    host::DialogOptions options(bool useServer = false) const
+    {
+        host::DialogOptions options;
+        options.bundlePath = testsupport::bundlePath();
+        options.presetDirectory = presetDirectory();
+        options.outputPath = path(QStringLiteral("out.pdf"));
+        options.useServer = useServer;
+        return options;
+    }
+
+    host::PrintDialog* open(const host::DialogOptions& options, const host::Document& document = pdf())
+    {
+        dialog_.reset();
+        QString error;
+        dialog_ = host::PrintDialog::create(options, document, &error);
+        EXPECT_TRUE(dialog_) << error.toStdString();
+        if (!dialog_) return nullptr;
+        dialog_->setConfirmer([this](const QString& message, const QString& details) {
+            confirmations_.append(message + QLatin1Char('\n') + details);
+            return confirmAnswer_;
+        });
+        dialog_->show();
+        EXPECT_TRUE(waitFor([this] { return dialog_->isSettled(); }));
+        return dialog_.get();
+    }
+
+    // Presses Print and waits for the outcome; true when the job went out.
+    bool print()
+    {
+        QSignalSpy printed(dialog_.get(), &host::PrintDialog::printed);
+        QSignalSpy failed(dialog_.get(), &host::PrintDialog::printFailed);
+        QTest::mouseClick(find<QAbstractButton>(dialog_.get(), "printButton"), Qt::LeftButton);
+        waitFor([&] { return !printed.isEmpty() || !failed.isEmpty() || !dialog_->isBusy(); });
+        waitFor([&] { return !printed.isEmpty() || !failed.isEmpty(); }, 200);
+        if (!printed.isEmpty()) lastJobId_ = printed.first().first().toInt();
+        return !printed.isEmpty();
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<host::PrintDialog> dialog_;
+    testsupport::AlertRecorder alerts_;
+    QStringList confirmations_;
+    bool confirmAnswer_ = true;
+    int lastJobId_ = -1;
+};
+
+} // namespace hosttest
