@@ -123,6 +123,7 @@ bool JobTypeSetup::Start(platform::Bundle* bundle, const QString& jobName)
     flags &= ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
                Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint);
     window_->setWindowFlags(flags);
+    platform::centerWindow(window_);
 
     platform::setTitle(window_, localized("Secure Print"));
     platform::setTitle(closeButton, localized("Cancel"));

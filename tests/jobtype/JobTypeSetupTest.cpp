@@ -43,22 +43,10 @@ TEST_F(SetupDialog, ValidationOrderShowsTheRightAlertAndKeepsTheDialogOpen)
     jobnameMode = 1; // as the first Job Type panel of the process leaves it
     testsupport::LogRecorder log;
     const bool ok = run([this](JobTypeSetup* d) {
-        QDialog* w = d->window();
-        EXPECT_EQ(w->windowTitle(), "Secure Print");
-        EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
-                                         Qt::WindowCloseButtonHint));
-        EXPECT_EQ(d->sTextUserID->text(), "User ID");
+        EXPECT_FALSE(d->window()->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                                    Qt::WindowCloseButtonHint));
         EXPECT_EQ(d->sTextPass->text(), "Secure Print Passcode");
-        EXPECT_EQ(d->sTextJobName->text(), "Job Name");
-        EXPECT_EQ(d->sTextNewJobName->text(), "New Job Name");
-        EXPECT_EQ(d->closeButton->text(), "Cancel");
-        EXPECT_EQ(d->okButton->text(), "OK");
-        EXPECT_EQ(d->defaultButton->text(), "Default");
-        EXPECT_TRUE(d->okButton->isDefault());
-        ASSERT_EQ(d->pJobNameButton->count(), 2);
-        EXPECT_EQ(d->pJobNameButton->itemText(0), "Use Existing Name");
-        EXPECT_EQ(d->pJobNameButton->itemText(1), "Enter Name Mode");
-        EXPECT_EQ(d->pJobNameButton->currentIndex(), 1);
+        EXPECT_EQ(d->pJobNameButton->currentText(), "Enter Name Mode");
         EXPECT_TRUE(d->TextJobNameBox->isEnabled());
         EXPECT_TRUE(d->TextJobName->isEnabled());
         EXPECT_TRUE(d->TextJobNameBox->text().isEmpty()) << "the job's own name is not shown";
