@@ -60,6 +60,9 @@ QString optionValue(const cups_dest_t& dest, const char* name)
 
 QString CupsClient::serverName()
 {
+    // libcups remembers the server per thread; forget it so the configuration of now
+    // (CUPS_SERVER, client.conf) is read again.
+    cupsSetServer(nullptr);
     const char* server = cupsServer();
     if (server && server[0] == '/') return QString::fromUtf8(server);
     return QStringLiteral("%1:%2").arg(QString::fromUtf8(server ? server : "localhost")).arg(ippPort());

@@ -107,6 +107,16 @@ int main(int argc, char** argv)
             }
         }
         if (command.accept) {
+            if (!command.printer.isEmpty() && dialog->currentPrinter() != command.printer) {
+                // Never print somewhere else than asked.
+                say(stderr, QStringLiteral("orvan-print: cannot print to %1: %2")
+                                .arg(command.printer, dialog->serverNotice().isEmpty()
+                                                          ? QStringLiteral("the printer is not available")
+                                                          : dialog->serverNotice()));
+                status = host::kExitFailed;
+                app.exit(status);
+                return;
+            }
             if (dialog->isFileDestination() && command.output.isEmpty()) {
                 say(stderr, QStringLiteral("orvan-print: --accept with Save to File needs --output FILE"));
                 status = host::kExitUsage;

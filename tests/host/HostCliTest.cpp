@@ -150,6 +150,12 @@ TEST_F(HostCli, UnattendedSaveToFileWritesTheDocumentTicketAndSettings)
     ASSERT_EQ(testPage.status, 0) << testPage.err.toStdString();
     EXPECT_EQ(hosttest::readBytes(page), host::testPage().data);
 
+    // A queue that is not there: nothing is printed anywhere else.
+    const Outcome noQueue = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--printer"),
+                                 QStringLiteral("Orvan"), document});
+    EXPECT_EQ(noQueue.status, 3) << noQueue.err.toStdString();
+    EXPECT_TRUE(noQueue.err.contains(QStringLiteral("cannot print to Orvan"))) << noQueue.err.toStdString();
+
     // A destination that cannot be written: status 3, and the reason.
     const Outcome failed = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"),
                             path(QStringLiteral("no/such/dir/x.ps")), document});

@@ -233,4 +233,28 @@ TEST_F(HostEndToEnd, EachPrinterGetsItsOwnDescriptionPanelsAndSettings)
     EXPECT_TRUE(QDir(path(QStringLiteral("tmp"))).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
 }
 
+TEST_F(HostEndToEnd, OrvanPrintItselfSubmitsToTheQueue)
+{
+    const QString document = path(QStringLiteral("letter.pdf"));
+    ASSERT_TRUE(hosttest::writeBytes(document, hosttest::pdfDocument()));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), cupsd_.server());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+    environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
+    process.setProcessEnvironment(environment);
+    process.start(hosttest::orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"),
+                                           QStringLiteral("--printer"), QStringLiteral("Orvan"), document});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+
+    const QMap<QString, QStringList> attributes = job(1);
+    EXPECT_EQ(attributes.value(QStringLiteral("job-name")).value(0), QStringLiteral("letter.pdf"));
+    EXPECT_EQ(attributes.value(QStringLiteral("JobType")).value(0), QStringLiteral("Normal"));
+    EXPECT_EQ(attributes.value(QStringLiteral("document-format")).value(0), QStringLiteral("application/pdf"));
+    host::Preset preset;
+    EXPECT_EQ(host::PresetStore(path(QStringLiteral("config/orvan-print"))).load(QStringLiteral("Orvan"), &preset),
+              host::PresetStore::Status::Found);
+}
+
 } // namespace
