@@ -99,7 +99,7 @@ std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, c
 PrintDialog::PrintDialog(const DialogOptions& options, const Document& document)
     : options_(options), document_(document), presets_(options.presetDirectory)
 {
-    setWindowTitle(tr("Print"));
+    setWindowTitle(tr("Print \u201c%1\u201d").arg(document.name));
     confirmer_ = [this](const QString& message, const QString& details) {
         QMessageBox box(QMessageBox::Warning, tr("Print"), message, QMessageBox::NoButton, this);
         box.setInformativeText(details);
@@ -742,9 +742,11 @@ void PrintDialog::print()
     if (isFileDestination() && outputPath.isEmpty()) {
         const QString suffix = document_.format == QLatin1String("application/pdf") ? QStringLiteral(".pdf")
                                                                                       : QStringLiteral(".ps");
+        // Never the document itself: a suggestion of its own name.
         const QString base = QFileInfo(document_.name).completeBaseName();
         outputPath = fileChooser_ ? fileChooser_(QDir::homePath() + QLatin1Char('/') +
-                                                 (base.isEmpty() ? QStringLiteral("output") : base) + suffix)
+                                                 (base.isEmpty() ? QStringLiteral("output") : base) +
+                                                 QStringLiteral("-print") + suffix)
                                   : QString();
         if (outputPath.isEmpty()) return;
     }

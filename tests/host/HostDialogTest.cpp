@@ -188,7 +188,7 @@ TEST_F(HostDialog, AFailedWriteKeepsTheDialogOpenWithNothingLost)
     ASSERT_TRUE(dialog);
     QStringList answers = {path(QStringLiteral("no/such/dir/out.pdf")), path(QStringLiteral("good.pdf"))};
     dialog->setFileChooser([&](const QString& suggestion) {
-        EXPECT_TRUE(suggestion.endsWith(QStringLiteral("report.pdf")));
+        EXPECT_TRUE(suggestion.endsWith(QStringLiteral("/report-print.pdf")));
         return answers.takeFirst();
     });
     ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
