@@ -378,8 +378,15 @@ void PrintDialog::selectDestination(const QString& printer, bool isFile)
         }
     }
     const QString target = isFile ? QString() : printer;
-    if (ppdRequest_ == 0 && target == printer_) return;
-    if (ppdRequest_ != 0 && !isFile && ppdRequestQueue_ == printer) return;
+    if (target == printer_) {
+        // Back to the printer in use while another one loaded: keep what the panels hold.
+        ppdRequest_ = 0;
+        ppdRequestQueue_.clear();
+        updateControls();
+        updateSettled();
+        return;
+    }
+    if (ppdRequest_ != 0 && ppdRequestQueue_ == target) return;
 
     if (isFile) {
         ppdRequest_ = 0;
@@ -411,7 +418,9 @@ void PrintDialog::ppdFetched(quint64 request, const QString& queue, const Shared
     SharedPpd description = ppd;
     if (!description) {
         if (!error.isEmpty())
-            setNotice(serverNotice_, tr("%1; the options shown are the bundled ones.").arg(error), true);
+            setNotice(serverNotice_,
+                      tr("%1; the options shown are the bundled ones.").arg(error.left(1).toUpper() + error.mid(1)),
+                      true);
         QString fallbackError;
         description = openFallbackPpd(&fallbackError);
         if (!description) {

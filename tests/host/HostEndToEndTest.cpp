@@ -257,4 +257,34 @@ TEST_F(HostEndToEnd, OrvanPrintItselfSubmitsToTheQueue)
               host::PresetStore::Status::Found);
 }
 
+TEST_F(HostEndToEnd, ALateDescriptionDoesNotReplaceThePrinterInUse)
+{
+    host::DialogOptions o = options(true); // an output file: Save to File stays chosen
+    host::PrintDialog* dialog = open(o);
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(dialog->isFileDestination());
+    auto* output = find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton");
+    ASSERT_TRUE(pick(output, QStringLiteral("Grayscale")));
+    const QList<platform::PDEPanel*> panels = dialog->panels();
+
+    auto* client = dialog->findChild<host::CupsClient*>();
+    ASSERT_NE(client, nullptr);
+    QSignalSpy answers(client, &host::CupsClient::ppdFetched);
+    auto* printers = find<QComboBox>(dialog, "printerPopUp");
+    // Orvan, then straight back to Save to File before Orvan's description arrives.
+    for (const QString& title : {QStringLiteral("Orvan (default)"), QStringLiteral("Save to File")}) {
+        const int index = printers->findText(title);
+        ASSERT_GE(index, 0);
+        printers->setCurrentIndex(index);
+        emit printers->activated(index);
+    }
+    EXPECT_TRUE(dialog->isSettled());
+    ASSERT_TRUE(hosttest::waitFor([&] { return answers.size() == 1; }));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog->isFileDestination());
+    EXPECT_EQ(dialog->panels(), panels); // the same panels, not asked anew
+    EXPECT_EQ(output->currentText(), QStringLiteral("Grayscale"));
+    EXPECT_EQ(printers->currentText(), QStringLiteral("Save to File"));
+}
+
 } // namespace
