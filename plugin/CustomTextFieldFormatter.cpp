@@ -212,6 +212,14 @@ public:
             static_cast<std::size_t>(settled_.editStart()));
         if (!ok) {
             ++refusals_;
+            // A password field takes back only refused insertions: its undo history hides
+            // deletions, so QLineEdit would keep a refused deletion. The text before the
+            // edit is put back instead.
+            if (mode_ == Mode::None && !field_->isUndoAvailable()) {
+                input = settled_.text;
+                pos = settled_.cursor;
+                return Acceptable;
+            }
             return Invalid;
         }
         // Provisional until the field reports the settled state.

@@ -161,6 +161,33 @@ TEST_F(FormatterField, DensityFieldByKeys)
     EXPECT_EQ(editedTexts(), (QStringList{"-"}));
 }
 
+TEST_F(FormatterField, SecureFieldRefusesDeletionsToo)
+{
+    // QLineEdit cannot take back a deletion in a password field by itself.
+    attach(3, false, true, false);
+    field->setEchoMode(QLineEdit::Password);
+    type("2--");
+    EXPECT_EQ(field->text(), "2--");
+    key(Qt::Key_Home);
+    key(Qt::Key_Delete);  // would leave "--"
+    EXPECT_EQ(field->text(), "2--");
+    EXPECT_EQ(field->cursorPosition(), 0);
+    field->setCursorPosition(1);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "2--");
+    EXPECT_EQ(field->cursorPosition(), 1);
+    field->setSelection(0, 1);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "2--");
+
+    // Deletions the rule takes still go through.
+    key(Qt::Key_End);
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "2-");
+    type("1");
+    EXPECT_EQ(field->text(), "2-1");
+}
+
 TEST_F(FormatterField, PasteIsJudgedAsAWhole)
 {
     field->setMaxLength(12);  // a length limit of the field itself must not cut a paste short
