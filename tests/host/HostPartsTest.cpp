@@ -58,29 +58,6 @@ TEST(HostJobOptions, MarkedNonDefaultChoicesThenEveryHandOverInOrder)
               (QList<HandOver>{{QStringLiteral("ColorModel"), QStringLiteral("Gray")}}));
 }
 
-TEST(HostJobOptions, ConflictsNameTheOptionsAndTheirChoices)
-{
-    QTemporaryDir dir;
-    QByteArray text = hosttest::readBytes(testsupport::bundledPpdPath());
-    ASSERT_FALSE(text.isEmpty());
-    text += "\n*UIConstraints: *ColorModel Gray *ImageAdjustmentMode Vivid\n"
-            "*UIConstraints: *ImageAdjustmentMode Vivid *ColorModel Gray\n";
-    const QString path = dir.filePath(QStringLiteral("constrained.ppd"));
-    ASSERT_TRUE(hosttest::writeBytes(path, text));
-    host::PpdPtr ppd = testsupport::openTestPpd(path);
-    ASSERT_TRUE(ppd);
-
-    EXPECT_TRUE(host::conflictingOptions(ppd.get()).isEmpty());
-    ppdMarkOption(ppd.get(), "ColorModel", "Gray");
-    EXPECT_TRUE(host::conflictingOptions(ppd.get()).isEmpty());
-    ppdMarkOption(ppd.get(), "ImageAdjustmentMode", "Vivid");
-    EXPECT_EQ(host::conflictingOptions(ppd.get()),
-              (QStringList{QStringLiteral("Output Color (Grayscale)"), QStringLiteral("Image Adjust Mode (Vivid)")}));
-    ppdMarkOption(ppd.get(), "ColorModel", "RGB");
-    EXPECT_TRUE(host::conflictingOptions(ppd.get()).isEmpty());
-    EXPECT_TRUE(host::conflictingOptions(nullptr).isEmpty());
-}
-
 TEST(HostDocuments, PdfAndPostScriptAreReadOtherFilesAreRefused)
 {
     QTemporaryDir dir;
