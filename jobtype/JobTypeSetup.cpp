@@ -212,9 +212,10 @@ void JobTypeSetup::closeBtnClick(QObject* sender)
 void JobTypeSetup::JobNameBtnClick(QObject* sender)
 {
     Q_UNUSED(sender);
-    // Ends editing in the window, as a change of mode commits the field being typed in.
+    // Ends editing in the window, as a change of mode commits the field being typed in;
+    // the pop-up itself keeps the keyboard, or a keyboard user would be left nowhere.
     if (window_) {
-        if (QWidget* focus = window_->focusWidget()) focus->clearFocus();
+        if (QWidget* focus = window_->focusWidget(); focus && focus != pJobNameButton) focus->clearFocus();
     }
     setJobNameEntryEnabled(platform::indexOfSelectedItem(pJobNameButton) != 0);
 }

@@ -115,6 +115,22 @@ void connectActions(QWidget* root, QObject* owner, const QString& layoutName)
     }
 }
 
+// The spoken names, descriptions and tool tips a layout gives its controls are keys of
+// the default string table like its captions; nobody else sets them, so they are put
+// into the user's language here. The owner may still set its own afterwards.
+void localizeSpokenTexts(QWidget* root, const Bundle& bundle)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : std::as_const(widgets)) {
+        if (!widget->accessibleName().isEmpty())
+            widget->setAccessibleName(bundle.localizedString(widget->accessibleName()));
+        if (!widget->accessibleDescription().isEmpty())
+            widget->setAccessibleDescription(bundle.localizedString(widget->accessibleDescription()));
+        if (!widget->toolTip().isEmpty()) widget->setToolTip(bundle.localizedString(widget->toolTip()));
+    }
+}
+
 } // namespace
 
 Bundle::Bundle(const QString& path, const QLocale& locale) : path_(QDir::cleanPath(path))
@@ -158,6 +174,7 @@ QWidget* Bundle::loadLayout(const QString& name, QObject* owner, QWidget* parent
         qWarning("Layout %s cannot be loaded: %s", qPrintable(fileName), qPrintable(loader.errorString()));
         return nullptr;
     }
+    localizeSpokenTexts(root, *this);
     if (!owner) return root;
     // The owner's code below may delete the owner; its actions must not outlive it.
     QPointer<QObject> guard(owner);

@@ -59,6 +59,8 @@ public:
     // owner is a LayoutOwner), every control with an "action" property is connected
     // to the owner's method of that name, awakeFromNib runs, and the root widget is
     // answered, parented to `parent` (the caller owns it when `parent` is null).
+    // The layout's accessible names, descriptions and tool tips are looked up in the
+    // default string table (its captions are the owner's to set).
     // A missing or unreadable file answers null and leaves the owner untouched.
     QWidget* loadLayout(const QString& name, QObject* owner, QWidget* parent = nullptr) const;
 

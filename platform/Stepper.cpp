@@ -33,6 +33,9 @@ Stepper::Stepper(QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Screen readers see the arrows as buttons; a layout's loader translates these names.
+    up_->setAccessibleName(QStringLiteral("Increase"));
+    down_->setAccessibleName(QStringLiteral("Decrease"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

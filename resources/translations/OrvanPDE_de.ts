@@ -106,6 +106,46 @@
         <translation>Tiefen</translation>
     </message>
     <message>
+        <source>Highlights value</source>
+        <extracomment>Spoken name of the Highlights field (screen readers).</extracomment>
+        <translation>Wert der Lichter</translation>
+    </message>
+    <message>
+        <source>Midtones value</source>
+        <extracomment>Spoken name of the Midtones field (screen readers).</extracomment>
+        <translation>Wert der Mitteltöne</translation>
+    </message>
+    <message>
+        <source>Shadows value</source>
+        <extracomment>Spoken name of the Shadows field (screen readers).</extracomment>
+        <translation>Wert der Tiefen</translation>
+    </message>
+    <message>
+        <source>Highlights adjustment</source>
+        <extracomment>Spoken name of the Highlights up/down arrows (screen readers).</extracomment>
+        <translation>Lichter anpassen</translation>
+    </message>
+    <message>
+        <source>Midtones adjustment</source>
+        <extracomment>Spoken name of the Midtones up/down arrows (screen readers).</extracomment>
+        <translation>Mitteltöne anpassen</translation>
+    </message>
+    <message>
+        <source>Shadows adjustment</source>
+        <extracomment>Spoken name of the Shadows up/down arrows (screen readers).</extracomment>
+        <translation>Tiefen anpassen</translation>
+    </message>
+    <message>
+        <source>Increase</source>
+        <extracomment>Spoken name of a stepper's up arrow (screen readers).</extracomment>
+        <translation>Erhöhen</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <extracomment>Spoken name of a stepper's down arrow (screen readers).</extracomment>
+        <translation>Verringern</translation>
+    </message>
+    <message>
         <source>Black</source>
         <extracomment>Toner colour.</extracomment>
         <translation>Schwarz</translation>

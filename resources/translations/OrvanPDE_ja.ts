@@ -106,6 +106,46 @@
         <translation>シャドウ</translation>
     </message>
     <message>
+        <source>Highlights value</source>
+        <extracomment>Spoken name of the Highlights field (screen readers).</extracomment>
+        <translation>ハイライトの値</translation>
+    </message>
+    <message>
+        <source>Midtones value</source>
+        <extracomment>Spoken name of the Midtones field (screen readers).</extracomment>
+        <translation>中間調の値</translation>
+    </message>
+    <message>
+        <source>Shadows value</source>
+        <extracomment>Spoken name of the Shadows field (screen readers).</extracomment>
+        <translation>シャドウの値</translation>
+    </message>
+    <message>
+        <source>Highlights adjustment</source>
+        <extracomment>Spoken name of the Highlights up/down arrows (screen readers).</extracomment>
+        <translation>ハイライトの調整</translation>
+    </message>
+    <message>
+        <source>Midtones adjustment</source>
+        <extracomment>Spoken name of the Midtones up/down arrows (screen readers).</extracomment>
+        <translation>中間調の調整</translation>
+    </message>
+    <message>
+        <source>Shadows adjustment</source>
+        <extracomment>Spoken name of the Shadows up/down arrows (screen readers).</extracomment>
+        <translation>シャドウの調整</translation>
+    </message>
+    <message>
+        <source>Increase</source>
+        <extracomment>Spoken name of a stepper's up arrow (screen readers).</extracomment>
+        <translation>増やす</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <extracomment>Spoken name of a stepper's down arrow (screen readers).</extracomment>
+        <translation>減らす</translation>
+    </message>
+    <message>
         <source>Black</source>
         <extracomment>Toner colour.</extracomment>
         <translation>ブラック</translation>
