@@ -1,0 +1,73 @@
+# Installation and the Debian package of orvan-print. Included from the top-level
+# CMakeLists.txt once every target exists. The installed tree:
+#
+#   bin/orvan-print
+#   lib/orvan-print/liborvan_platform.so            (platform/CMakeLists.txt)
+#   lib/orvan-print/OrvanPDE.bundle/OrvanPDE.so
+#   lib/orvan-print/OrvanPDE.bundle/Info.json       (resources/CMakeLists.txt, as the
+#   lib/orvan-print/OrvanPDE.bundle/Resources/...    rest of the bundle)
+#   share/applications/orvan-print.desktop
+#   share/icons/hicolor/scalable/apps/orvan-print.svg
+#
+# orvan-print finds the bundle at ../lib/orvan-print/OrvanPDE.bundle from its own folder.
+
+# The host and the module find the one platform library through $ORIGIN, so the
+# installed tree works wherever it is put and never reaches back into the build tree.
+set_target_properties(orvan-print PROPERTIES INSTALL_RPATH "$ORIGIN/../lib/orvan-print")
+set_target_properties(OrvanPDE PROPERTIES INSTALL_RPATH "$ORIGIN/..")
+
+install(TARGETS OrvanPDE LIBRARY DESTINATION lib/orvan-print/OrvanPDE.bundle)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/orvan-print.desktop DESTINATION share/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/orvan-print.svg DESTINATION share/icons/hicolor/scalable/apps)
+
+# --- Debian package: cpack -G DEB (from a build without sanitizers) ---------------------
+set(ORVAN_PACKAGE_MAINTAINER "Orvan print dialog maintainers <orvan-print@example.org>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orvan-print)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Orvan")
+set(CPACK_PACKAGE_CONTACT "${ORVAN_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "print dialog for the Orvan colour laser printer")
+set(CPACK_PACKAGE_DESCRIPTION
+  "orvan-print shows every feature of an Orvan colour laser printer in one dialog:\n"
+  "image options (output colour, quality, screen, toner saving, gray guarantee,\n"
+  "brightness), colour balance of the four toners, and secure print with a user ID\n"
+  "and passcode. It prints PDF and PostScript documents to a CUPS queue or to a file.")
+string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORVAN_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries it links (Qt, libcups, the C++ runtime) come from dpkg-shlibdeps; the
+# lp tools and a server are what a print dialog on CUPS needs besides.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/platform")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "cups-client")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
+
+include(CPack)
+
+# --- Tests of the installed tree -----------------------------------------------------------
+if(ORVAN_BUILD_TESTS)
+  # Installs into a staging prefix and runs the installed host there on the installed bundle.
+  add_test(NAME install_staged
+    COMMAND ${CMAKE_COMMAND}
+            -DBUILD_DIR=${CMAKE_BINARY_DIR}
+            -DWORK_DIR=${CMAKE_BINARY_DIR}/install-test
+            -P ${CMAKE_CURRENT_LIST_DIR}/InstallTest.cmake)
+  # Makes the .deb and reads it back.
+  add_test(NAME package_deb
+    COMMAND ${CMAKE_COMMAND}
+            -DBUILD_DIR=${CMAKE_BINARY_DIR}
+            -DWORK_DIR=${CMAKE_BINARY_DIR}/package-test
+            -P ${CMAKE_CURRENT_LIST_DIR}/PackageTest.cmake)
+  set_tests_properties(install_staged package_deb PROPERTIES
+    LABELS install
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    TIMEOUT 300)
+endif()
