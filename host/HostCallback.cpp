@@ -31,6 +31,18 @@ PpdPtr openPpd(const QString& path, QString* error)
     return ppd;
 }
 
+QString ppdChoiceFor(ppd_file_t* ppd, const QString& keyword, const QString& choice)
+{
+    if (!ppd || choice.isEmpty() || choice.startsWith(QLatin1String("Custom.")))
+        return choice;
+    const QByteArray key = keyword.toUtf8();
+    ppd_option_t* option = ppdFindOption(ppd, key.constData());
+    if (!option || !ppdFindCustomOption(ppd, key.constData())
+        || ppdFindChoice(option, choice.toUtf8().constData()))
+        return choice;
+    return QStringLiteral("Custom.") + choice;
+}
+
 HostCallback::HostCallback(ppd_file_t* ppd, bool offersChoiceMarking)
     : ppd_(ppd),
       offersChoiceMarking_(offersChoiceMarking),
@@ -44,7 +56,8 @@ HostCallback::~HostCallback() = default;
 void HostCallback::willChangePPDOptionKeyValue(const QString& key, const QString& choice)
 {
     handOvers_.append({key, choice});
-    if (ppd_) ppdMarkOption(ppd_, key.toUtf8().constData(), choice.toUtf8().constData());
+    if (ppd_)
+        ppdMarkOption(ppd_, key.toUtf8().constData(), ppdChoiceFor(ppd_, key, choice).toUtf8().constData());
     if (observer_) observer_(key, choice);
 }
 

@@ -24,6 +24,11 @@ PpdPtr openPpd(const QString& path, QString* error = nullptr);
 
 using HandOver = QPair<QString, QString>; // keyword, choice name
 
+// The choice as libcups and CUPS's filters take it: a free-text value of an option
+// with a custom form ("*CustomUserID") becomes "Custom.<value>", which marks the
+// option's custom choice and carries the value into the job; anything else as it is.
+QString ppdChoiceFor(ppd_file_t* ppd, const QString& keyword, const QString& choice);
+
 class HostCallback : public platform::PDEPluginCallback {
 public:
     // `ppd` is not owned and may be null.

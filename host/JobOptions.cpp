@@ -77,7 +77,7 @@ JobOptions jobOptionsFor(ppd_file_t* ppd, const QList<HandOver>& handOvers)
     for (const HandOver& choice : markedNonDefaultChoices(ppd)) options.set(choice.first, choice.second);
     for (const HandOver& handOver : handOvers) {
         if (handOver.first.isEmpty()) continue;
-        options.set(handOver.first, handOver.second);
+        options.set(handOver.first, ppdChoiceFor(ppd, handOver.first, handOver.second));
     }
     return options;
 }
@@ -86,7 +86,8 @@ void markChoices(ppd_file_t* ppd, const QList<HandOver>& choices)
 {
     if (!ppd) return;
     for (const HandOver& choice : choices)
-        ppdMarkOption(ppd, choice.first.toUtf8().constData(), choice.second.toUtf8().constData());
+        ppdMarkOption(ppd, choice.first.toUtf8().constData(),
+                      ppdChoiceFor(ppd, choice.first, choice.second).toUtf8().constData());
 }
 
 QStringList conflictingOptions(ppd_file_t* ppd)

@@ -27,7 +27,8 @@ private:
 };
 
 // Every marked choice of `ppd` that differs from the option's default, in PPD order,
-// then every hand-over in order (also for keywords or choices the PPD does not know).
+// then every hand-over in order (also for keywords or choices the PPD does not know;
+// free-text values of custom options in their "Custom." form).
 JobOptions jobOptionsFor(ppd_file_t* ppd, const QList<HandOver>& handOvers);
 
 // The choices of `ppd` marked now that differ from their option's default, in PPD order.

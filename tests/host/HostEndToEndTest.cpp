@@ -155,9 +155,10 @@ TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
     EXPECT_EQ(value("QVColorDensityCyanLow"), QStringLiteral("1"));
     EXPECT_EQ(value("QVColorDensityBlackLow"), QStringLiteral("0"));
     EXPECT_EQ(value("JobType"), QStringLiteral("Secure"));
-    EXPECT_EQ(value("UserID"), QStringLiteral("YWJj"));               // "abc"
-    EXPECT_EQ(value("SecurePrintPasscode"), QStringLiteral("MTIzNA==")); // "1234"
-    EXPECT_EQ(value("NewJob"), QStringLiteral("ZTJl"));              // "e2e"
+    // Free-text values travel in their custom form, Base64 inside.
+    EXPECT_EQ(value("UserID"), QStringLiteral("Custom.YWJj"));               // "abc"
+    EXPECT_EQ(value("SecurePrintPasscode"), QStringLiteral("Custom.MTIzNA==")); // "1234"
+    EXPECT_EQ(value("NewJob"), QStringLiteral("Custom.ZTJl"));              // "e2e"
     EXPECT_EQ(value("document-format"), QStringLiteral("application/pdf"));
 }
 

@@ -41,7 +41,8 @@ TEST(HostJobOptions, MarkedNonDefaultChoicesThenEveryHandOverInOrder)
         {QStringLiteral("DrvResolution"), QStringLiteral("1200dpi")},
         // Handed over twice: the last choice counts, even when it is the default.
         {QStringLiteral("ColorModel"), QStringLiteral("RGB")},
-        {QStringLiteral("UserID"), QStringLiteral("YWJj")},
+        // A free-text value goes in the form CUPS's filters read into *CustomUserID.
+        {QStringLiteral("UserID"), QStringLiteral("Custom.YWJj")},
         {QStringLiteral("NotInThePpd"), QStringLiteral("x")},
     };
     EXPECT_EQ(options.items(), expected);
@@ -56,6 +57,13 @@ TEST(HostJobOptions, MarkedNonDefaultChoicesThenEveryHandOverInOrder)
                                     {QStringLiteral("UserID"), QStringLiteral("YWJj")}});
     EXPECT_EQ(host::markedNonDefaultChoices(fresh.get()),
               (QList<HandOver>{{QStringLiteral("ColorModel"), QStringLiteral("Gray")}}));
+    // The free-text value marks the custom choice and is kept as its parameter.
+    const ppd_choice_t* userId = ppdFindMarkedChoice(fresh.get(), "UserID");
+    ASSERT_TRUE(userId);
+    EXPECT_STREQ(userId->choice, "Custom");
+    ppd_cparam_t* param = ppdFirstCustomParam(ppdFindCustomOption(fresh.get(), "UserID"));
+    ASSERT_TRUE(param);
+    EXPECT_STREQ(param->current.custom_string, "YWJj");
 }
 
 TEST(HostDocuments, PdfAndPostScriptAreReadOtherFilesAreRefused)
