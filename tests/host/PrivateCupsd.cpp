@@ -140,6 +140,8 @@ bool PrivateCupsd::start(QString* error)
         "ErrorLog " + dirBytes + "/log/error_log\n"
         "AccessLog " + dirBytes + "/log/access_log\n"
         "PageLog " + dirBytes + "/log/page_log\n"
+        // Not the machine's /run/cups/printcap.
+        "Printcap " + dirBytes + "/printcap\n"
         "DataDir /usr/share/cups\n"
         "ServerBin /usr/lib/cups\n"
         "FileDevice Yes\n";
@@ -149,6 +151,19 @@ bool PrivateCupsd::start(QString* error)
         return false;
     }
 
+    return launch(error);
+}
+
+bool PrivateCupsd::restart(QString* error)
+{
+    if (!dir_ || port_ == 0) return start(error);
+    stop();
+    return launch(error);
+}
+
+bool PrivateCupsd::launch(QString* error)
+{
+    const QString root = dir_->path();
     process_ = std::make_unique<QProcess>();
     process_->setProcessChannelMode(QProcess::MergedChannels);
     process_->setStandardOutputFile(root + QStringLiteral("/log/cupsd.out"));

@@ -28,6 +28,9 @@ public:
     bool start(QString* error);
     // Stops the scheduler; safe to call more than once.
     void stop();
+    // Starts a stopped scheduler again on the same port, with the queues and jobs it
+    // had: a server that went away and came back. Without an earlier start, start().
+    bool restart(QString* error);
     bool isRunning() const;
 
     int port() const { return port_; }
@@ -49,6 +52,8 @@ public:
     QMap<QString, QStringList> jobAttributes(int jobId, QString* error) const;
 
 private:
+    bool launch(QString* error);
+
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<QProcess> process_;
     int port_ = 0;

@@ -1,0 +1,236 @@
+// orvan-print's dialog against what it cannot control: saved settings holding anything
+// at all, and a print server that goes away while the dialog is open.
+#include "host/Presets.h"
+#include "tests/robustness/RobustnessHost.h"
+
+#include <QSlider>
+#include <QSpinBox>
+
+namespace {
+
+using robust::find;
+using robust::panelView;
+using robust::pick;
+
+// Runs first in this program: a setup result confirmed by a later test of the same
+// process would be handed over in place of the saved texts.
+using HostBadPreset = hosttest::HostDialogTest;
+
+// A preset written by anyone: texts far longer than the dialog admits, numbers that
+// name nothing, marks of choices and options the printer does not have. The dialog
+// opens, the long texts reach the job whole, and what the panels write back is theirs.
+TEST_F(HostBadPreset, AnythingInTheSavedSettings)
+{
+    const QString longUser(10000, QLatin1Char('u'));
+    const QString longName = QString(5000, QChar(0x00e9)) + QString(5000, QLatin1Char(' '));
+    host::Preset hostile;
+    hostile.settings = {
+        {QStringLiteral("colormodeSettings"), QStringLiteral("99999999999999999999")},
+        {QStringLiteral("imagequalitySettings"), QStringLiteral("-99999999999999999999")},
+        {QStringLiteral("imagetypeSettings"), QString(10000, QLatin1Char('7'))},
+        {QStringLiteral("screenSettings"), QStringLiteral("-7")},
+        {QStringLiteral("TonerSaveSettings"), QString()},
+        {QStringLiteral("brightnessSettings"), QStringLiteral("2147483648")},
+        {QStringLiteral("GrayGuaranteeSettings"), QStringLiteral("abc")},
+        {QStringLiteral("stateEnableSettings"), QStringLiteral("-1")},
+        {QStringLiteral("statetargetColorSettings"), QStringLiteral("9")},
+        {QStringLiteral("CyanMidSettings"), QStringLiteral("99999999999999999999")},
+        {QStringLiteral("jobtypeSettings"), QStringLiteral("99999999999999999999")},
+        {QStringLiteral("jobtypeUserID"), longUser},
+        {QStringLiteral("jobtypePasscode"), QString(10000, QLatin1Char('9'))},
+        {QStringLiteral("jobtypeDocName"), longName},
+        {QStringLiteral("someoneElsesKey"), QStringLiteral("kept")},
+    };
+    hostile.marked = {{QStringLiteral("ColorModel"), QStringLiteral("Sepia")},
+                      {QStringLiteral("NoSuchOption"), QStringLiteral("x")},
+                      {QString(), QString()},
+                      {QStringLiteral("ImageType"), QString(10000, QLatin1Char('p'))}};
+    hostile.jobName = QString(10000, QLatin1Char('j'));
+    host::PresetStore store(presetDirectory());
+    QString error;
+    ASSERT_TRUE(store.save(QString(), hostile, &error)) << error.toStdString();
+
+    host::PrintDialog* dialog = open(options());
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->panels().size(), 2);
+    EXPECT_TRUE(dialog->presetNotice().isEmpty()) << "well-formed, if odd: not damaged";
+    QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
+    ASSERT_NE(imageOptions, nullptr);
+    EXPECT_EQ(find<QComboBox>(imageOptions, "outputcolorButton")->currentText(), QStringLiteral("Color"));
+    auto* brightness = find<QSlider>(imageOptions, "brightnessSlider");
+    EXPECT_EQ(brightness->value(), brightness->maximum());
+    EXPECT_EQ(find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton")->currentText(),
+              QStringLiteral("Normal Print"));
+    EXPECT_EQ(find<QLineEdit>(dialog, "jobNameField")->text(), QString(255, QLatin1Char('j')));
+
+    ASSERT_TRUE(print()) << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
+    const QJsonObject ticket = robust::readJson(options().outputPath + QStringLiteral(".ticket.json"));
+    const QJsonObject jobOptions = ticket.value(QStringLiteral("options")).toObject();
+    EXPECT_EQ(jobOptions.value(QStringLiteral("UserID")).toString(), robust::customBase64(longUser));
+    EXPECT_EQ(jobOptions.value(QStringLiteral("NewJob")).toString(), robust::customBase64(longName));
+    EXPECT_EQ(jobOptions.value(QStringLiteral("JobType")).toString(), QStringLiteral("Normal"));
+    // The passcode goes out only with a setup result of this process.
+    EXPECT_FALSE(jobOptions.contains(QStringLiteral("SecurePrintPasscode")));
+    EXPECT_EQ(jobOptions.value(QStringLiteral("ColorModel")).toString(), QStringLiteral("RGB"));
+    EXPECT_EQ(jobOptions.value(QStringLiteral("ImageType")).toString(), QStringLiteral("Normal"));
+    EXPECT_FALSE(jobOptions.contains(QStringLiteral("NoSuchOption")));
+    EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QString(255, QLatin1Char('j')));
+
+    // What the panels wrote back is what they can write; what they do not write stays.
+    host::Preset saved;
+    ASSERT_EQ(store.load(QString(), &saved), host::PresetStore::Status::Found);
+    const auto setting = [&](const char* key) { return saved.settings.value(QString::fromLatin1(key)); };
+    const auto isNumberIn = [](const QString& text, int low, int high) {
+        bool ok = false;
+        const int n = text.toInt(&ok);
+        return ok && QString::number(n) == text && n >= low && n <= high;
+    };
+    for (const char* popup : {"outputcolorButton", "imagequalityButton", "imagetypeButton", "imageadjustButton",
+                              "TonerSaveButton", "screenButton"}) {
+        const char* key = nullptr;
+        if (!qstrcmp(popup, "outputcolorButton")) key = "colormodeSettings";
+        if (!qstrcmp(popup, "imagequalityButton")) key = "imagequalitySettings";
+        if (!qstrcmp(popup, "imagetypeButton")) key = "imagetypeSettings";
+        if (!qstrcmp(popup, "imageadjustButton")) key = "imageadjustSettings";
+        if (!qstrcmp(popup, "TonerSaveButton")) key = "TonerSaveSettings";
+        if (!qstrcmp(popup, "screenButton")) key = "screenSettings";
+        const int items = find<QComboBox>(imageOptions, popup)->count();
+        EXPECT_TRUE(isNumberIn(setting(key), -1, items - 1)) << key << " = " << setting(key).left(30).toStdString();
+    }
+    EXPECT_EQ(setting("colormodeSettings"), QStringLiteral("0")) << "the colour the dialog showed";
+    EXPECT_EQ(setting("brightnessSettings"), QString::number(brightness->maximum()));
+    EXPECT_TRUE(isNumberIn(setting("GrayGuaranteeSettings"), 0, 1));
+    EXPECT_EQ(setting("stateEnableSettings"), QStringLiteral("0"));
+    EXPECT_EQ(setting("statetargetColorSettings"), QStringLiteral("0"));
+    EXPECT_EQ(setting("jobtypeSettings"), QStringLiteral("0"));
+    for (const char* kept : {"CyanMidSettings", "jobtypeUserID", "jobtypePasscode", "jobtypeDocName", "someoneElsesKey"})
+        EXPECT_EQ(setting(kept), hostile.settings.value(QString::fromLatin1(kept))) << kept;
+    EXPECT_EQ(saved.jobName, QString(255, QLatin1Char('j')));
+    for (const host::HandOver& mark : saved.marked) {
+        EXPECT_NE(mark.first, QStringLiteral("NoSuchOption"));
+        EXPECT_FALSE(mark.second.startsWith(QLatin1String("ppp"))) << mark.first.toStdString();
+    }
+    EXPECT_EQ(robust::modeOf(store.fileFor(QString())), 0600);
+}
+
+class HostServerLoss : public robust::QueueTest {
+protected:
+    // Grayscale, the brightest setting, 3 copies, a job name and Secure Print.
+    void setUp(host::PrintDialog* dialog)
+    {
+        QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
+        ASSERT_NE(imageOptions, nullptr);
+        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+        auto* brightness = find<QSlider>(imageOptions, "brightnessSlider");
+        brightness->setFocus();
+        QTest::keyClick(brightness, Qt::Key_End);
+        find<QSpinBox>(dialog, "copiesField")->setValue(3);
+        auto* jobName = find<QLineEdit>(dialog, "jobNameField");
+        jobName->selectAll();
+        QTest::keyClicks(jobName, QStringLiteral("Board minutes"));
+        robust::chooseSecurePrint(dialog, QStringLiteral("robust"), QStringLiteral("8642"), QStringLiteral("Minutes"));
+    }
+
+    void expectStillSet(host::PrintDialog* dialog)
+    {
+        QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
+        EXPECT_EQ(find<QComboBox>(imageOptions, "outputcolorButton")->currentText(), QStringLiteral("Grayscale"));
+        auto* brightness = find<QSlider>(imageOptions, "brightnessSlider");
+        EXPECT_EQ(brightness->value(), brightness->maximum());
+        EXPECT_EQ(find<QSpinBox>(dialog, "copiesField")->value(), 3);
+        EXPECT_EQ(find<QLineEdit>(dialog, "jobNameField")->text(), QStringLiteral("Board minutes"));
+        EXPECT_EQ(find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton")->currentText(),
+                  QStringLiteral("Secure Print"));
+    }
+
+    // The server went away: a message that says so, the dialog open and ready again.
+    void expectServerLossReported(host::PrintDialog* dialog)
+    {
+        ASSERT_EQ(alerts_.alerts().size(), 1);
+        EXPECT_EQ(alerts_.alerts().first().first, QStringLiteral("The job could not be sent to Orvan."));
+        EXPECT_TRUE(alerts_.alerts().first().second.contains(QStringLiteral("cannot reach the print server ") +
+                                                             cupsd_.server()))
+            << alerts_.alerts().first().second.toStdString();
+        alerts_.clear();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(dialog->isBusy());
+        EXPECT_EQ(dialog->result(), 0);
+        EXPECT_TRUE(find<QAbstractButton>(dialog, "printButton")->isEnabled());
+        EXPECT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan"));
+        EXPECT_FALSE(QDir(presetDirectory()).exists()) << "nothing printed, nothing kept";
+    }
+};
+
+TEST_F(HostServerLoss, PrintingWorksAgainOnceTheServerIsBack)
+{
+    host::PrintDialog* dialog = open(queueOptions());
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan")) << dialog->serverNotice().toStdString();
+    setUp(dialog);
+    if (HasFatalFailure()) return;
+
+    cupsd_.stop();
+    EXPECT_FALSE(print());
+    expectServerLossReported(dialog);
+    expectStillSet(dialog);
+    // Pressing Print again while the server is still away changes nothing either.
+    EXPECT_FALSE(print());
+    expectServerLossReported(dialog);
+
+    QString error;
+    ASSERT_TRUE(cupsd_.restart(&error)) << error.toStdString();
+    ASSERT_TRUE(print()) << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
+    const QMap<QString, QStringList> attributes = job(lastJobId_);
+    const auto value = [&](const char* name) { return attributes.value(QString::fromLatin1(name)).value(0); };
+    EXPECT_EQ(value("job-name"), QStringLiteral("Board minutes"));
+    EXPECT_EQ(value("copies"), QStringLiteral("3"));
+    EXPECT_EQ(value("ColorModel"), QStringLiteral("Gray"));
+    EXPECT_EQ(value("JobType"), QStringLiteral("Secure"));
+    EXPECT_EQ(value("UserID"), robust::customBase64(QStringLiteral("robust")));
+    EXPECT_EQ(value("SecurePrintPasscode"), robust::customBase64(QStringLiteral("8642")));
+    EXPECT_EQ(value("NewJob"), robust::customBase64(QStringLiteral("Minutes")));
+    host::Preset preset;
+    ASSERT_EQ(dialog->presets().load(QStringLiteral("Orvan"), &preset), host::PresetStore::Status::Found);
+    EXPECT_EQ(preset.settings.value(QStringLiteral("brightnessSettings")), QStringLiteral("2"));
+}
+
+TEST_F(HostServerLoss, SaveToFileStillWorksWhileTheServerIsAway)
+{
+    host::PrintDialog* dialog = open(queueOptions());
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan"));
+    setUp(dialog);
+    if (HasFatalFailure()) return;
+    cupsd_.stop();
+    EXPECT_FALSE(print());
+    expectServerLossReported(dialog);
+
+    const QString out = path(QStringLiteral("minutes.pdf"));
+    dialog->setFileChooser([&](const QString&) { return out; });
+    auto* printers = find<QComboBox>(dialog, "printerPopUp");
+    ASSERT_TRUE(pick(printers, QStringLiteral("Save to File")));
+    ASSERT_TRUE(dialog->isFileDestination());
+    // The file has settings of its own (none yet): Normal Print. Secure Print again
+    // shows the entries confirmed before the server went away.
+    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+    hosttest::inModal([&] { pick(find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton"),
+                                 QStringLiteral("Secure Print")); },
+                      [&](QDialog* setup) {
+                          EXPECT_EQ(find<QLineEdit>(setup, "TextUserIDBox")->text(), QStringLiteral("robust"));
+                          EXPECT_EQ(find<QLineEdit>(setup, "TextPasscodeBox")->text(), QStringLiteral("8642"));
+                          QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
+                      });
+    ASSERT_TRUE(print()) << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
+    EXPECT_EQ(hosttest::readBytes(out), hosttest::pdfDocument());
+    // The job's own settings went along.
+    const QJsonObject ticket = robust::readJson(out + QStringLiteral(".ticket.json"));
+    EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QStringLiteral("Board minutes"));
+    EXPECT_EQ(ticket.value(QStringLiteral("copies")).toInt(), 3);
+    const QJsonObject jobOptions = ticket.value(QStringLiteral("options")).toObject();
+    EXPECT_EQ(jobOptions.value(QStringLiteral("JobType")).toString(), QStringLiteral("Secure"));
+    EXPECT_EQ(jobOptions.value(QStringLiteral("SecurePrintPasscode")).toString(),
+              robust::customBase64(QStringLiteral("8642")));
+    EXPECT_EQ(robust::modeOf(out + QStringLiteral(".ticket.json")), 0600);
+}
+
+} // namespace
