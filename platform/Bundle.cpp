@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -165,7 +166,14 @@ QWidget* Bundle::loadLayout(const QString& name, QObject* owner, QWidget* parent
         qWarning("Layout %s cannot be read: %s", qPrintable(fileName), qPrintable(file.errorString()));
         return nullptr;
     }
+    // A loader looks for Qt Designer plug-ins in the library paths as it is made, and
+    // loads every one it finds (Qt Quick's among them: megabytes and milliseconds at
+    // each layout). Our layouts use none: our own controls come from createWidget. So
+    // it is made while there are no library paths to search.
+    const QStringList libraryPaths = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
     LayoutLoader loader;
+    QCoreApplication::setLibraryPaths(libraryPaths);
     loader.setWorkingDirectory(QDir(resourcePath()));
     // Visible texts come from the bundle's own string tables, set by the owner.
     loader.setTranslationEnabled(false);

@@ -38,10 +38,12 @@ QWidget* viewWithTag(QWidget* root, int tag)
 {
     if (!root) return nullptr;
     if (hasTag(root, tag)) return root;
-    // Depth-first in creation order, the order of the layout file.
-    const QList<QWidget*> all = root->findChildren<QWidget*>();
-    for (QWidget* w : all) {
-        if (hasTag(w, tag)) return w;
+    // Depth-first in creation order, the order of the layout file; the walk stops at
+    // the first match rather than listing every descendant first (panels look up a
+    // dozen tags each time their controls are filled).
+    for (QObject* child : root->children()) {
+        if (!child->isWidgetType()) continue;
+        if (QWidget* found = viewWithTag(static_cast<QWidget*>(child), tag)) return found;
     }
     return nullptr;
 }
