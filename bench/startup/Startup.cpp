@@ -30,6 +30,10 @@
 namespace {
 
 struct Program {
+    Program(const char* key_, const char* title_, QStringList command_, bool firstFrame_)
+        : key(key_), title(title_), command(std::move(command_)), firstFrame(firstFrame_)
+    {
+    }
     const char* key;
     const char* title;
     QStringList command;
@@ -157,20 +161,20 @@ int main(int argc, char** argv)
     const QString output = home + QStringLiteral("/out.pdf");
     std::vector<Program> programs = {
         {"a", "(a) orvan-print, bundled PPD, Save to File: first frame",
-         {print, QStringLiteral("--offscreen"), QStringLiteral("--output"), output}, true, {}, {}},
+         {print, QStringLiteral("--offscreen"), QStringLiteral("--output"), output}, true},
         {"a'", "(a') the same, until ready (--quit-after-show)",
          {print, QStringLiteral("--offscreen"), QStringLiteral("--output"), output, QStringLiteral("--quit-after-show")},
-         false, {}, {}},
+         false},
         {"b", "(b) orvan-print, Orvan queue of the private cupsd: first frame",
-         {print, QStringLiteral("--offscreen"), QStringLiteral("--printer"), QStringLiteral("Orvan")}, true, {}, {}},
+         {print, QStringLiteral("--offscreen"), QStringLiteral("--printer"), QStringLiteral("Orvan")}, true},
         {"b'", "(b') the same, until ready: queue listed, its PPD loaded, panels rebuilt",
          {print, QStringLiteral("--offscreen"), QStringLiteral("--printer"), QStringLiteral("Orvan"),
           QStringLiteral("--quit-after-show")},
-         false, {}, {}},
+         false},
         {"c", "(c) bare Qt dialog, same kinds of widgets: first frame",
-         {QStringLiteral(ORVAN_PEER_BARE)}, true, {}, {}},
+         {QStringLiteral(ORVAN_PEER_BARE)}, true},
         {"d", "(d) Qt's QPrintDialog, Orvan queue of the private cupsd: first frame",
-         {QStringLiteral(ORVAN_PEER_QTPRINT), QStringLiteral("Orvan")}, true, {}, {}},
+         {QStringLiteral(ORVAN_PEER_QTPRINT), QStringLiteral("Orvan")}, true},
     };
 
     const QStringList plainEnv = base.toStringList();
