@@ -14,13 +14,14 @@ bool CommandLine::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption outputOption(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption bundleOption(QStringLiteral("bundle"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption screenshotOption(QStringLiteral("screenshot"), QString(), QStringLiteral("PNG"));
+    const QCommandLineOption panelOption(QStringLiteral("panel"), QString(), QStringLiteral("N|NAME"));
     const QCommandLineOption offscreenOption(QStringLiteral("offscreen"));
     const QCommandLineOption quitOption(QStringLiteral("quit-after-show"));
     const QCommandLineOption acceptOption(QStringLiteral("accept"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({printerOption, ppdOption, outputOption, bundleOption, screenshotOption, offscreenOption,
-                       quitOption, acceptOption, helpOption, versionOption});
+    parser.addOptions({printerOption, ppdOption, outputOption, bundleOption, screenshotOption, panelOption,
+                       offscreenOption, quitOption, acceptOption, helpOption, versionOption});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -44,8 +45,15 @@ bool CommandLine::parse(const QStringList& arguments, QString* error)
         return true;
     };
     if (!single(printerOption, &printer) || !single(ppdOption, &ppd) || !single(outputOption, &output) ||
-        !single(bundleOption, &bundle) || !single(screenshotOption, &screenshot))
+        !single(bundleOption, &bundle) || !single(screenshotOption, &screenshot) || !single(panelOption, &panel))
         return false;
+    // A number is a position: a negative one can name nothing. Names are checked against
+    // the bundle's panels once it is loaded.
+    bool isNumber = false;
+    if (panel.trimmed().toInt(&isNumber) < 0 && isNumber) {
+        *error = QStringLiteral("--panel %1: panels are counted from 0").arg(panel);
+        return false;
+    }
     offscreen = parser.isSet(offscreenOption);
     quitAfterShow = parser.isSet(quitOption);
     accept = parser.isSet(acceptOption);
@@ -73,6 +81,7 @@ DialogOptions CommandLine::dialogOptions() const
     options.ppdPath = ppd;
     options.printer = printer;
     options.outputPath = output;
+    options.panel = panel;
     return options;
 }
 
@@ -90,6 +99,9 @@ QString CommandLine::helpText()
         "  --output FILE      select Save to File, writing FILE and FILE.ticket.json\n"
         "  --bundle DIR       the plug-in bundle (default: $ORVAN_PRINT_BUNDLE, the installed\n"
         "                     ../lib/orvan-print/OrvanPDE.bundle, then the build tree's)\n"
+        "  --panel N|NAME     show this panel first: its position in the panel pop-up,\n"
+        "                     counted from 0, or its name as the pop-up shows it\n"
+        "                     (\"Job Type\"); an unknown panel is a usage error\n"
         "  --offscreen        run without a display (Qt's offscreen platform)\n"
         "  --screenshot PNG   once the dialog is ready, save a picture of it and quit\n"
         "  --quit-after-show  quit once the dialog is ready\n"

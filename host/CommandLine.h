@@ -23,6 +23,7 @@ struct CommandLine {
     QString output;
     QString bundle;
     QString screenshot;
+    QString panel;
     QString document;
     bool offscreen = false;
     bool quitAfterShow = false;

@@ -47,6 +47,11 @@ constexpr int kIsFileRole = Qt::UserRole + 1;  // true for Save to File
 constexpr int kEmptyEntry = -1;
 constexpr int kSummaryEntry = -2;
 
+// The least size of the pages that are the host's own.
+constexpr int kPageWidth = 520;
+constexpr int kSummaryHeight = 280;
+constexpr int kEmptyPageHeight = 200;
+
 QString fileDestinationTitle() { return PrintDialog::tr("Save to File"); }
 
 // A notice: an icon and a wrapping text, hidden while it has no text.
@@ -85,6 +90,18 @@ std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, c
 
     dialog->buildWindow();
     dialog->activate(QString(), std::move(ppd));
+    if (!options.panel.isEmpty()) {
+        const int panel = dialog->findPanel(options.panel);
+        if (panel < 0) {
+            QStringList known;
+            for (int i = 0; i < dialog->panels_.size(); ++i)
+                known << QStringLiteral("%1 \u201c%2\u201d").arg(i).arg(dialog->panels_.at(i)->panelName());
+            *error = QStringLiteral("no panel \u201c%1\u201d; the panels are %2")
+                         .arg(options.panel, known.isEmpty() ? QStringLiteral("none") : known.join(QStringLiteral(", ")));
+            return nullptr;
+        }
+        dialog->showPage(panel);
+    }
     if (options.useServer) {
         dialog->wantedPrinter_ = options.printer;
         dialog->enumerating_ = true;
@@ -203,6 +220,8 @@ void PrintDialog::buildWindow()
     panelPopUp_ = new QComboBox(this);
     panelPopUp_->setObjectName(QStringLiteral("panelPopUp"));
     panelPopUp_->setMinimumWidth(200);
+    // Its caption is the panel shown; what it is for has no label of its own.
+    panelPopUp_->setAccessibleName(tr("Options"));
     connect(panelPopUp_, &QComboBox::activated, this, &PrintDialog::showPanel);
     panelRow->addWidget(panelPopUp_);
     panelRow->addStretch(1);
@@ -229,7 +248,7 @@ void PrintDialog::buildWindow()
     emptyText_->setWordWrap(true);
     emptyText_->setTextFormat(Qt::RichText);
     emptyLayout->addWidget(emptyText_);
-    emptyPage_->setMinimumSize(520, 200);
+    emptyPage_->setMinimumSize(kPageWidth, kEmptyPageHeight);
     stack_->addWidget(emptyPage_);
 
     summaryView_ = new QTreeWidget(stack_);
@@ -242,7 +261,8 @@ void PrintDialog::buildWindow()
     summaryView_->setFrameShape(QFrame::NoFrame);
     summaryView_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     summaryView_->header()->setStretchLastSection(true);
-    summaryView_->setMinimumSize(520, 280);
+    summaryView_->setMinimumSize(kPageWidth, kSummaryHeight);
+    summaryView_->setAccessibleName(tr("Summary"));
     stack_->addWidget(summaryView_);
 
     // Conflicts, under the panel.
@@ -269,6 +289,7 @@ void PrintDialog::buildWindow()
     helpButton_->setObjectName(QStringLiteral("helpButton"));
     helpButton_->setText(QStringLiteral("?"));
     helpButton_->setToolTip(tr("Help"));
+    helpButton_->setAccessibleName(tr("Help"));
     helpButton_->setFixedSize(28, 28);
     connect(helpButton_, &QToolButton::clicked, this, &PrintDialog::showHelp);
     summaryButton_ = new QPushButton(tr("Summary..."), this);
@@ -510,6 +531,7 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
         pages_.append(page);
         panel->willShow();
     }
+    orderTabChain();
     for (platform::PDEPanel* panel : panels_) panel->restoreValuesAndReturnError(nullptr);
 
     const QString name = printer.isEmpty() ? fileDestinationTitle() : printer;
@@ -531,6 +553,37 @@ void PrintDialog::clearPages()
     for (const QPointer<QWidget>& page : std::as_const(pages_))
         if (page) delete page.data();
     pages_.clear();
+}
+
+void PrintDialog::orderTabChain()
+{
+    // Each page joins the end of the window's focus chain with its controls in the order
+    // its panel gave them. The answers go after the pages: Tab runs from the panel
+    // pop-up through the shown panel (hidden pages are passed over) to Help, Summary,
+    // Cancel and Print.
+    const QList<QWidget*> answers = {helpButton_, summaryButton_, cancelButton_, printButton_};
+    QWidget* last = previousInFocusChain();
+    while (last != this && (last->focusPolicy() == Qt::NoFocus || answers.contains(last)))
+        last = last->previousInFocusChain();
+    if (last == this) return;
+    for (QWidget* answer : answers) {
+        setTabOrder(last, answer);
+        last = answer;
+    }
+}
+
+int PrintDialog::findPanel(const QString& panel) const
+{
+    bool isNumber = false;
+    const int index = panel.trimmed().toInt(&isNumber);
+    if (isNumber) return index >= 0 && index < panels_.size() ? index : -1;
+    for (int i = 0; i < panels_.size(); ++i) {
+        platform::PDEPanel* candidate = panels_.at(i);
+        if (candidate->panelName().compare(panel.trimmed(), Qt::CaseInsensitive) == 0 ||
+            candidate->panelKind() == panel.trimmed())
+            return i;
+    }
+    return -1;
 }
 
 void PrintDialog::updatePanelPopUp()
@@ -565,16 +618,23 @@ void PrintDialog::showPage(int index)
         page = pages_.at(index);
         panels_.at(index)->willShow();
     }
+    showInStack(page);
+    const QSignalBlocker block(panelPopUp_);
+    panelPopUp_->setCurrentIndex(panelPopUp_->findData(index >= 0 && index < panels_.size() ? index : kEmptyEntry));
+}
+
+void PrintDialog::showInStack(QWidget* page)
+{
     // Only the shown page counts for the window's height: each panel at its own size.
+    // A stack heeds every page's minimum size, hidden or not: the summary's and the
+    // empty page's heights hold only while they are shown.
     for (int i = 0; i < stack_->count(); ++i) {
         QWidget* w = stack_->widget(i);
         w->setSizePolicy(QSizePolicy::Preferred, w == page ? QSizePolicy::Preferred : QSizePolicy::Ignored);
     }
+    summaryView_->setMinimumHeight(page == summaryView_ ? kSummaryHeight : 0);
+    emptyPage_->setMinimumHeight(page == emptyPage_ ? kEmptyPageHeight : 0);
     stack_->setCurrentWidget(page);
-    {
-        const QSignalBlocker block(panelPopUp_);
-        panelPopUp_->setCurrentIndex(panelPopUp_->findData(index >= 0 && index < panels_.size() ? index : kEmptyEntry));
-    }
     stack_->updateGeometry();
 }
 
@@ -587,14 +647,9 @@ void PrintDialog::showSummary()
         return;
     }
     refreshSummary();
-    for (int i = 0; i < stack_->count(); ++i) {
-        QWidget* w = stack_->widget(i);
-        w->setSizePolicy(QSizePolicy::Preferred, w == summaryView_ ? QSizePolicy::Preferred : QSizePolicy::Ignored);
-    }
-    stack_->setCurrentWidget(summaryView_);
+    showInStack(summaryView_);
     const QSignalBlocker block(panelPopUp_);
     panelPopUp_->setCurrentIndex(panelPopUp_->findData(kSummaryEntry));
-    stack_->updateGeometry();
 }
 
 void PrintDialog::refreshSummary()
@@ -804,7 +859,16 @@ bool PrintDialog::writeToFile(const QString& path, const JobOptions& options, QS
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), document.errorString());
         return false;
     }
-    document.write(document_.data);
+    // QSaveFile takes a short write (a full disk) for success: a cut-off document or
+    // ticket must not be committed as if it were whole.
+    const auto writeAll = [](QSaveFile& file, const QByteArray& bytes, const QString& name, QString* why) {
+        if (file.write(bytes) == bytes.size()) return true;
+        file.cancelWriting();
+        *why = QStringLiteral("%1: not all of it could be written (is the disk full?)")
+                   .arg(QDir::toNativeSeparators(name));
+        return false;
+    };
+    if (!writeAll(document, document_.data, path, error)) return false;
     if (!document.commit()) {
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), document.errorString());
         return false;
@@ -828,7 +892,7 @@ bool PrintDialog::writeToFile(const QString& path, const JobOptions& options, QS
     }
     // The ticket carries the secure-print values: the user's alone.
     ticketFile.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    ticketFile.write(QJsonDocument(ticket).toJson(QJsonDocument::Indented));
+    if (!writeAll(ticketFile, QJsonDocument(ticket).toJson(QJsonDocument::Indented), ticketPath, error)) return false;
     if (!ticketFile.commit()) {
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(ticketPath), ticketFile.errorString());
         return false;

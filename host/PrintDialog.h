@@ -40,6 +40,9 @@ struct DialogOptions {
     QString outputPath;        // Save to File writes here; empty: ask when printing
     bool useServer = true;     // false: Save to File only, no server is asked
     QString presetDirectory;   // empty: $XDG_CONFIG_HOME/orvan-print
+    QString panel;             // the panel shown first: its position in the panel pop-up
+                               // (from 0), its name as the pop-up shows it, or its kind;
+                               // empty: the first panel
 };
 
 class PrintDialog : public QDialog {
@@ -77,6 +80,9 @@ public:
     QString presetNotice() const;
     QString conflictNotice() const;
 
+    // The position of the panel that `panel` names (see DialogOptions::panel), or -1.
+    int findPanel(const QString& panel) const;
+
     // The panel pop-up's entry `popUpIndex`: a panel, or the summary after them.
     void showPanel(int popUpIndex);
     void showSummary();
@@ -113,7 +119,9 @@ private:
     // A new printer state: description, callback, preset, panels.
     void activate(const QString& printer, SharedPpd ppd);
     void clearPages();
+    void orderTabChain();
     void showPage(int index);
+    void showInStack(QWidget* page);
     void refreshSummary();
     void updatePanelPopUp();
     void scheduleConstraintCheck(const QString& key, const QString& choice);

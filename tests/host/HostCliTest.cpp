@@ -90,6 +90,9 @@ TEST_F(HostCli, ErrorsAreOneLineAndExitWithStatusTwo)
         {{QStringLiteral("--ppd"), brokenPpd}, QStringLiteral("cannot read the printer description")},
         {{QStringLiteral("--bundle"), path(QStringLiteral("nowhere.bundle"))}, QStringLiteral("cannot load the plug-in bundle")},
         {{QStringLiteral("--bundle"), notABundle}, QStringLiteral("cannot load the plug-in bundle")},
+        {{QStringLiteral("--panel"), QStringLiteral("-1")}, QStringLiteral("panels are counted from 0")},
+        {{QStringLiteral("--panel"), QStringLiteral("2")}, QStringLiteral("no panel \u201c2\u201d; the panels are 0 \u201cImage Options\u201d, 1 \u201cJob Type\u201d")},
+        {{QStringLiteral("--panel"), QStringLiteral("Colour")}, QStringLiteral("no panel \u201cColour\u201d")},
     };
     for (const Case& c : cases) {
         const Outcome r = run(QStringList{QStringLiteral("--offscreen"), QStringLiteral("--quit-after-show")} + c.arguments);
@@ -116,7 +119,7 @@ TEST_F(HostCli, HelpAndVersion)
 {
     const Outcome help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--printer NAME", "--ppd FILE", "--output FILE", "--offscreen", "--screenshot PNG",
+    for (const char* option : {"--printer NAME", "--ppd FILE", "--output FILE", "--panel N|NAME", "--offscreen", "--screenshot PNG",
                                "--quit-after-show", "--accept", "--version", "Exit status", "  2  bad command line"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
     const Outcome version = run({QStringLiteral("--version")});
@@ -175,6 +178,22 @@ TEST_F(HostCli, ScreenshotShowsTheWholeDialog)
 
     const Outcome bad = run({QStringLiteral("--offscreen"), QStringLiteral("--screenshot"), path(QStringLiteral("no/dir/x.png"))});
     EXPECT_EQ(bad.status, 3);
+
+    // --panel: the Job Type panel shown first, named or counted; the first one by default.
+    const QString byName = path(QStringLiteral("job-type.png"));
+    const QString byPosition = path(QStringLiteral("panel-1.png"));
+    const QString first = path(QStringLiteral("panel-0.png"));
+    const QMap<QString, QString> english = {{QStringLiteral("LANG"), QStringLiteral("C.UTF-8")},
+                                            {QStringLiteral("LANGUAGE"), QString()},
+                                            {QStringLiteral("LC_ALL"), QString()}};
+    ASSERT_EQ(run({"--offscreen", "--panel", "Job Type", "--screenshot", byName}, english).status, 0);
+    ASSERT_EQ(run({"--offscreen", "--panel", "1", "--screenshot", byPosition}, english).status, 0);
+    ASSERT_EQ(run({"--offscreen", "--panel", "0", "--screenshot", first}, english).status, 0);
+    const QString unchosen = path(QStringLiteral("unchosen.png"));
+    ASSERT_EQ(run({"--offscreen", "--screenshot", unchosen}, english).status, 0);
+    EXPECT_EQ(QImage(byName), QImage(byPosition));
+    EXPECT_EQ(QImage(first), QImage(unchosen));
+    EXPECT_NE(QImage(byName), QImage(unchosen));
 }
 
 } // namespace

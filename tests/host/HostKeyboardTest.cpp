@@ -1,0 +1,322 @@
+// orvan-print's window as a screen reader and a keyboard-only user meet it: every
+// control has a spoken name, Tab runs through the top row, the panel pop-up, the shown
+// panel and the answers in reading order, and a job goes out without the mouse. And the
+// panel shown first, as --panel chooses it.
+#include "platform/PDEPanel.h"
+#include "tests/host/HostTestSupport.h"
+
+#include <QAccessible>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+
+namespace {
+
+using hosttest::find;
+
+bool hasWords(const QString& text)
+{
+    for (QChar c : text)
+        if (c.isLetter()) return true;
+    return false;
+}
+
+// What a screen reader says a control is called: its accessible name, else the label
+// that names it (a buddy), else a button's caption. A pop-up's caption is its value.
+QString spokenName(QWidget* control)
+{
+    if (!control->accessibleName().isEmpty()) return control->accessibleName();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+    if (!iface) return QString();
+    for (const auto& relation : iface->relations(QAccessible::Label)) {
+        const QString text = relation.first->text(QAccessible::Name);
+        if (hasWords(text)) return text;
+    }
+    if (qobject_cast<QAbstractButton*>(control) && hasWords(iface->text(QAccessible::Name)))
+        return iface->text(QAccessible::Name);
+    return QString();
+}
+
+// The controls of `window` a user can reach, found through the accessibility tree as
+// assistive technology finds them: what takes the focus, and every button.
+QList<QWidget*> accessibleControls(QWidget* window)
+{
+    QList<QWidget*> controls;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* iface) {
+        auto* widget = qobject_cast<QWidget*>(iface->object());
+        if (widget && widget->window() != window) return; // a pop-up's list is a window of its own
+        if (widget && widget != window && widget->isVisibleTo(window) &&
+            ((widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractButton*>(widget)) &&
+            !controls.contains(widget))
+            controls.append(widget);
+        for (int i = 0; i < iface->childCount(); ++i)
+            if (QAccessibleInterface* child = iface->child(i)) walk(child);
+    };
+    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window)) walk(root);
+    return controls;
+}
+
+QSet<QWidget*> tabbable(QWidget* window)
+{
+    QSet<QWidget*> set;
+    for (QWidget* control : accessibleControls(window))
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled()) set.insert(control);
+    return set;
+}
+
+// The keyboard: keys go to the focused control, as a real keyboard sends them.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    ASSERT_NE(target, nullptr) << "no window has the keyboard";
+    QTest::keyClick(target, key, modifiers);
+}
+
+void typeText(const QString& text)
+{
+    QWidget* target = QApplication::focusWidget();
+    ASSERT_NE(target, nullptr) << "nothing has the keyboard";
+    QTest::keyClicks(target, text);
+}
+
+void tabTo(QWidget* control)
+{
+    ASSERT_NE(control, nullptr);
+    for (int i = 0; i < 40 && QApplication::focusWidget() != control; ++i) press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control) << "Tab never reaches " << control->objectName().toStdString();
+}
+
+// The controls Tab visits from the focused one, once round.
+QList<QWidget*> tabCycle()
+{
+    QList<QWidget*> visited;
+    QWidget* first = QApplication::focusWidget();
+    if (!first) return visited;
+    visited << first;
+    for (int i = 0; i < 60; ++i) {
+        press(Qt::Key_Tab);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || visited.contains(now)) break;
+        visited << now;
+    }
+    return visited;
+}
+
+// "a -> b" for each step that goes back up or to the left.
+QStringList readingOrderBreaks(const QList<QWidget*>& order, QWidget* window)
+{
+    QStringList breaks;
+    for (int i = 1; i < order.size(); ++i) {
+        const QRect a(order[i - 1]->mapTo(window, QPoint(0, 0)), order[i - 1]->size());
+        const QRect b(order[i]->mapTo(window, QPoint(0, 0)), order[i]->size());
+        const bool sameRow = (b.center().y() >= a.top() && b.center().y() <= a.bottom()) ||
+                             (a.center().y() >= b.top() && a.center().y() <= b.bottom());
+        const bool forward = sameRow ? b.left() > a.left() : b.center().y() > a.center().y();
+        if (!forward) breaks << order[i - 1]->objectName() + QStringLiteral(" -> ") + order[i]->objectName();
+    }
+    return breaks;
+}
+
+QStringList names(const QList<QWidget*>& widgets)
+{
+    QStringList list;
+    for (const QWidget* w : widgets) list << w->objectName();
+    return list;
+}
+
+QWidget* shownView(host::PrintDialog* dialog)
+{
+    auto* stack = find<QStackedWidget>(dialog, "panelStack");
+    for (platform::PDEPanel* panel : dialog->panels())
+        if (stack && stack->currentWidget()->isAncestorOf(panel->panelView())) return panel->panelView();
+    return nullptr;
+}
+
+class HostKeyboard : public hosttest::HostDialogTest {
+protected:
+    host::PrintDialog* openActive(const host::DialogOptions& options)
+    {
+        host::PrintDialog* dialog = open(options);
+        if (!dialog) return nullptr;
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        return dialog;
+    }
+
+    // Tab once round from the printer pop-up: every enabled control of the window, in
+    // reading order, the shown panel's between the panel pop-up and Help.
+    void expectTabRound(host::PrintDialog* dialog)
+    {
+        auto* printers = find<QWidget>(dialog, "printerPopUp");
+        printers->setFocus(Qt::TabFocusReason);
+        const QList<QWidget*> round = tabCycle();
+        const std::string shown = names(round).join(' ').toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), printers) << "Tab from Print goes back to the printer pop-up";
+        EXPECT_EQ(QSet<QWidget*>(round.cbegin(), round.cend()), tabbable(dialog)) << shown;
+        EXPECT_EQ(readingOrderBreaks(round, dialog).join(", ").toStdString(), "") << shown;
+
+        const QStringList top = {"printerPopUp", "copiesField", "jobNameField", "panelPopUp"};
+        const QStringList answers = {"helpButton", "summaryButton", "cancelButton", "printButton"};
+        ASSERT_GT(round.size(), top.size() + answers.size()) << shown;
+        EXPECT_EQ(names(round.mid(0, top.size())).join(' ').toStdString(), top.join(' ').toStdString());
+        EXPECT_EQ(names(round.mid(round.size() - answers.size())).join(' ').toStdString(),
+                  answers.join(' ').toStdString());
+        QWidget* view = shownView(dialog);
+        ASSERT_NE(view, nullptr);
+        for (QWidget* control : round.mid(top.size(), round.size() - top.size() - answers.size()))
+            EXPECT_TRUE(view->isAncestorOf(control)) << control->objectName().toStdString() << " in " << shown;
+    }
+};
+
+TEST_F(HostKeyboard, EveryControlIsNamedAndTabRunsThroughTheShownPanel)
+{
+    host::PrintDialog* dialog = openActive(options());
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->panels().size(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(dialog, "printerPopUp")) << "the printer pop-up has the keyboard first";
+    EXPECT_TRUE(find<QPushButton>(dialog, "printButton")->isDefault());
+
+    QMap<QString, QString> spoken;
+    for (int i = 0; i < dialog->panels().size(); ++i) {
+        dialog->showPanel(i);
+        QStringList unnamed;
+        for (QWidget* control : accessibleControls(dialog)) {
+            const QString name = spokenName(control);
+            if (name.isEmpty()) unnamed << control->objectName() + QStringLiteral(" (") + control->metaObject()->className() + ')';
+            spoken.insert(control->objectName(), name);
+        }
+        EXPECT_EQ(unnamed.join(", ").toStdString(), "") << dialog->panels().at(i)->panelName().toStdString();
+        expectTabRound(dialog);
+    }
+    EXPECT_EQ(spoken.value("printerPopUp"), "Printer:");
+    EXPECT_EQ(spoken.value("copiesField"), "Copies:");
+    EXPECT_EQ(spoken.value("jobNameField"), "Job name:");
+    EXPECT_EQ(spoken.value("panelPopUp"), "Options");
+    EXPECT_EQ(spoken.value("helpButton"), "Help");
+    EXPECT_EQ(spoken.value("printButton"), "Print");
+
+    // A new printer state brings new pages; the answers stay after the panel.
+    dialog->showPanel(0);
+    ASSERT_TRUE(hosttest::pick(find<QComboBox>(dialog, "printerPopUp"), QStringLiteral("Save to File")));
+    expectTabRound(dialog);
+}
+
+TEST_F(HostKeyboard, PrintsSecurelyWithTheKeyboardAlone)
+{
+    host::PrintDialog* dialog = openActive(options());
+    ASSERT_TRUE(dialog);
+    QSignalSpy printed(dialog, &host::PrintDialog::printed);
+
+    // Copies typed, the job named.
+    tabTo(find<QWidget>(dialog, "copiesField"));
+    press(Qt::Key_Up);
+    EXPECT_EQ(find<QSpinBox>(dialog, "copiesField")->value(), 2);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(dialog, "jobNameField"));
+    press(Qt::Key_A, Qt::ControlModifier);
+    typeText(QStringLiteral("Quarterly"));
+
+    // The panel pop-up: Down shows Job Type; Tab goes into it.
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), find<QWidget>(dialog, "panelPopUp"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(find<QComboBox>(dialog, "panelPopUp")->currentText(), "Job Type");
+    QWidget* jobType = shownView(dialog);
+    ASSERT_NE(jobType, nullptr);
+    ASSERT_EQ(jobType->objectName(), "JobTypeView");
+    press(Qt::Key_Tab);
+    auto* jobTypePopUp = find<QComboBox>(jobType, "jobtypeButton");
+    ASSERT_EQ(QApplication::focusWidget(), jobTypePopUp);
+
+    // Down chooses Secure Print, whose dialog is filled in from the keyboard.
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto* setup = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(setup, nullptr) << "the Secure Print dialog did not open";
+        asked = true;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(setup));
+        typeText(QStringLiteral("alice"));
+        press(Qt::Key_Tab);
+        typeText(QStringLiteral("2468"));
+        press(Qt::Key_Return);
+        EXPECT_FALSE(setup->isVisible());
+    });
+    press(Qt::Key_Down);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(jobTypePopUp->currentText(), "Secure Print");
+
+    // Back in the print dialog (the window manager's part, offscreen: ours), the pop-up
+    // has the keyboard; Tab leaves the panel for Help, then Return prints.
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_EQ(QApplication::focusWidget(), jobTypePopUp);
+    tabTo(find<QWidget>(dialog, "helpButton"));
+    press(Qt::Key_Return);
+    ASSERT_TRUE(hosttest::waitFor([&] { return !printed.isEmpty(); }, 5000)) << "Return did not print";
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    const QJsonObject ticket =
+        QJsonDocument::fromJson(hosttest::readBytes(path(QStringLiteral("out.pdf.ticket.json")))).object();
+    EXPECT_EQ(ticket.value("copies").toInt(), 2);
+    EXPECT_EQ(ticket.value("job-name").toString(), "Quarterly");
+    EXPECT_EQ(ticket.value("options").toObject().value("JobType").toString(), "Secure");
+}
+
+TEST_F(HostKeyboard, EscapeCancels)
+{
+    host::PrintDialog* dialog = openActive(options());
+    ASSERT_TRUE(dialog);
+    tabTo(find<QWidget>(dialog, "jobNameField"));
+    typeText(QStringLiteral("never"));
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.pdf"))));
+}
+
+TEST_F(HostKeyboard, ThePanelShownFirstIsChosenByPositionNameOrKind)
+{
+    for (const QString& wanted : {QStringLiteral("1"), QStringLiteral("Job Type"), QStringLiteral("job type"),
+                                  QStringLiteral("com.PrinterJobTypePDE")}) {
+        host::DialogOptions chosen = options();
+        chosen.panel = wanted;
+        host::PrintDialog* dialog = openActive(chosen);
+        ASSERT_TRUE(dialog);
+        QWidget* view = shownView(dialog);
+        ASSERT_NE(view, nullptr) << wanted.toStdString();
+        EXPECT_EQ(view->objectName(), "JobTypeView") << wanted.toStdString();
+        EXPECT_EQ(find<QComboBox>(dialog, "panelPopUp")->currentText(), "Job Type");
+        // Tab still runs through the panel shown.
+        expectTabRound(dialog);
+    }
+
+    // The window fits the panel shown: the summary's height holds only while it is shown.
+    host::PrintDialog* dialog = dialog_.get();
+    auto* stack = find<QStackedWidget>(dialog, "panelStack");
+    const int jobTypeHeight = shownView(dialog)->height();
+    EXPECT_LE(stack->height(), jobTypeHeight + 4);
+    dialog->showSummary();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GE(stack->height(), 280);
+    dialog->showPanel(1);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_LE(stack->height(), jobTypeHeight + 4);
+
+    host::DialogOptions first = options();
+    first.panel = QStringLiteral("0");
+    ASSERT_TRUE(openActive(first));
+    EXPECT_EQ(shownView(dialog_.get())->objectName(), "PDEView");
+
+    // A panel that is not there is an error that names the panels there are.
+    for (const QString& unknown : {QStringLiteral("2"), QStringLiteral("Colour"), QStringLiteral("Summary")}) {
+        host::DialogOptions wrong = options();
+        wrong.panel = unknown;
+        QString error;
+        EXPECT_EQ(host::PrintDialog::create(wrong, hosttest::pdf(), &error), nullptr) << unknown.toStdString();
+        EXPECT_TRUE(error.contains(unknown)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("1 \u201cJob Type\u201d"))) << error.toStdString();
+    }
+}
+
+} // namespace
