@@ -40,6 +40,8 @@ set(_expected
   ${_bundle}/Resources/Help/index.html
   ${_bundle}/Resources/translations/OrvanPDE_de.qm
   ${_bundle}/Resources/translations/OrvanPDE_ja.qm
+  ${_bundle}/Resources/translations/orvan-print_de.qm
+  ${_bundle}/Resources/translations/orvan-print_ja.qm
   share/applications/orvan-print.desktop
   share/icons/hicolor/scalable/apps/orvan-print.svg)
 foreach(_file IN LISTS _expected)
@@ -73,6 +75,20 @@ endif()
 file(READ "${WORK_DIR}/shown.png" _magic LIMIT 8 HEX)
 if(NOT _magic STREQUAL "89504e470d0a1a0a")
   fail("the screenshot is not a PNG file")
+endif()
+
+# The Job Type panel shown first, named as an English desktop shows it: another picture.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env ${_env} LANG=C.UTF-8 --unset=LANGUAGE --unset=LC_ALL
+                        "${_host}" --offscreen --panel "Job Type" --screenshot "${WORK_DIR}/job-type.png"
+                WORKING_DIRECTORY "${WORK_DIR}"
+                RESULT_VARIABLE _rc OUTPUT_VARIABLE _out ERROR_VARIABLE _err)
+if(NOT _rc EQUAL 0)
+  fail("the installed orvan-print could not show the Job Type panel (${_rc}):\n${_out}${_err}")
+endif()
+file(SHA256 "${WORK_DIR}/shown.png" _shown)
+file(SHA256 "${WORK_DIR}/job-type.png" _job_type)
+if(_shown STREQUAL _job_type)
+  fail("--panel \"Job Type\" showed the same window as the first panel")
 endif()
 
 # Printed to a file with both panels' settings: the ticket names the printer
