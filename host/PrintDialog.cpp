@@ -862,7 +862,16 @@ bool PrintDialog::writeToFile(const QString& path, const JobOptions& options, QS
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), document.errorString());
         return false;
     }
-    document.write(document_.data);
+    // QSaveFile takes a short write (a full disk) for success: a cut-off document or
+    // ticket must not be committed as if it were whole.
+    const auto writeAll = [](QSaveFile& file, const QByteArray& bytes, const QString& name, QString* why) {
+        if (file.write(bytes) == bytes.size()) return true;
+        file.cancelWriting();
+        *why = QStringLiteral("%1: not all of it could be written (is the disk full?)")
+                   .arg(QDir::toNativeSeparators(name));
+        return false;
+    };
+    if (!writeAll(document, document_.data, path, error)) return false;
     if (!document.commit()) {
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), document.errorString());
         return false;
@@ -886,7 +895,7 @@ bool PrintDialog::writeToFile(const QString& path, const JobOptions& options, QS
     }
     // The ticket carries the secure-print values: the user's alone.
     ticketFile.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    ticketFile.write(QJsonDocument(ticket).toJson(QJsonDocument::Indented));
+    if (!writeAll(ticketFile, QJsonDocument(ticket).toJson(QJsonDocument::Indented), ticketPath, error)) return false;
     if (!ticketFile.commit()) {
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(ticketPath), ticketFile.errorString());
         return false;
