@@ -867,7 +867,7 @@ bool PrintDialog::writeToFile(const QString& path, const JobOptions& options, QS
     const auto writeAll = [](QSaveFile& file, const QByteArray& bytes, const QString& name, QString* why) {
         if (file.write(bytes) == bytes.size()) return true;
         file.cancelWriting();
-        *why = QStringLiteral("%1: not all of it could be written (is the disk full?)")
+        *why = tr("%1: not all of it could be written (is the disk full?)")
                    .arg(QDir::toNativeSeparators(name));
         return false;
     };

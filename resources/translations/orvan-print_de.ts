@@ -272,12 +272,17 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <translation>Das Dokument konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../../host/PrintDialog.cpp" line="903"/>
+        <location filename="../../host/PrintDialog.cpp" line="870"/>
+        <source>%1: not all of it could be written (is the disk full?)</source>
+        <translation>%1: konnte nicht vollständig geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+    <message>
+        <location filename="../../host/PrintDialog.cpp" line="912"/>
         <source>The print server gave no reason.</source>
         <translation>Der Druckserver hat keinen Grund genannt.</translation>
     </message>
     <message>
-        <location filename="../../host/PrintDialog.cpp" line="904"/>
+        <location filename="../../host/PrintDialog.cpp" line="913"/>
         <source>The job could not be sent to %1.</source>
         <translation>Der Auftrag konnte nicht an %1 gesendet werden.</translation>
     </message>

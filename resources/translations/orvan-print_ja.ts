@@ -272,12 +272,17 @@ The printer may ignore some of them. Print anyway?</source>
         <translation>書類を保存できませんでした。</translation>
     </message>
     <message>
-        <location filename="../../host/PrintDialog.cpp" line="903"/>
+        <location filename="../../host/PrintDialog.cpp" line="870"/>
+        <source>%1: not all of it could be written (is the disk full?)</source>
+        <translation>%1：すべてを書き込めませんでした（ディスクがいっぱいではありませんか？）</translation>
+    </message>
+    <message>
+        <location filename="../../host/PrintDialog.cpp" line="912"/>
         <source>The print server gave no reason.</source>
         <translation>プリントサーバーから理由が返されませんでした。</translation>
     </message>
     <message>
-        <location filename="../../host/PrintDialog.cpp" line="904"/>
+        <location filename="../../host/PrintDialog.cpp" line="913"/>
         <source>The job could not be sent to %1.</source>
         <translation>ジョブを %1 に送信できませんでした。</translation>
     </message>
