@@ -4,6 +4,7 @@
 
 #include "host/JobOptions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -169,7 +170,7 @@ Document testPage()
         "showpage\n"
         "%%EOF\n";
     Document document;
-    document.name = QStringLiteral("Test Page");
+    document.name = QCoreApplication::translate("host::Document", "Test Page");
     document.format = QStringLiteral("application/postscript");
     document.data = QByteArray(page);
     return document;

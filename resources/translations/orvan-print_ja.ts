@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>host::Document</name>
+    <message>
+        <location filename="../../host/JobOptions.cpp" line="173"/>
+        <source>Test Page</source>
+        <translation>テストページ</translation>
+    </message>
+</context>
+<context>
     <name>host::CupsWorker</name>
     <message>
         <location filename="../../host/CupsWorker.cpp" line="36"/>
