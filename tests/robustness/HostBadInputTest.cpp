@@ -6,6 +6,10 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 using robust::find;
@@ -111,6 +115,63 @@ TEST_F(HostBadPreset, AnythingInTheSavedSettings)
         EXPECT_FALSE(mark.second.startsWith(QLatin1String("ppp"))) << mark.first.toStdString();
     }
     EXPECT_EQ(robust::modeOf(store.fileFor(QString())), 0600);
+}
+
+// Files of this process may grow to `bytes` while it lives: a disk that fills up.
+// Writing past it fails (EFBIG) rather than ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = SIG_DFL;
+};
+
+// Save to File onto a disk that fills up: a clear message, the earlier file and the
+// dialog as they were; with room again, the whole document.
+TEST_F(HostBadPreset, ADiskThatFillsUpWhileSavingToAFile)
+{
+    host::Document big = hosttest::pdf();
+    big.data += QByteArray(256 * 1024, '%');
+    host::PrintDialog* dialog = open(options(), big);
+    ASSERT_TRUE(dialog);
+    const QString out = options().outputPath;
+    ASSERT_TRUE(hosttest::writeBytes(out, "an earlier document"));
+    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+                     QStringLiteral("Grayscale")));
+    {
+        FileSizeLimit full(64 * 1024);
+        EXPECT_FALSE(print());
+    }
+    ASSERT_EQ(alerts_.alerts().size(), 1);
+    EXPECT_EQ(alerts_.alerts().first().first, QStringLiteral("The document could not be saved."));
+    EXPECT_TRUE(alerts_.alerts().first().second.contains(out)) << alerts_.alerts().first().second.toStdString();
+    EXPECT_EQ(hosttest::readBytes(out), QByteArray("an earlier document"));
+    EXPECT_FALSE(QFile::exists(out + QStringLiteral(".ticket.json")));
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton")->currentText(),
+              QStringLiteral("Grayscale"));
+    EXPECT_FALSE(QDir(presetDirectory()).exists()) << "nothing saved, nothing kept";
+
+    ASSERT_TRUE(print());
+    EXPECT_EQ(hosttest::readBytes(out), big.data);
+    EXPECT_EQ(robust::readJson(out + QStringLiteral(".ticket.json"))
+                  .value(QStringLiteral("options")).toObject().value(QStringLiteral("ColorModel")).toString(),
+              QStringLiteral("Gray"));
 }
 
 class HostServerLoss : public robust::QueueTest {

@@ -1,0 +1,199 @@
+// A hundred jobs at once through orvan-print's own printing path (its hand-over
+// callback, job options and CUPS client, four clients side by side) into a private
+// cupsd; every job read back over IPP carries its own options, none lost, none mixed up.
+// ppdMarkDefaults: the PPD interface, deprecated in CUPS 2.4.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
+#include "host/CupsWorker.h"
+#include "host/HostCallback.h"
+#include "host/JobOptions.h"
+#include "tests/host/HostTestSupport.h"
+#include "tests/host/PrivateCupsd.h"
+
+#include <cups/cups.h>
+
+#include <QDir>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kJobs = 100;
+constexpr int kClients = 4;
+
+struct Expected {
+    QString title;
+    int copies = 1;
+    QMap<QString, QString> options; // as the server should hold them
+};
+
+QString customBase64(const QString& text)
+{
+    return QStringLiteral("Custom.") + QString::fromLatin1(text.toUtf8().toBase64());
+}
+
+// Job `i`'s choices, handed over the way the panels hand them over.
+Expected handOverJob(int i, host::HostCallback* callback)
+{
+    static const char* const kImageTypes[] = {"Normal", "Photo", "Graphics", "Text"};
+    const QString user = QStringLiteral("u%1").arg(i);
+    const QString passcode = QString::number(100000 + i * 7919);
+    const QString newName = QStringLiteral("Job \u00e9 %1").arg(i);
+    const QList<host::HandOver> choices = {
+        {QStringLiteral("ColorModel"), i % 2 ? QStringLiteral("Gray") : QStringLiteral("RGB")},
+        {QStringLiteral("ImageType"), QString::fromLatin1(kImageTypes[i % 4])},
+        {QStringLiteral("QVColorDensityCyanMid"), QString::number(i % 7 - 3)},
+        {QStringLiteral("QVColorDensityBlackHigh"), QString::number(i / 7 % 7 - 3)},
+        {QStringLiteral("JobType"), QStringLiteral("Secure")},
+        {QStringLiteral("UserID"), QString::fromLatin1(user.toUtf8().toBase64())},
+        {QStringLiteral("SecurePrintPasscode"), QString::fromLatin1(passcode.toUtf8().toBase64())},
+        {QStringLiteral("NewJob"), QString::fromLatin1(newName.toUtf8().toBase64())},
+    };
+    for (const host::HandOver& choice : choices) callback->willChangePPDOptionKeyValue(choice.first, choice.second);
+
+    Expected expected;
+    expected.title = QStringLiteral("load %1 \u2013 \u00fc").arg(i, 3, 10, QLatin1Char('0'));
+    expected.copies = 1 + i % 3;
+    for (const host::HandOver& choice : choices) expected.options.insert(choice.first, choice.second);
+    expected.options[QStringLiteral("UserID")] = customBase64(user);
+    expected.options[QStringLiteral("SecurePrintPasscode")] = customBase64(passcode);
+    expected.options[QStringLiteral("NewJob")] = customBase64(newName);
+    return expected;
+}
+
+// Get-Jobs of queue `queue`, every state: the job ids.
+QList<int> jobIds(const testsupport::PrivateCupsd& cupsd, const QString& queue, QString* error)
+{
+    QList<int> ids;
+    http_t* http = httpConnect2("127.0.0.1", cupsd.port(), nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 10000, nullptr);
+    if (!http) {
+        *error = QStringLiteral("cannot connect to %1").arg(cupsd.server());
+        return ids;
+    }
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOBS);
+    const QByteArray uri = QStringLiteral("ipp://%1/printers/%2").arg(cupsd.server(), queue).toUtf8();
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-id");
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    if (!response || ippGetStatusCode(response) > IPP_STATUS_OK_CONFLICTING) {
+        *error = QStringLiteral("Get-Jobs: %1").arg(QString::fromUtf8(cupsLastErrorString()));
+    } else {
+        for (ipp_attribute_t* a = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER); a;
+             a = ippFindNextAttribute(response, "job-id", IPP_TAG_INTEGER))
+            ids << ippGetInteger(a, 0);
+    }
+    ippDelete(response);
+    httpClose(http);
+    return ids;
+}
+
+class Load : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!testsupport::PrivateCupsd::available()) GTEST_SKIP() << "cupsd is not installed (scripts/install-deps)";
+        QString error;
+        ASSERT_TRUE(cupsd_.start(&error)) << error.toStdString();
+        // Stopped: the jobs wait, no filter runs, each stays to be read back.
+        ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error, true))
+            << error.toStdString();
+        qputenv("CUPS_SERVER", cupsd_.server().toUtf8());
+        ASSERT_TRUE(tmp_.isValid());
+        qputenv("TMPDIR", tmp_.path().toUtf8());
+    }
+
+    void TearDown() override
+    {
+        clients_.clear();
+        qunsetenv("TMPDIR");
+        qunsetenv("CUPS_SERVER");
+        if (HasFailure()) std::cerr << "cupsd error log:\n" << cupsd_.errorLog().toStdString() << "\n";
+        cupsd_.stop();
+    }
+
+    testsupport::PrivateCupsd cupsd_;
+    QTemporaryDir tmp_;
+    std::vector<std::unique_ptr<host::CupsClient>> clients_;
+};
+
+TEST_F(Load, AHundredJobsEachWithItsOwnOptions)
+{
+    for (int c = 0; c < kClients; ++c) clients_.push_back(std::make_unique<host::CupsClient>());
+
+    // The queue's printer description, fetched as the dialog fetches it.
+    host::SharedPpd ppd;
+    QString fetchError;
+    bool fetched = false;
+    QObject::connect(clients_.front().get(), &host::CupsClient::ppdFetched,
+                     [&](quint64, const QString&, const host::SharedPpd& answer, const QString& error) {
+                         ppd = answer;
+                         fetchError = error;
+                         fetched = true;
+                     });
+    clients_.front()->fetchPpd(QStringLiteral("Orvan"));
+    ASSERT_TRUE(hosttest::waitFor([&] { return fetched; }));
+    ASSERT_TRUE(ppd) << fetchError.toStdString();
+
+    // Each client answers its own requests: (client, request) -> the job's expectations.
+    QMap<QPair<int, quint64>, Expected> expected;
+    QMap<QPair<int, quint64>, int> jobOf;
+    QStringList failures;
+    for (int c = 0; c < kClients; ++c)
+        QObject::connect(clients_[size_t(c)].get(), &host::CupsClient::submitted,
+                         [&, c](quint64 request, int jobId, const QString& error) {
+                             jobOf.insert({c, request}, jobId);
+                             if (jobId <= 0) failures << error;
+                         });
+
+    // Every request goes out at once; the four clients send side by side.
+    const host::Document document = hosttest::pdf();
+    for (int i = 0; i < kJobs; ++i) {
+        ppdMarkDefaults(ppd.get());
+        host::HostCallback callback(ppd.get());
+        Expected job = handOverJob(i, &callback);
+        host::JobRequest request;
+        request.queue = QStringLiteral("Orvan");
+        request.title = job.title;
+        request.copies = job.copies;
+        request.options = host::jobOptionsFor(ppd.get(), callback.handOvers());
+        request.document = document;
+        const int c = i % kClients;
+        expected.insert({c, clients_[size_t(c)]->submit(request)}, job);
+    }
+    ASSERT_EQ(expected.size(), kJobs);
+    ASSERT_TRUE(hosttest::waitFor([&] { return jobOf.size() == kJobs; }, 120000))
+        << jobOf.size() << " of " << kJobs << " answered";
+    EXPECT_TRUE(failures.isEmpty()) << failures.join(QLatin1Char('\n')).toStdString();
+
+    // None lost: the server holds exactly these hundred jobs.
+    QSet<int> submitted;
+    for (int id : std::as_const(jobOf)) submitted.insert(id);
+    EXPECT_EQ(submitted.size(), kJobs) << "every job has an id of its own";
+    QString error;
+    const QList<int> onServer = jobIds(cupsd_, QStringLiteral("Orvan"), &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(QSet<int>(onServer.cbegin(), onServer.cend()), submitted);
+    EXPECT_EQ(onServer.size(), kJobs);
+
+    // None mixed up: each job carries the options it was sent with.
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        const int id = jobOf.value(it.key());
+        const Expected& want = it.value();
+        SCOPED_TRACE(want.title.toStdString());
+        const QMap<QString, QStringList> got = cupsd_.jobAttributes(id, &error);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        EXPECT_EQ(got.value(QStringLiteral("job-name")).value(0), want.title);
+        EXPECT_EQ(got.value(QStringLiteral("copies")).value(0), QString::number(want.copies));
+        for (auto option = want.options.cbegin(); option != want.options.cend(); ++option)
+            EXPECT_EQ(got.value(option.key()), QStringList{option.value()}) << option.key().toStdString();
+    }
+}
+
+} // namespace
