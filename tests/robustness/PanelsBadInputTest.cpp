@@ -41,6 +41,9 @@
 #include <functional>
 #include <memory>
 
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.left(60).toStdString() << '"'; }
+
 namespace {
 
 using host::HandOver;
@@ -335,18 +338,36 @@ protected:
 };
 
 // No printer description, one with none of the panels' options, one whose defaults
-// name no choice: every control and both dialogs still work, hand over only what the
-// printer knows, and the record keeps what the user set.
-TEST_F(PanelsBadInput, DescriptionsWithoutOptionsOrDefaults)
+// name no choice, and a host that takes no hand-overs: every control and both dialogs
+// still work, hand over only what the host can take (nothing, for the last), and the
+// record keeps what the user set.
+TEST_F(PanelsBadInput, DescriptionsWithoutOptionsOrDefaultsAndHostsWithoutHandOvers)
 {
-    const QString descriptions[] = {QString(), testsupport::testDataPath(QStringLiteral("minimal.ppd")),
-                                    testsupport::testDataPath(QStringLiteral("bad-defaults.ppd"))};
-    for (const QString& description : descriptions) {
-        SCOPED_TRACE(description.isEmpty() ? std::string("no PPD") : QFileInfo(description).fileName().toStdString());
+    struct Case {
+        const char* name;
+        QString description;
+        bool marking;
+    };
+    const Case cases[] = {
+        {"no PPD", QString(), true},
+        {"minimal.ppd", testsupport::testDataPath(QStringLiteral("minimal.ppd")), true},
+        {"bad-defaults.ppd", testsupport::testDataPath(QStringLiteral("bad-defaults.ppd")), true},
+        {"no hand-overs", testsupport::bundledPpdPath(), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString& description = c.description;
         resetState();
-        build(description, &bundle_);
+        build(description, &bundle_, c.marking);
         show();
         takeHandOvers();
+        // A host without the hand-over gets none, whatever happens.
+        const auto expectSound = [&](const QList<HandOver>& handOvers, const QStringList& texts = {}) {
+            if (!c.marking) {
+                EXPECT_TRUE(handOvers.isEmpty()) << handOvers.size() << " hand-overs";
+            }
+            expectHandOversSound(handOvers, texts);
+        };
 
         // Every pop-up item the user can reach, the check box, the slider, Default.
         for (QComboBox* popup : {io_->outputcolorButton.data(), io_->imagequalityButton.data(),
@@ -367,25 +388,25 @@ TEST_F(PanelsBadInput, DescriptionsWithoutOptionsOrDefaults)
             if (action.name() == "colorBalanceButtonPushed") continue; // a dialog of its own below
             EXPECT_TRUE(action.invoke(io_.get(), Qt::DirectConnection, Q_ARG(QObject*, nullptr))) << action.name().data();
         }
-        expectHandOversSound(takeHandOvers());
+        expectSound(takeHandOvers());
 
         confirmColorBalance();
         ASSERT_TRUE(ColorBlanceRes);
         EXPECT_EQ(ColorBlanceRes->size(), 12);
         EXPECT_EQ(ColorBlanceRes->value(0), -1);
-        expectHandOversSound(takeHandOvers());
+        expectSound(takeHandOvers());
 
         confirmSecurePrint(QStringLiteral("robust"), QStringLiteral("246810"), QStringLiteral("Ledger"));
         EXPECT_TRUE(alerts_.alerts().isEmpty());
         const QStringList typed = {QStringLiteral("robust"), QStringLiteral("246810"), QStringLiteral("Ledger")};
         const QList<HandOver> secure = takeHandOvers();
-        EXPECT_EQ(secure.size(), 4);
-        expectHandOversSound(secure, typed);
+        EXPECT_EQ(secure.size(), c.marking ? 4 : 0);
+        expectSound(secure, typed);
 
         // What the host does before and after printing.
         EXPECT_TRUE(io_->shouldPrint());
         EXPECT_TRUE(jt_->shouldPrint());
-        expectHandOversSound(takeHandOvers(), typed);
+        expectSound(takeHandOvers(), typed);
         const QMap<QString, QString> ioSummary = io_->summaryInfo();
         for (auto it = ioSummary.cbegin(); it != ioSummary.cend(); ++it) EXPECT_FALSE(it.value().isEmpty()) << it.key().toStdString();
         if (!ppd_ || description.endsWith(QLatin1String("minimal.ppd"))) {
@@ -407,7 +428,7 @@ TEST_F(PanelsBadInput, DescriptionsWithoutOptionsOrDefaults)
         ppd_file_t* same = ppd_.release();
         io_.reset();
         jt_.reset();
-        host_ = std::make_unique<host::HostCallback>(same);
+        host_ = std::make_unique<host::HostCallback>(same, c.marking);
         ppd_.reset(same);
         host_->printSettings()->values = saved;
         io_ = PrinterPDEOrvan::initWithCallback(host_.get(), &bundle_);
@@ -415,14 +436,21 @@ TEST_F(PanelsBadInput, DescriptionsWithoutOptionsOrDefaults)
         show();
         EXPECT_TRUE(io_->restoreValuesAndReturnError(nullptr));
         EXPECT_TRUE(jt_->restoreValuesAndReturnError(nullptr));
-        expectHandOversSound(takeHandOvers(), typed);
+        expectSound(takeHandOvers(), typed);
         EXPECT_EQ(io_->brightnessSlider->value(), -2);
         EXPECT_EQ(jt_->jobtypeButton->currentIndex(), 1);
         EXPECT_TRUE(jt_->setupButton->isEnabled());
         host_->printSettings()->values.clear();
         EXPECT_TRUE(io_->saveValuesAndReturnError(nullptr));
         EXPECT_TRUE(jt_->saveValuesAndReturnError(nullptr));
-        EXPECT_EQ(host_->printSettings()->values, saved);
+        Values expected = saved;
+        if (!c.marking) {
+            // These pop-ups show the choices the host marks, and a host that takes no
+            // hand-overs marks only its defaults: their positions are not the record's.
+            for (const char* key : {"imagequalitySettings", "imagetypeSettings", "imageadjustSettings"})
+                expected[QString::fromLatin1(key)] = QStringLiteral("0");
+        }
+        EXPECT_EQ(host_->printSettings()->values, expected);
     }
 }
 
