@@ -186,6 +186,7 @@ int main(int argc, char** argv)
                args.end());
     static char minTime[] = "--benchmark_min_time=0.000000001";
     static char oneRepetition[] = "--benchmark_repetitions=1";
+    static char shortMinTime[] = "--benchmark_min_time=0.2";
     static char fiveRepetitions[] = "--benchmark_repetitions=5";
     static char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
     // Repetitions of different benchmarks in random order: a busy spell of the machine
@@ -194,10 +195,15 @@ int main(int argc, char** argv)
     if (smoke) {
         args.push_back(minTime);
         args.push_back(oneRepetition);
-    } else if (!hasFlag(argc, argv, "--benchmark_repetitions")) {
-        args.push_back(fiveRepetitions);
-        args.push_back(aggregatesOnly);
-        args.push_back(interleave);
+    } else {
+        // Five repetitions of 0.2 s each: medians steady to a few percent, the whole
+        // run in about ten minutes.
+        if (!hasFlag(argc, argv, "--benchmark_min_time")) args.push_back(shortMinTime);
+        if (!hasFlag(argc, argv, "--benchmark_repetitions")) {
+            args.push_back(fiveRepetitions);
+            args.push_back(aggregatesOnly);
+            args.push_back(interleave);
+        }
     }
     int count = static_cast<int>(args.size());
     args.push_back(nullptr);
