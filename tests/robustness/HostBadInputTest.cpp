@@ -1,5 +1,9 @@
 // orvan-print's dialog against what it cannot control: saved settings holding anything
-// at all, and a print server that goes away while the dialog is open.
+// at all, a disk that fills up, and a print server that goes away while the dialog is
+// open.
+// ppdFindOption: the PPD interface, deprecated in CUPS 2.4.
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
 #include "host/Presets.h"
 #include "tests/robustness/RobustnessHost.h"
 
@@ -16,13 +20,21 @@ using robust::find;
 using robust::panelView;
 using robust::pick;
 
-// Runs first in this program: a setup result confirmed by a later test of the same
-// process would be handed over in place of the saved texts.
 using HostBadPreset = hosttest::HostDialogTest;
+
+// Whether `text` is "%d" of a number from `low` to `high`.
+bool isNumberIn(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && QString::number(n) == text && n >= low && n <= high;
+}
 
 // A preset written by anyone: texts far longer than the dialog admits, numbers that
 // name nothing, marks of choices and options the printer does not have. The dialog
-// opens, the long texts reach the job whole, and what the panels write back is theirs.
+// opens on it; orvan-print prints with it (in a process of its own, so that no setup
+// result of this one stands in for the saved texts): the long texts reach the job
+// whole, and what the panels write back is theirs, the rest as it was.
 TEST_F(HostBadPreset, AnythingInTheSavedSettings)
 {
     const QString longUser(10000, QLatin1Char('u'));
@@ -54,6 +66,7 @@ TEST_F(HostBadPreset, AnythingInTheSavedSettings)
     QString error;
     ASSERT_TRUE(store.save(QString(), hostile, &error)) << error.toStdString();
 
+    // The dialog shows what the preset can mean, and nothing is kept without printing.
     host::PrintDialog* dialog = open(options());
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog->panels().size(), 2);
@@ -66,14 +79,31 @@ TEST_F(HostBadPreset, AnythingInTheSavedSettings)
     EXPECT_EQ(find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton")->currentText(),
               QStringLiteral("Normal Print"));
     EXPECT_EQ(find<QLineEdit>(dialog, "jobNameField")->text(), QString(255, QLatin1Char('j')));
+    QTest::mouseClick(find<QAbstractButton>(dialog, "cancelButton"), Qt::LeftButton);
+    host::Preset unchanged;
+    ASSERT_EQ(store.load(QString(), &unchanged), host::PresetStore::Status::Found);
+    EXPECT_EQ(unchanged.settings, hostile.settings);
 
-    ASSERT_TRUE(print()) << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
-    const QJsonObject ticket = robust::readJson(options().outputPath + QStringLiteral(".ticket.json"));
+    const QString document = path(QStringLiteral("letter.pdf"));
+    const QString out = path(QStringLiteral("letter-out.pdf"));
+    ASSERT_TRUE(hosttest::writeBytes(document, hosttest::pdfDocument()));
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), unreachableServer());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+    environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
+    child.setProcessEnvironment(environment);
+    child.start(hosttest::orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"),
+                                         QStringLiteral("--output"), out, document});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    ASSERT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+
+    const QJsonObject ticket = robust::readJson(out + QStringLiteral(".ticket.json"));
     const QJsonObject jobOptions = ticket.value(QStringLiteral("options")).toObject();
     EXPECT_EQ(jobOptions.value(QStringLiteral("UserID")).toString(), robust::customBase64(longUser));
     EXPECT_EQ(jobOptions.value(QStringLiteral("NewJob")).toString(), robust::customBase64(longName));
     EXPECT_EQ(jobOptions.value(QStringLiteral("JobType")).toString(), QStringLiteral("Normal"));
-    // The passcode goes out only with a setup result of this process.
+    // The passcode goes out only with a setup result of the process that prints.
     EXPECT_FALSE(jobOptions.contains(QStringLiteral("SecurePrintPasscode")));
     EXPECT_EQ(jobOptions.value(QStringLiteral("ColorModel")).toString(), QStringLiteral("RGB"));
     EXPECT_EQ(jobOptions.value(QStringLiteral("ImageType")).toString(), QStringLiteral("Normal"));
@@ -84,22 +114,15 @@ TEST_F(HostBadPreset, AnythingInTheSavedSettings)
     host::Preset saved;
     ASSERT_EQ(store.load(QString(), &saved), host::PresetStore::Status::Found);
     const auto setting = [&](const char* key) { return saved.settings.value(QString::fromLatin1(key)); };
-    const auto isNumberIn = [](const QString& text, int low, int high) {
-        bool ok = false;
-        const int n = text.toInt(&ok);
-        return ok && QString::number(n) == text && n >= low && n <= high;
-    };
-    for (const char* popup : {"outputcolorButton", "imagequalityButton", "imagetypeButton", "imageadjustButton",
-                              "TonerSaveButton", "screenButton"}) {
-        const char* key = nullptr;
-        if (!qstrcmp(popup, "outputcolorButton")) key = "colormodeSettings";
-        if (!qstrcmp(popup, "imagequalityButton")) key = "imagequalitySettings";
-        if (!qstrcmp(popup, "imagetypeButton")) key = "imagetypeSettings";
-        if (!qstrcmp(popup, "imageadjustButton")) key = "imageadjustSettings";
-        if (!qstrcmp(popup, "TonerSaveButton")) key = "TonerSaveSettings";
-        if (!qstrcmp(popup, "screenButton")) key = "screenSettings";
-        const int items = find<QComboBox>(imageOptions, popup)->count();
-        EXPECT_TRUE(isNumberIn(setting(key), -1, items - 1)) << key << " = " << setting(key).left(30).toStdString();
+    host::PpdPtr ppd = testsupport::openTestPpd(testsupport::bundledPpdPath());
+    const std::pair<const char*, const char*> popUps[] = {
+        {"colormodeSettings", "ColorModel"}, {"imagequalitySettings", "DrvResolution"},
+        {"imagetypeSettings", "ImageType"},  {"imageadjustSettings", "ImageAdjustmentMode"},
+        {"TonerSaveSettings", "TonerMode"},  {"screenSettings", "Screen"}};
+    for (const auto& [key, keyword] : popUps) {
+        ppd_option_t* option = ppdFindOption(ppd.get(), keyword);
+        ASSERT_NE(option, nullptr) << keyword;
+        EXPECT_TRUE(isNumberIn(setting(key), -1, option->num_choices - 1)) << key << " = " << setting(key).left(30).toStdString();
     }
     EXPECT_EQ(setting("colormodeSettings"), QStringLiteral("0")) << "the colour the dialog showed";
     EXPECT_EQ(setting("brightnessSettings"), QString::number(brightness->maximum()));
