@@ -3,6 +3,8 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 ARGS ?=
+# Compiler caches hit across checkouts in other folders.
+export CCACHE_BASEDIR := $(CURDIR)
 
 .PHONY: all deps configure build run test asan-test clean
 
