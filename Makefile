@@ -5,6 +5,7 @@ BUILD_DIR := build/$(PRESET)
 ARGS ?=
 # Compiler caches hit across checkouts in other folders.
 export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: all deps configure build run test asan-test clean
 

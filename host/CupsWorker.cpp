@@ -4,6 +4,7 @@
 
 #include "host/CupsWorker.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <cups/cups.h>
@@ -19,17 +20,46 @@ namespace {
 // How long a connection attempt to the server may take before it counts as unreachable.
 constexpr int kConnectTimeoutMs = 5000;
 
+// How long the server may take to answer a request before it counts as not answering.
+constexpr qint64 kAnswerTimeoutMs = 30000;
+
+// A server that accepts a connection but never answers must neither hold the dialog
+// up for ever nor keep it from closing: libcups asks this every quarter of a second.
+struct Waiting {
+    const std::atomic<bool>* stopping;
+    QElapsedTimer clock;
+};
+
+int keepWaiting(http_t*, void* data)
+{
+    const auto* waiting = static_cast<const Waiting*>(data);
+    return !waiting->stopping->load() && waiting->clock.elapsed() < kAnswerTimeoutMs;
+}
+
 struct HttpCloser {
     void operator()(http_t* http) const { httpClose(http); }
 };
-using HttpPtr = std::unique_ptr<http_t, HttpCloser>;
 
-HttpPtr connectToServer(QString* error)
+// A connection and the state its timeout callback reads, which must outlive it.
+struct Connection {
+    std::unique_ptr<http_t, HttpCloser> http;
+    std::unique_ptr<Waiting> waiting;
+    http_t* get() const { return http.get(); }
+    explicit operator bool() const { return static_cast<bool>(http); }
+};
+
+Connection connectToServer(QString* error, const std::atomic<bool>& stopping)
 {
     int cancel = 0;
     const char* server = cupsServer();
-    HttpPtr http(httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectTimeoutMs,
-                              &cancel));
+    Connection http;
+    http.http.reset(httpConnect2(server, ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kConnectTimeoutMs,
+                                 &cancel));
+    if (http) {
+        http.waiting = std::make_unique<Waiting>(Waiting{&stopping, {}});
+        http.waiting->clock.start();
+        httpSetTimeout(http.get(), 0.25, &keepWaiting, http.waiting.get());
+    }
     if (!http && error) {
         // libcups reports every failed connection alike; tell a name that does not
         // resolve from a server that does not answer.
@@ -71,7 +101,7 @@ QString CupsClient::serverName()
 void CupsWorker::enumerate()
 {
     QString error;
-    HttpPtr http = connectToServer(&error);
+    Connection http = connectToServer(&error, stopping);
     if (!http) {
         emit enumerationFinished(error);
         return;
@@ -107,7 +137,7 @@ void CupsWorker::enumerate()
 void CupsWorker::fetchPpd(quint64 request, const QString& queue)
 {
     QString error;
-    HttpPtr http = connectToServer(&error);
+    Connection http = connectToServer(&error, stopping);
     if (!http) {
         emit ppdFetched(request, queue, nullptr, error);
         return;
@@ -143,7 +173,7 @@ void CupsWorker::fetchPpd(quint64 request, const QString& queue)
 void CupsWorker::submit(quint64 request, const host::JobRequest& job)
 {
     QString error;
-    HttpPtr http = connectToServer(&error);
+    Connection http = connectToServer(&error, stopping);
     if (!http) {
         emit submitted(request, 0, error);
         return;
@@ -205,6 +235,7 @@ CupsClient::CupsClient(QObject* parent) : QObject(parent), worker_(new CupsWorke
 
 CupsClient::~CupsClient()
 {
+    worker_->stopping = true;
     thread_.quit();
     thread_.wait();
 }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
 #include <memory>
 
 namespace host {
@@ -38,6 +39,9 @@ class CupsWorker : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
+
+    // Set from any thread: the request under way gives up at its next wait.
+    std::atomic<bool> stopping{false};
 
 public slots:
     void enumerate();

@@ -2,16 +2,23 @@
 // documents, the preset store.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations" // ppdMarkOption: the PPD interface
 
+#include "host/CupsWorker.h"
 #include "host/HostCallback.h"
 #include "host/JobOptions.h"
 #include "host/Presets.h"
 #include "tests/host/HostTestSupport.h"
 
 #include <QDir>
+#include <QSignalSpy>
+#include <QTest>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -192,3 +199,32 @@ TEST(HostPresetStore, DamagedFilesGiveNothingAndStayAsTheyAre)
 }
 
 } // namespace
+
+// A server that takes the connection and never answers: the dialog's CUPS client must
+// still let go when the dialog closes.
+TEST(HostCupsClient, LetsGoOfAServerThatNeverAnswers)
+{
+    // A listening socket that is never accepted from: the kernel completes the
+    // connection, and nothing ever answers.
+    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(silent, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(silent, 4), 0);
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
+
+    const QByteArray previous = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", QByteArrayLiteral("127.0.0.1:") + QByteArray::number(ntohs(address.sin_port)));
+    {
+        host::CupsClient client;
+        QSignalSpy finished(&client, &host::CupsClient::enumerationFinished);
+        client.enumerate();
+        QTest::qWait(300); // the request is under way, waiting for an answer
+        EXPECT_TRUE(finished.isEmpty());
+    } // must return, not wait for an answer that never comes
+    qputenv("CUPS_SERVER", previous);
+    ::close(silent);
+}
