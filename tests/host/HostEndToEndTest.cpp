@@ -6,8 +6,7 @@
 // dialog driven as a user drives it, and the job read back over IPP.
 #include "platform/PDEPanel.h"
 #include "platform/Stepper.h"
-#include "tests/host/HostTestSupport.h"
-#include "tests/host/PrivateCupsd.h"
+#include "tests/host/HostQueueTest.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,48 +35,7 @@ QString choiceShown(host::PrintDialog* dialog, const char* keyword, QComboBox* p
     return QString();
 }
 
-class HostEndToEnd : public hosttest::HostDialogTest {
-protected:
-    void SetUp() override
-    {
-        HostDialogTest::SetUp();
-        if (!testsupport::PrivateCupsd::available()) GTEST_SKIP() << "cupsd is not installed (scripts/install-deps)";
-        QString error;
-        ASSERT_TRUE(cupsd_.start(&error)) << error.toStdString();
-        ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error, true))
-            << error.toStdString();
-        qputenv("CUPS_SERVER", cupsd_.server().toUtf8());
-        // Fetched printer descriptions land here, so the test sees them go.
-        ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("tmp"))));
-        qputenv("TMPDIR", path(QStringLiteral("tmp")).toUtf8());
-    }
-
-    void TearDown() override
-    {
-        HostDialogTest::TearDown();
-        qunsetenv("TMPDIR");
-        if (HasFailure()) std::cerr << "cupsd error log:\n" << cupsd_.errorLog().toStdString() << "\n";
-        cupsd_.stop();
-    }
-
-    host::DialogOptions queueOptions() const
-    {
-        host::DialogOptions o = options(true);
-        o.outputPath.clear();
-        o.printer = QStringLiteral("Orvan");
-        return o;
-    }
-
-    QMap<QString, QStringList> job(int id)
-    {
-        QString error;
-        const QMap<QString, QStringList> attributes = cupsd_.jobAttributes(id, &error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return attributes;
-    }
-
-    testsupport::PrivateCupsd cupsd_;
-};
+using HostEndToEnd = hosttest::HostQueueTest;
 
 TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
 {

@@ -3,8 +3,7 @@
 // "Orvan" queue (stopped, so no filter ever runs and jobs stay to be read back), the
 // panels' views, and the Secure Print flow as a user goes through it.
 #include "platform/PDEPanel.h"
-#include "tests/host/HostTestSupport.h"
-#include "tests/host/PrivateCupsd.h"
+#include "tests/host/HostQueueTest.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -72,47 +71,6 @@ inline QString customBase64(const QString& text)
 }
 
 // The dialog's fixture with a private scheduler and its "Orvan" queue.
-class QueueTest : public hosttest::HostDialogTest {
-protected:
-    void SetUp() override
-    {
-        HostDialogTest::SetUp();
-        if (!testsupport::PrivateCupsd::available()) GTEST_SKIP() << "cupsd is not installed (scripts/install-deps)";
-        QString error;
-        ASSERT_TRUE(cupsd_.start(&error)) << error.toStdString();
-        ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error, true))
-            << error.toStdString();
-        qputenv("CUPS_SERVER", cupsd_.server().toUtf8());
-        // Printer descriptions fetched from the server are copied here first.
-        ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("tmp"))));
-        qputenv("TMPDIR", path(QStringLiteral("tmp")).toUtf8());
-    }
-
-    void TearDown() override
-    {
-        HostDialogTest::TearDown();
-        qunsetenv("TMPDIR");
-        if (HasFailure()) std::cerr << "cupsd error log:\n" << cupsd_.errorLog().toStdString() << "\n";
-        cupsd_.stop();
-    }
-
-    host::DialogOptions queueOptions() const
-    {
-        host::DialogOptions o = options(true);
-        o.outputPath.clear();
-        o.printer = QStringLiteral("Orvan");
-        return o;
-    }
-
-    QMap<QString, QStringList> job(int id)
-    {
-        QString error;
-        const QMap<QString, QStringList> attributes = cupsd_.jobAttributes(id, &error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return attributes;
-    }
-
-    testsupport::PrivateCupsd cupsd_;
-};
+using QueueTest = hosttest::HostQueueTest;
 
 } // namespace robust

@@ -172,7 +172,7 @@ class Secrets : public robust::QueueTest {
 protected:
     void SetUp() override
     {
-        QueueTest::SetUp();
+        robust::QueueTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         ASSERT_TRUE(QDir().mkpath(configHome()));
         qputenv("XDG_CONFIG_HOME", configHome().toUtf8());
@@ -181,7 +181,7 @@ protected:
     void TearDown() override
     {
         qunsetenv("XDG_CONFIG_HOME");
-        QueueTest::TearDown();
+        robust::QueueTest::TearDown();
     }
 
     QString configHome() const { return path(QStringLiteral("config")); }
