@@ -43,6 +43,12 @@ QString ppdChoiceFor(ppd_file_t* ppd, const QString& keyword, const QString& cho
     return QStringLiteral("Custom.") + choice;
 }
 
+void markChoice(ppd_file_t* ppd, const QString& keyword, const QString& choice)
+{
+    if (!ppd || keyword.isEmpty()) return;
+    ppdMarkOption(ppd, keyword.toUtf8().constData(), ppdChoiceFor(ppd, keyword, choice).toUtf8().constData());
+}
+
 HostCallback::HostCallback(ppd_file_t* ppd, bool offersChoiceMarking)
     : ppd_(ppd),
       offersChoiceMarking_(offersChoiceMarking),
@@ -56,8 +62,7 @@ HostCallback::~HostCallback() = default;
 void HostCallback::willChangePPDOptionKeyValue(const QString& key, const QString& choice)
 {
     handOvers_.append({key, choice});
-    if (ppd_)
-        ppdMarkOption(ppd_, key.toUtf8().constData(), ppdChoiceFor(ppd_, key, choice).toUtf8().constData());
+    markChoice(ppd_, key, choice);
     if (observer_) observer_(key, choice);
 }
 

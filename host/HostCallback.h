@@ -29,6 +29,10 @@ using HandOver = QPair<QString, QString>; // keyword, choice name
 // option's custom choice and carries the value into the job; anything else as it is.
 QString ppdChoiceFor(ppd_file_t* ppd, const QString& keyword, const QString& choice);
 
+// Marks `choice` of `keyword` in its libcups form; an empty keyword marks nothing
+// (libcups reads uninitialised memory looking one up).
+void markChoice(ppd_file_t* ppd, const QString& keyword, const QString& choice);
+
 class HostCallback : public platform::PDEPluginCallback {
 public:
     // `ppd` is not owned and may be null.

@@ -85,13 +85,7 @@ JobOptions jobOptionsFor(ppd_file_t* ppd, const QList<HandOver>& handOvers)
 
 void markChoices(ppd_file_t* ppd, const QList<HandOver>& choices)
 {
-    if (!ppd) return;
-    for (const HandOver& choice : choices) {
-        // An empty keyword names no option; libcups reads uninitialised memory looking it up.
-        if (choice.first.isEmpty()) continue;
-        ppdMarkOption(ppd, choice.first.toUtf8().constData(),
-                      ppdChoiceFor(ppd, choice.first, choice.second).toUtf8().constData());
-    }
+    for (const HandOver& choice : choices) markChoice(ppd, choice.first, choice.second);
 }
 
 QStringList conflictingOptions(ppd_file_t* ppd)
