@@ -7,7 +7,7 @@ ARGS ?=
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps configure build run test asan-test clean
+.PHONY: all deps configure build run test asan-test valgrind-test clean
 
 all: build
 
@@ -28,6 +28,10 @@ test: build
 
 asan-test:
 	@$(MAKE) --no-print-directory test PRESET=asan
+
+# Every test executable under valgrind memcheck (about 15 minutes on two cores).
+valgrind-test: build
+	@ctest --preset valgrind
 
 clean:
 	rm -rf build
