@@ -4,6 +4,7 @@
 // panel shown first, as --panel chooses it.
 #include "platform/PDEPanel.h"
 #include "tests/host/HostTestSupport.h"
+#include "tests/support/KeyboardSupport.h"
 
 #include <QAccessible>
 #include <QJsonDocument>
@@ -15,48 +16,7 @@
 namespace {
 
 using hosttest::find;
-
-bool hasWords(const QString& text)
-{
-    for (QChar c : text)
-        if (c.isLetter()) return true;
-    return false;
-}
-
-// What a screen reader says a control is called: its accessible name, else the label
-// that names it (a buddy), else a button's caption. A pop-up's caption is its value.
-QString spokenName(QWidget* control)
-{
-    if (!control->accessibleName().isEmpty()) return control->accessibleName();
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
-    if (!iface) return QString();
-    for (const auto& relation : iface->relations(QAccessible::Label)) {
-        const QString text = relation.first->text(QAccessible::Name);
-        if (hasWords(text)) return text;
-    }
-    if (qobject_cast<QAbstractButton*>(control) && hasWords(iface->text(QAccessible::Name)))
-        return iface->text(QAccessible::Name);
-    return QString();
-}
-
-// The controls of `window` a user can reach, found through the accessibility tree as
-// assistive technology finds them: what takes the focus, and every button.
-QList<QWidget*> accessibleControls(QWidget* window)
-{
-    QList<QWidget*> controls;
-    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* iface) {
-        auto* widget = qobject_cast<QWidget*>(iface->object());
-        if (widget && widget->window() != window) return; // a pop-up's list is a window of its own
-        if (widget && widget != window && widget->isVisibleTo(window) &&
-            ((widget->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractButton*>(widget)) &&
-            !controls.contains(widget))
-            controls.append(widget);
-        for (int i = 0; i < iface->childCount(); ++i)
-            if (QAccessibleInterface* child = iface->child(i)) walk(child);
-    };
-    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window)) walk(root);
-    return controls;
-}
+using namespace a11y;
 
 QSet<QWidget*> tabbable(QWidget* window)
 {
@@ -64,66 +24,6 @@ QSet<QWidget*> tabbable(QWidget* window)
     for (QWidget* control : accessibleControls(window))
         if ((control->focusPolicy() & Qt::TabFocus) && control->isEnabled()) set.insert(control);
     return set;
-}
-
-// The keyboard: keys go to the focused control, as a real keyboard sends them.
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    ASSERT_NE(target, nullptr) << "no window has the keyboard";
-    QTest::keyClick(target, key, modifiers);
-}
-
-void typeText(const QString& text)
-{
-    QWidget* target = QApplication::focusWidget();
-    ASSERT_NE(target, nullptr) << "nothing has the keyboard";
-    QTest::keyClicks(target, text);
-}
-
-void tabTo(QWidget* control)
-{
-    ASSERT_NE(control, nullptr);
-    for (int i = 0; i < 40 && QApplication::focusWidget() != control; ++i) press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), control) << "Tab never reaches " << control->objectName().toStdString();
-}
-
-// The controls Tab visits from the focused one, once round.
-QList<QWidget*> tabCycle()
-{
-    QList<QWidget*> visited;
-    QWidget* first = QApplication::focusWidget();
-    if (!first) return visited;
-    visited << first;
-    for (int i = 0; i < 60; ++i) {
-        press(Qt::Key_Tab);
-        QWidget* now = QApplication::focusWidget();
-        if (!now || visited.contains(now)) break;
-        visited << now;
-    }
-    return visited;
-}
-
-// "a -> b" for each step that goes back up or to the left.
-QStringList readingOrderBreaks(const QList<QWidget*>& order, QWidget* window)
-{
-    QStringList breaks;
-    for (int i = 1; i < order.size(); ++i) {
-        const QRect a(order[i - 1]->mapTo(window, QPoint(0, 0)), order[i - 1]->size());
-        const QRect b(order[i]->mapTo(window, QPoint(0, 0)), order[i]->size());
-        const bool sameRow = (b.center().y() >= a.top() && b.center().y() <= a.bottom()) ||
-                             (a.center().y() >= b.top() && a.center().y() <= b.bottom());
-        const bool forward = sameRow ? b.left() > a.left() : b.center().y() > a.center().y();
-        if (!forward) breaks << order[i - 1]->objectName() + QStringLiteral(" -> ") + order[i]->objectName();
-    }
-    return breaks;
-}
-
-QStringList names(const QList<QWidget*>& widgets)
-{
-    QStringList list;
-    for (const QWidget* w : widgets) list << w->objectName();
-    return list;
 }
 
 QWidget* shownView(host::PrintDialog* dialog)

@@ -9,6 +9,7 @@
 
 #include "platform/PDEPanel.h"
 #include "tests/host/HostTestSupport.h"
+#include "tests/support/KeyboardSupport.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
@@ -25,13 +26,7 @@
 namespace {
 
 using hosttest::find;
-
-bool hasWords(const QString& text)
-{
-    for (QChar c : text)
-        if (c.isLetter()) return true;
-    return false;
-}
+using a11y::hasWords;
 
 // "where" -> text, for every text a user sees; "where" is the same in every language.
 using Texts = QMap<QString, QString>;
