@@ -131,8 +131,17 @@ bool CustomTextFieldFormatterPrinter::isPartialStringValid(std::u16string_view p
         ? proposed.substr(originalSelectionStart, caret - originalSelectionStart)
         : std::u16string_view();
 
-    if (bNumOnly)
-        return allCodePoints(inserted, isDecimalDigit);
+    if (bNumOnly) {
+        // Widened to whole characters: an edit inside a surrogate pair (a drop lands
+        // between its halves) must not leave half a digit on either side.
+        std::size_t from = std::min(originalSelectionStart, caret);
+        std::size_t to = std::max(from, caret);
+        if (from > 0 && isHighSurrogate(proposed[from - 1]))
+            --from;
+        if (to < proposed.size() && isLowSurrogate(proposed[to]))
+            ++to;
+        return allCodePoints(proposed.substr(from, to - from), isDecimalDigit);
+    }
     if (bCBNum) {
         const bool densityCharacters = allCodePoints(inserted, [](char32_t c) {
             return c == U'-' || (c >= U'0' && c <= U'3');

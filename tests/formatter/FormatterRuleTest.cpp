@@ -169,6 +169,14 @@ TEST(FormatterRule, PasscodeTakesTwelveDecimalDigitsOfAnyScript)
     EXPECT_FALSE(typeAtEnd(f, u"", u"\u0670"));   // right after the Arabic-Indic digits
     EXPECT_FALSE(typeAtEnd(f, u"", u"\U0001D7CD")); // just before the mathematical digits
     EXPECT_FALSE(typeAtEnd(f, u"", Text(1, char16_t(0xD835)))); // half a surrogate pair
+    // An edit between the halves of a pair would leave half a digit on each side; one
+    // that joins two halves again makes a whole digit.
+    const Text two = u"\U0001D7FF\U0001D7FF";
+    EXPECT_FALSE(edit(f, two, 1, 1, u"1"));
+    EXPECT_FALSE(edit(f, two, 1, 1, u"\U0001D7FF"));
+    EXPECT_FALSE(edit(f, two, 1, 2, u""));
+    EXPECT_TRUE(edit(f, two, 1, 3, u""));
+    EXPECT_TRUE(edit(f, two, 2, 2, u"1"));
 
     // Two bytes each in UTF-8: six fill the field.
     const Text six(6, u'\u0663');
