@@ -30,7 +30,8 @@ asan-test:
 	@$(MAKE) --no-print-directory test PRESET=asan
 
 # Every test executable under valgrind memcheck (about 15 minutes on two cores).
-valgrind-test: build
+valgrind-test:
+	@$(MAKE) --no-print-directory build PRESET=default
 	@ctest --preset valgrind
 
 clean:
