@@ -29,7 +29,7 @@ test: build
 asan-test:
 	@$(MAKE) --no-print-directory test PRESET=asan
 
-# Every test executable under valgrind memcheck (about 15 minutes on two cores).
+# Every test executable under valgrind memcheck (about 3 minutes).
 valgrind-test:
 	@$(MAKE) --no-print-directory build PRESET=default
 	@ctest --preset valgrind
