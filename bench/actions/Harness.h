@@ -69,6 +69,40 @@ void choose(QComboBox* popup, int index);
 // Delivers the posted events (repaints, deferred deletes) outside any timing.
 void settle();
 
+// A panel of type `Panel` built (constructPanel) or, built untimed, given its view and
+// shown for the first time (firstShowPanel), and let go after each iteration.
+template <typename Panel>
+void constructPanel(benchmark::State& state, Ppd ppd, Mode mode)
+{
+    Host host(ppd);
+    resetState();
+    std::unique_ptr<Panel> panel;
+    measure(state, mode,
+            {[&](int) { panel = Panel::initWithCallback(host.callback.get(), &bundle()); },
+             {},
+             [&](int) { panel.reset(); }});
+    resetState();
+}
+
+template <typename Panel>
+void firstShowPanel(benchmark::State& state, Ppd ppd, Mode mode)
+{
+    Host host(ppd);
+    resetState();
+    std::unique_ptr<Panel> panel;
+    measure(state, mode,
+            {[&](int) {
+                 panel->panelView();
+                 panel->willShow();
+             },
+             [&](int) { panel = Panel::initWithCallback(host.callback.get(), &bundle()); },
+             [&](int) {
+                 panel.reset();
+                 settle();
+             }});
+    resetState();
+}
+
 // Registration: each case runs for both PPDs and both modes.
 enum class Kind {
     Action,       // a user action: at most 20 us of our own work over its floor

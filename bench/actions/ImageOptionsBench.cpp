@@ -197,36 +197,6 @@ void dialogRoundTrip(benchmark::State& state, Ppd ppd, Mode mode)
              [](int) { settle(); }});
 }
 
-void construct(benchmark::State& state, Ppd ppd, Mode mode)
-{
-    Host host(ppd);
-    resetState();
-    std::unique_ptr<PrinterPDEOrvan> panel;
-    measure(state, mode,
-            {[&](int) { panel = PrinterPDEOrvan::initWithCallback(host.callback.get(), &bundle()); },
-             {},
-             [&](int) { panel.reset(); }});
-    resetState();
-}
-
-void firstShow(benchmark::State& state, Ppd ppd, Mode mode)
-{
-    Host host(ppd);
-    resetState();
-    std::unique_ptr<PrinterPDEOrvan> panel;
-    measure(state, mode,
-            {[&](int) {
-                 panel->panelView();
-                 panel->willShow();
-             },
-             [&](int) { panel = PrinterPDEOrvan::initWithCallback(host.callback.get(), &bundle()); },
-             [&](int) {
-                 panel.reset();
-                 settle();
-             }});
-    resetState();
-}
-
 } // namespace
 
 void registerImageOptions()
@@ -252,8 +222,8 @@ void registerImageOptions()
         {"ColorBalance/TypeDigit+syslog", withSyslog<typeDigit>, Kind::Info, true, false},
         {"ColorBalance/TargetChange+syslog", withSyslog<targetChange>, Kind::Info, false, false},
         {"ColorBalance/OpenAndOK", dialogRoundTrip, Kind::Info, true},
-        {"ImageOptions/Construct", construct, Kind::Construction, true},
-        {"ImageOptions/FirstShow", firstShow, Kind::Construction, true},
+        {"ImageOptions/Construct", constructPanel<PrinterPDEOrvan>, Kind::Construction, true},
+        {"ImageOptions/FirstShow", firstShowPanel<PrinterPDEOrvan>, Kind::Construction, true},
     });
 }
 

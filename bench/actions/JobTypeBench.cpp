@@ -131,36 +131,6 @@ void setupRoundTrip(benchmark::State& state, Ppd ppd, Mode mode)
              [](int) { settle(); }});
 }
 
-void construct(benchmark::State& state, Ppd ppd, Mode mode)
-{
-    Host host(ppd);
-    resetState();
-    std::unique_ptr<PrinterJobPDEOrvan> panel;
-    measure(state, mode,
-            {[&](int) { panel = PrinterJobPDEOrvan::initWithCallback(host.callback.get(), &bundle()); },
-             {},
-             [&](int) { panel.reset(); }});
-    resetState();
-}
-
-void firstShow(benchmark::State& state, Ppd ppd, Mode mode)
-{
-    Host host(ppd);
-    resetState();
-    std::unique_ptr<PrinterJobPDEOrvan> panel;
-    measure(state, mode,
-            {[&](int) {
-                 panel->panelView();
-                 panel->willShow();
-             },
-             [&](int) { panel = PrinterJobPDEOrvan::initWithCallback(host.callback.get(), &bundle()); },
-             [&](int) {
-                 panel.reset();
-                 settle();
-             }});
-    resetState();
-}
-
 } // namespace
 
 void registerJobType()
@@ -173,8 +143,8 @@ void registerJobType()
         {"JobType/RestoreRecord", restoreRecord, Kind::Action},
         {"JobType/SummaryInfo", summary, Kind::Action},
         {"SecurePrint/OpenAndOK", setupRoundTrip, Kind::Info, true},
-        {"JobType/Construct", construct, Kind::Construction, true},
-        {"JobType/FirstShow", firstShow, Kind::Construction, true},
+        {"JobType/Construct", constructPanel<PrinterJobPDEOrvan>, Kind::Construction, true},
+        {"JobType/FirstShow", firstShowPanel<PrinterJobPDEOrvan>, Kind::Construction, true},
     });
 }
 
