@@ -17,10 +17,8 @@ protected:
         HostDialogTest::SetUp();
         if (!testsupport::PrivateCupsd::available()) GTEST_SKIP() << "cupsd is not installed (scripts/install-deps)";
         QString error;
-        ASSERT_TRUE(cupsd_.start(&error)) << error.toStdString();
-        ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error, true))
+        ASSERT_TRUE(cupsd_.startWithQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error))
             << error.toStdString();
-        qputenv("CUPS_SERVER", cupsd_.server().toUtf8());
         // Printer descriptions fetched from the server are copied here first.
         ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("tmp"))));
         qputenv("TMPDIR", path(QStringLiteral("tmp")).toUtf8());

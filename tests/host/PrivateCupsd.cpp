@@ -234,6 +234,14 @@ bool PrivateCupsd::admin(const QString& command, const QStringList& arguments, Q
     return true;
 }
 
+bool PrivateCupsd::startWithQueue(const QString& name, const QString& ppd, QString* error)
+{
+    if (!start(error) || !addQueue(name, ppd, error, true))
+        return false;
+    qputenv("CUPS_SERVER", server().toUtf8());
+    return true;
+}
+
 bool PrivateCupsd::addQueue(const QString& name, const QString& ppd, QString* error, bool makeDefault, bool stopped)
 {
     QStringList arguments{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),

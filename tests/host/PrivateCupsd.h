@@ -43,6 +43,9 @@ public:
     // description. A stopped queue accepts jobs and keeps them pending, so no filter runs.
     bool addQueue(const QString& name, const QString& ppd, QString* error, bool makeDefault = false,
                   bool stopped = true);
+    // start(), then `name` added as the stopped default queue on `ppd`, and this
+    // process's CUPS clients pointed at the server (CUPS_SERVER).
+    bool startWithQueue(const QString& name, const QString& ppd, QString* error);
     // Runs one of the CUPS administration commands (lpadmin, cupsaccept, cupsreject,
     // cupsenable, cupsdisable) against this server.
     bool admin(const QString& command, const QStringList& arguments, QString* error);

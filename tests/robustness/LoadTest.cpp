@@ -100,11 +100,9 @@ protected:
     {
         if (!testsupport::PrivateCupsd::available()) GTEST_SKIP() << "cupsd is not installed (scripts/install-deps)";
         QString error;
-        ASSERT_TRUE(cupsd_.start(&error)) << error.toStdString();
-        // Stopped: the jobs wait, no filter runs, each stays to be read back.
-        ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error, true))
+        // A stopped queue: the jobs wait, no filter runs, each stays to be read back.
+        ASSERT_TRUE(cupsd_.startWithQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error))
             << error.toStdString();
-        qputenv("CUPS_SERVER", cupsd_.server().toUtf8());
         ASSERT_TRUE(tmp_.isValid());
         qputenv("TMPDIR", tmp_.path().toUtf8());
     }
