@@ -123,6 +123,10 @@ void CupsWorker::enumerate()
         destination.info = optionValue(dest, "printer-info");
         destination.location = optionValue(dest, "printer-location");
         destination.isDefault = dest.is_default != 0;
+        destination.state = optionValue(dest, "printer-state").toInt();
+        for (const QString& reason : optionValue(dest, "printer-state-reasons").split(QLatin1Char(','), Qt::SkipEmptyParts))
+            if (reason.trimmed() != QLatin1String("none")) destination.reasons << reason.trimmed();
+        destination.accepting = optionValue(dest, "printer-is-accepting-jobs") != QLatin1String("false");
         found.append(destination);
     }
     cupsFreeDests(count, dests);

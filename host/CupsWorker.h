@@ -8,6 +8,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 
 #include <atomic>
@@ -20,6 +21,9 @@ struct Destination {
     QString info;       // printer-info, may be empty
     QString location;   // printer-location, may be empty
     bool isDefault = false;
+    int state = 0;      // printer-state: 3 idle, 4 processing, 5 stopped; 0 not known
+    QStringList reasons; // printer-state-reasons without "none"
+    bool accepting = true; // printer-is-accepting-jobs
 };
 
 // A printer description opened on the worker; shared so that a result nobody takes

@@ -71,7 +71,9 @@ PresetStore::Status PresetStore::load(const QString& printer, Preset* preset, QS
     const QJsonValue settings = root.value(QStringLiteral("settings"));
     const QJsonValue marked = root.value(QStringLiteral("marked"));
     const QJsonValue jobName = root.value(QStringLiteral("jobName"));
-    if (!settings.isObject() || !marked.isArray() || !(jobName.isString() || jobName.isUndefined()))
+    const QJsonValue options = root.value(QStringLiteral("options"));
+    if (!settings.isObject() || !marked.isArray() || !(jobName.isString() || jobName.isUndefined()) ||
+        !(options.isObject() || options.isUndefined()))
         return damaged(tr("missing or mistyped entries"));
 
     const QJsonObject settingsObject = settings.toObject();
@@ -84,6 +86,11 @@ PresetStore::Status PresetStore::load(const QString& printer, Preset* preset, QS
         if (pair.size() != 2 || !pair.at(0).isString() || !pair.at(1).isString())
             return damaged(tr("a marked choice is not a keyword and a choice"));
         preset->marked.append({pair.at(0).toString(), pair.at(1).toString()});
+    }
+    const QJsonObject optionsObject = options.toObject();
+    for (auto it = optionsObject.begin(); it != optionsObject.end(); ++it) {
+        if (!it.value().isString()) return damaged(tr("setting %1 is not text").arg(it.key()));
+        preset->options.insert(it.key(), it.value().toString());
     }
     preset->jobName = jobName.toString();
     return Status::Found;
@@ -110,6 +117,9 @@ bool PresetStore::save(const QString& printer, const Preset& preset, QString* er
     root.insert(QStringLiteral("jobName"), preset.jobName);
     root.insert(QStringLiteral("settings"), settings);
     root.insert(QStringLiteral("marked"), marked);
+    QJsonObject options;
+    for (auto it = preset.options.cbegin(); it != preset.options.cend(); ++it) options.insert(it.key(), it.value());
+    if (!options.isEmpty()) root.insert(QStringLiteral("options"), options);
 
     const QString path = fileFor(printer);
     QSaveFile file(path);

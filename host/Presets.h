@@ -15,6 +15,7 @@ namespace host {
 struct Preset {
     QMap<QString, QString> settings; // the panels' print-settings records
     QList<HandOver> marked;          // PPD choices that differ from the defaults
+    QMap<QString, QString> options;  // the choices of orvan-print's own pages
     QString jobName;                 // empty: the document's own name
 };
 

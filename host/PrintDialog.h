@@ -1,11 +1,12 @@
 #pragma once
-// The print dialog of orvan-print: printer pop-up, copies and job name, the bundle's
-// panels one at a time under a panel pop-up, a summary, conflicts, help, and printing
-// to a CUPS queue or to a file.
+// The print dialog of orvan-print: the printer and the job on top, the host's own pages
+// and the bundle's panels one at a time under the pane pop-up, a summary, conflicts,
+// help, and printing to a CUPS queue or to a file.
 #include "host/CupsWorker.h"
 #include "host/HostCallback.h"
 #include "host/JobOptions.h"
 #include "host/Presets.h"
+#include "host/SummaryPage.h"
 #include "host/Translations.h"
 
 #include <QDialog>
@@ -16,15 +17,11 @@
 #include <functional>
 #include <memory>
 
-class QComboBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QSpinBox;
-class QStackedWidget;
-class QTextBrowser;
-class QToolButton;
-class QTreeWidget;
+
+namespace Ui {
+class PrintDialogForm;
+}
 
 namespace platform {
 class PDEPanel;
@@ -32,6 +29,9 @@ class PDEPanel;
 
 namespace host {
 
+class DestinationModel;
+class HostPage;
+class PaneStack;
 class PlugInHost;
 
 struct DialogOptions {
@@ -41,9 +41,9 @@ struct DialogOptions {
     QString outputPath;        // Save to File writes here; empty: ask when printing
     bool useServer = true;     // false: Save to File only, no server is asked
     QString presetDirectory;   // empty: $XDG_CONFIG_HOME/orvan-print
-    QString panel;             // the panel shown first: its position in the panel pop-up
-                               // (from 0), its name as the pop-up shows it, or its kind;
-                               // empty: the first panel
+    QString panel;             // the entry shown first: its position in the pane pop-up
+                               // (from 0), its title, a panel's kind or a page's key;
+                               // empty: the first entry
 };
 
 class PrintDialog : public QDialog {
@@ -81,12 +81,16 @@ public:
     QString presetNotice() const;
     QString conflictNotice() const;
 
-    // The position of the panel that `panel` names (see DialogOptions::panel), or -1.
-    int findPanel(const QString& panel) const;
-
-    // The panel pop-up's entry `popUpIndex`: a panel, or the summary after them.
-    void showPanel(int popUpIndex);
+    // The pane pop-up's entry that `name` names (see DialogOptions::panel), or -1.
+    int findPanel(const QString& name) const;
+    // Shows panel `panelIndex` of the bundle (from 0), the Summary, or the entry whose
+    // key (a page's key, a panel's kind) is `key`.
+    void showPanel(int panelIndex);
     void showSummary();
+    bool showEntry(const QString& key);
+    // The job options that Print would send now (lp -o names).
+    JobOptions jobOptions() const;
+
     // What the Print button does.
     void print();
     void showHelp();
@@ -112,26 +116,22 @@ private:
     // Destinations.
     void addDestination(const Destination& destination);
     void enumerationFinished(const QString& error);
-    void destinationChosen(int index);
+    void destinationChosen(int row);
     void selectDestination(const QString& printer, bool isFile);
     void ppdFetched(quint64 request, const QString& queue, const SharedPpd& ppd, const QString& error);
     SharedPpd openFallbackPpd(QString* error) const;
+    void showPrinterState();
 
-    // A new printer state: description, callback, preset, panels.
+    // A new printer state: description, callback, preset, panels, pages.
     void activate(const QString& printer, SharedPpd ppd);
-    void clearPages();
-    void orderTabChain();
-    void showPage(int index);
-    void showInStack(QWidget* page);
-    void refreshSummary();
-    void updatePanelPopUp();
+    QList<SummarySection> summarySections() const;
     void scheduleConstraintCheck(const QString& key, const QString& choice);
     void checkConstraints();
     void updateControls();
     void updateSettled();
+    QList<HostPage*> hostPages() const;
 
     // Printing.
-    bool writeToFile(const QString& path, const JobOptions& options, QString* error);
     void submitted(quint64 request, int jobId, const QString& error);
     void savePreset();
     void finishPrinting(int jobId);
@@ -143,16 +143,21 @@ private:
     Document document_;
     PresetStore presets_;
     std::unique_ptr<PlugInHost> plugIn_;
-    CupsClient* cups_ = nullptr; // child
+    std::unique_ptr<Ui::PrintDialogForm> ui_;
+    CupsClient* cups_ = nullptr;             // child
+    DestinationModel* destinations_ = nullptr; // child
+    PaneStack* panes_ = nullptr;             // child
+    SummaryPage* summaryPage_ = nullptr;     // in the stack
+    QList<HostPage*> leadingPages_;          // before the panels, in the stack
+    QList<HostPage*> trailingPages_;         // after the panels, in the stack
     Confirmer confirmer_;
     FileChooser fileChooser_;
 
-    // The printer state the panels work on.
+    // The printer state the panels and pages work on.
     QString printer_;   // empty: Save to File
     SharedPpd ppd_;
     std::unique_ptr<HostCallback> callback_;
     QList<platform::PDEPanel*> panels_;
-    QList<QPointer<QWidget>> pages_; // one per panel, in the stack
 
     // Destinations and requests.
     QString wantedPrinter_;           // select when it arrives, unless the user chose
@@ -161,31 +166,12 @@ private:
     quint64 ppdRequest_ = 0;
     QString ppdRequestQueue_;
     quint64 submitRequest_ = 0;
-    JobOptions submittedOptions_;
     bool wasSettled_ = false;
 
     // Constraint checks are gathered and run once after the action that changed marks.
     bool constraintCheckPending_ = false;
     QList<HandOver> pendingChanges_;
 
-    // Widgets (children of the dialog).
-    QComboBox* printerPopUp_ = nullptr;
-    QSpinBox* copiesField_ = nullptr;
-    QLineEdit* jobNameField_ = nullptr;
-    QLabel* serverNotice_ = nullptr;
-    QLabel* presetNotice_ = nullptr;
-    QComboBox* panelPopUp_ = nullptr;
-    QStackedWidget* stack_ = nullptr;
-    QWidget* emptyPage_ = nullptr;
-    QLabel* emptyText_ = nullptr;
-    QTreeWidget* summaryView_ = nullptr;
-    QWidget* conflictRow_ = nullptr;
-    QLabel* conflictText_ = nullptr;
-    QToolButton* helpButton_ = nullptr;
-    QPushButton* summaryButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
-    QPushButton* printButton_ = nullptr;
-    QLabel* busyText_ = nullptr;
     QPointer<QDialog> helpWindow_;
 };
 

@@ -124,7 +124,7 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     }
 
     pick(panelPopUp, QStringLiteral("Summary"));
-    EXPECT_EQ(stack->currentWidget()->objectName(), QStringLiteral("summaryView"));
+    EXPECT_EQ(stack->currentWidget()->objectName(), QStringLiteral("summaryPage"));
     QMap<QString, QString> rows = summary(dialog);
     EXPECT_EQ(rows.value(QStringLiteral("Job/Printer:")), QStringLiteral("Save to File"));
     EXPECT_EQ(rows.value(QStringLiteral("Job/Job name:")), QStringLiteral("report.pdf"));
