@@ -14,6 +14,8 @@ void HostPage::addJobOptions(JobOptions* /*options*/) const {}
 
 QStringList HostPage::ownedKeywords() const { return {}; }
 
+bool HostPage::canPrint(QString* /*why*/) const { return true; }
+
 QSize HostPage::shownMinimumSize() const { return QSize(520, 200); }
 
 void HostPage::prepareToShow()

@@ -16,13 +16,15 @@ namespace host {
 class HostCallback;
 struct Destination;
 
-// The printer the dialog works on now.
+// The printer the dialog works on now, and the document it prints.
 struct PrinterContext {
     QString printer;                       // the queue; empty for Save to File
     ppd_file_t* ppd = nullptr;             // its description, defaults and saved choices marked; may be null
     HostCallback* callback = nullptr;      // the panels' callback over `ppd`
     const Destination* destination = nullptr; // what the server says of the queue; null for Save to File
+    const Document* document = nullptr;    // the document to print
     QStringList panelKeywords;             // the PPD keywords the bundle's panels show
+    QStringList ownedKeywords;             // every PPD keyword a panel or a host page shows
 };
 
 class HostPage : public QWidget {
@@ -45,8 +47,12 @@ public:
     virtual void saveValues(QMap<QString, QString>* values) const;
     // Job options the page sends beyond the PPD's marked choices (lp -o names).
     virtual void addJobOptions(JobOptions* options) const;
-    // PPD keywords this page shows; Printer Features leaves them out.
+    // PPD keywords this page shows; Printer Features leaves them out. The same for
+    // every printer.
     virtual QStringList ownedKeywords() const;
+    // Whether the page's choices can be printed as they stand; false with a sentence
+    // for the user (a page range the document does not have, a value out of range).
+    virtual bool canPrint(QString* why) const;
 
     // The least size of the page while it is shown (a hidden page takes no room).
     virtual QSize shownMinimumSize() const;

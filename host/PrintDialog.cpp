@@ -341,7 +341,10 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
     context.ppd = ppd_.get();
     context.callback = callback_.get();
     context.destination = printer_.isEmpty() ? nullptr : destinations_->destination(printer_);
+    context.document = &document_;
     for (platform::PDEPanel* panel : std::as_const(panels_)) context.panelKeywords << panel->supportedPPDOptionKeys();
+    context.ownedKeywords = context.panelKeywords;
+    for (HostPage* page : hostPages()) context.ownedKeywords << page->ownedKeywords();
     for (HostPage* page : hostPages()) page->bind(context, preset.options);
 
     // panelView before willShow; the controls are filled before the record is applied,
@@ -533,6 +536,14 @@ void PrintDialog::print()
                                                  QStringLiteral("-print") + suffix)
                                   : QString();
         if (outputPath.isEmpty()) return;
+    }
+
+    for (HostPage* page : hostPages()) {
+        QString why;
+        if (page->canPrint(&why)) continue;
+        platform::runAlert(tr("The job cannot be printed as it is set up."), why);
+        panes_->showKey(page->key());
+        return;
     }
 
     const QStringList conflicts = conflictingOptions(ppd_.get());

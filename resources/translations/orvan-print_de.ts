@@ -185,6 +185,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <translation>Der Auftrag konnte nicht an %1 gesendet werden.</translation>
     </message>
 
+    <message>
+        <source>The job cannot be printed as it is set up.</source>
+        <translation>Der Auftrag kann so, wie er eingerichtet ist, nicht gedruckt werden.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>

@@ -185,6 +185,10 @@ The printer may ignore some of them. Print anyway?</source>
         <translation>ジョブを %1 に送信できませんでした。</translation>
     </message>
 
+    <message>
+        <source>The job cannot be printed as it is set up.</source>
+        <translation>現在の設定ではこのジョブを印刷できません。</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
