@@ -33,6 +33,7 @@ class DestinationModel;
 class HostPage;
 class PaneStack;
 class PlugInHost;
+class SecretStore;
 
 struct DialogOptions {
     QString bundlePath;        // empty: defaultBundlePath()
@@ -69,7 +70,8 @@ public:
     // The printers are listed (or the server failed) and the chosen printer's
     // description is loaded.
     bool isSettled() const;
-    bool isBusy() const { return submitRequest_ != 0; }
+    // A job is on its way, or the settings are being kept after it.
+    bool isBusy() const { return submitRequest_ != 0 || keepingSettings_; }
 
     const QList<platform::PDEPanel*>& panels() const { return panels_; }
     HostCallback* callback() const { return callback_.get(); }
@@ -97,6 +99,8 @@ public:
 
 signals:
     void settled();
+    // A printer state is complete: its panels and pages show its settings.
+    void activated();
     // After the job went out (jobId 0 for a file), just before the dialog accepts.
     void printed(int jobId);
     // The job could not be submitted or written; the dialog stays open.
@@ -122,8 +126,12 @@ private:
     SharedPpd openFallbackPpd(QString* error) const;
     void showPrinterState();
 
-    // A new printer state: description, callback, preset, panels, pages.
+    // A new printer state: description, callback, preset, panels, pages. The settings
+    // kept in the secret store are read first (asynchronously); then completeActivation.
     void activate(const QString& printer, SharedPpd ppd);
+    void completeActivation(const QString& printer, SharedPpd ppd, const Preset& preset);
+    // Moves secret settings that an older file holds in clear into the secret store.
+    void moveSecretsOutOfFile(const QString& printer, const Preset& preset);
     QList<SummarySection> summarySections() const;
     void scheduleConstraintCheck(const QString& key, const QString& choice);
     void checkConstraints();
@@ -133,7 +141,8 @@ private:
 
     // Printing.
     void submitted(quint64 request, int jobId, const QString& error);
-    void savePreset();
+    // Keeps the printer's settings (secret ones in the secret store), then `then`.
+    void savePreset(std::function<void()> then);
     void finishPrinting(int jobId);
     QString jobName() const;
 
@@ -147,6 +156,7 @@ private:
     CupsClient* cups_ = nullptr;             // child
     DestinationModel* destinations_ = nullptr; // child
     PaneStack* panes_ = nullptr;             // child
+    SecretStore* secrets_ = nullptr;         // child
     SummaryPage* summaryPage_ = nullptr;     // in the stack
     QList<HostPage*> leadingPages_;          // before the panels, in the stack
     QList<HostPage*> trailingPages_;         // after the panels, in the stack
@@ -166,6 +176,11 @@ private:
     quint64 ppdRequest_ = 0;
     QString ppdRequestQueue_;
     quint64 submitRequest_ = 0;
+    quint64 secretRequest_ = 0;       // reading the secret store for the next printer state
+    quint64 lastSecretRequest_ = 0;
+    QStringList secretsKept_;         // what the secret store holds for the printer now
+    bool keepingSettings_ = false;    // after a job: saving the settings, then closing
+    quint64 presetSaves_ = 0;         // each save of a preset counts
     bool wasSettled_ = false;
 
     // Constraint checks are gathered and run once after the action that changed marks.

@@ -189,6 +189,14 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>The job cannot be printed as it is set up.</source>
         <translation>Der Auftrag kann so, wie er eingerichtet ist, nicht gedruckt werden.</translation>
     </message>
+    <message>
+        <source>Keeping the settings…</source>
+        <translation>Einstellungen werden gesichert…</translation>
+    </message>
+    <message>
+        <source>Reading the secret store…</source>
+        <translation>Schlüsselbund wird gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -364,6 +372,13 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
     <message>
         <source>a filter is insecure</source>
         <translation>ein Filter ist unsicher</translation>
+    </message>
+</context>
+<context>
+    <name>host::SecretStore</name>
+    <message>
+        <source>the secret store did not answer</source>
+        <translation>der Schlüsselbund hat nicht geantwortet</translation>
     </message>
 </context>
 </TS>

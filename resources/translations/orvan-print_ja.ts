@@ -189,6 +189,14 @@ The printer may ignore some of them. Print anyway?</source>
         <source>The job cannot be printed as it is set up.</source>
         <translation>現在の設定ではこのジョブを印刷できません。</translation>
     </message>
+    <message>
+        <source>Keeping the settings…</source>
+        <translation>設定を保存しています…</translation>
+    </message>
+    <message>
+        <source>Reading the secret store…</source>
+        <translation>キーリングを読み込んでいます…</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -364,6 +372,13 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>a filter is insecure</source>
         <translation>フィルターが安全ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>host::SecretStore</name>
+    <message>
+        <source>the secret store did not answer</source>
+        <translation>キーリングが応答しませんでした</translation>
     </message>
 </context>
 </TS>
