@@ -156,9 +156,6 @@ void PrintDialog::buildWindow()
     for (HostPage* page : hostPages())
         connect(page, &HostPage::choicesChanged, this, [this] { scheduleConstraintCheck(QString(), QString()); });
 
-    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    ui_->conflictIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
-
     connect(ui_->helpButton, &QToolButton::clicked, this, &PrintDialog::showHelp);
     connect(ui_->summaryButton, &QPushButton::clicked, this, &PrintDialog::showSummary);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -479,6 +476,11 @@ void PrintDialog::checkConstraints()
         return;
     }
     ui_->conflictNotice->setText(tr("Conflicting options: %1").arg(conflicts.join(QStringLiteral(", "))));
+    if (ui_->conflictIcon->pixmap().isNull()) {
+        // Made when first needed: a style icon costs the start-up a good part of a millisecond.
+        const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+        ui_->conflictIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+    }
     ui_->conflictRow->setVisible(true);
 }
 
