@@ -88,6 +88,17 @@ PpdPtr openPpd(const QString& path, QString* error, QStringList* warnings)
     return ppd;
 }
 
+QString dialogExtensionOf(ppd_file_t* ppd)
+{
+    ppd_attr_t* attr = ppd ? ppdFindAttr(ppd, "PrintDialogExtension", nullptr) : nullptr;
+    if (!attr || !attr->value) return QString();
+    const QString name = QString::fromUtf8(attr->value).trimmed();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return QString();
+    for (const QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control) return QString();
+    return name;
+}
+
 QString ppdChoiceFor(ppd_file_t* ppd, const QString& keyword, const QString& choice)
 {
     if (!ppd || choice.isEmpty() || choice.startsWith(QLatin1String("Custom.")))

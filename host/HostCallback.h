@@ -29,6 +29,12 @@ using PpdPtr = std::unique_ptr<ppd_file_t, PpdCloser>;
 // leaves `warnings` empty. The text is only looked through when `warnings` is given.
 PpdPtr openPpd(const QString& path, QString* error = nullptr, QStringList* warnings = nullptr);
 
+// The plug-in bundle a printer description names for its dialog panels in its main
+// keyword *PrintDialogExtension ("OrvanPDE.bundle"). Empty when it names none, or names
+// anything but a plain file name (a path, "..", control characters): the host looks the
+// name up in its own bundle folder and nowhere else.
+QString dialogExtensionOf(ppd_file_t* ppd);
+
 using HandOver = QPair<QString, QString>; // keyword, choice name
 
 // The choice as libcups and CUPS's filters take it: a free-text value of an option

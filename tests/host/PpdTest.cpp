@@ -1,6 +1,7 @@
 // The printer description as the host opens it: damaged files open as far as libcups
 // reads them with warnings that name the line, unreadable ones say which file and why,
-// sound ones (the bundled one, Debian's) open without a word.
+// sound ones (the bundled one, Debian's) open without a word; and the bundle a
+// description names for its panels.
 
 // The libcups PPD interface is deprecated in CUPS 2.4 but is what is under test.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -203,6 +204,36 @@ TEST_F(PpdFiles, AnUnreadableFileIsNamedWithItsCause)
         EXPECT_TRUE(error.contains(c.cause)) << error.toStdString();
         EXPECT_TRUE(warnings.isEmpty());
     }
+}
+
+// ---------------------------------------------------------------------------------
+// The bundle a description names
+
+TEST_F(PpdFiles, OnlyAPlainFileNameNamesABundle)
+{
+    const QByteArray line = "*PrintDialogExtension: \"OrvanPDE.bundle\"\n";
+    const QByteArray text = bundledText();
+    ASSERT_TRUE(text.contains(line));
+    const QList<std::pair<QByteArray, QString>> cases = {
+        {line, QStringLiteral("OrvanPDE.bundle")},
+        {"*PrintDialogExtension: \"Other.bundle\"\n", QStringLiteral("Other.bundle")},
+        {QByteArray(), QString()},
+        {"*PrintDialogExtension: \"\"\n", QString()},
+        {"*PrintDialogExtension: \"/usr/lib/orvan/OrvanPDE.bundle\"\n", QString()},
+        {"*PrintDialogExtension: \"../OrvanPDE.bundle\"\n", QString()},
+        {"*PrintDialogExtension: \"Plugins/OrvanPDE.bundle\"\n", QString()},
+        {"*PrintDialogExtension: \"..\"\n", QString()},
+        {"*PrintDialogExtension: \"OrvanPDE\\\\..\\\\x.bundle\"\n", QString()},
+    };
+    for (const auto& [keyword, bundle] : cases) {
+        SCOPED_TRACE(keyword.toStdString());
+        QByteArray changed = text;
+        changed.replace(line, keyword);
+        host::PpdPtr ppd = testsupport::openTestPpd(write(QStringLiteral("named.ppd"), changed));
+        ASSERT_TRUE(ppd);
+        EXPECT_EQ(host::dialogExtensionOf(ppd.get()), bundle);
+    }
+    EXPECT_EQ(host::dialogExtensionOf(nullptr), QString());
 }
 
 } // namespace
