@@ -36,6 +36,21 @@ QString cause(int error)
     }
 }
 
+// Whether libcups read translations ("*de.Translation ...", "*ja_JP.Duplex ...") with the
+// description: it keeps those of the user's language only, so without any there is
+// nothing to put in that language, and the lookups of every text are spared.
+bool hasTranslations(ppd_file_t* ppd)
+{
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (int i = 0; i < ppd->num_attrs; ++i) {
+        const char* name = ppd->attrs[i]->name;
+        if (letter(name[0]) && letter(name[1]) &&
+            (name[2] == '.' || (name[2] == '_' && letter(name[3]) && letter(name[4]) && name[5] == '.')))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void PpdCloser::operator()(ppd_file_t* ppd) const
@@ -84,6 +99,7 @@ PpdPtr openPpd(const QString& path, QString* error, QStringList* warnings)
                         .arg(line));
     }
     if (warnings) *warnings = ppdTextWarnings(text);
+    if (hasTranslations(ppd.get())) ppdLocalize(ppd.get());
     ppdMarkDefaults(ppd.get());
     return ppd;
 }

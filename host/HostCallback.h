@@ -20,7 +20,8 @@ struct PpdCloser {
 };
 using PpdPtr = std::unique_ptr<ppd_file_t, PpdCloser>;
 
-// Opens a PPD file and marks its defaults. Null with a one-line reason
+// Opens a PPD file, puts its texts in the user's language (libcups takes it from the
+// locale: LC_ALL, LC_MESSAGES, LANG) and marks its defaults. Null with a one-line reason
 // in `error` that names the file and the cause (no such file, a directory, empty,
 // permission denied, not a printer description, or where libcups stopped reading).
 // A description that opens but looks damaged (cut short, a quoted string or an option

@@ -1,7 +1,7 @@
 // The printer description as the host opens it: damaged files open as far as libcups
 // reads them with warnings that name the line, unreadable ones say which file and why,
-// sound ones (the bundled one, Debian's) open without a word; and the bundle a
-// description names for its panels.
+// sound ones (the bundled one, Debian's) open without a word; the bundle a description
+// names for its panels; and its texts in the user's language.
 
 // The libcups PPD interface is deprecated in CUPS 2.4 but is what is under test.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QProcess>
 
 #include <cups/file.h>
 
@@ -234,6 +235,71 @@ TEST_F(PpdFiles, OnlyAPlainFileNameNamesABundle)
         EXPECT_EQ(host::dialogExtensionOf(ppd.get()), bundle);
     }
     EXPECT_EQ(host::dialogExtensionOf(nullptr), QString());
+}
+
+// ---------------------------------------------------------------------------------
+// The description's texts in the user's language
+
+// What host_ppd_probe prints for the bundled description, in a process started with
+// `environment` on top of one without any language setting: "kind\tname..." -> text.
+QMap<QString, QString> textsWith(const QMap<QString, QString>& environment)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE"}) env.remove(QString::fromLatin1(name));
+    for (auto it = environment.cbegin(); it != environment.cend(); ++it) env.insert(it.key(), it.value());
+    QProcess probe;
+    probe.setProcessEnvironment(env);
+    probe.start(QStringLiteral(HOST_PPD_PROBE_EXE), {testsupport::bundledPpdPath()});
+    EXPECT_TRUE(probe.waitForFinished(30000));
+    EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+    QMap<QString, QString> texts;
+    for (const QString& line : QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const qsizetype tab = line.lastIndexOf(QLatin1Char('\t'));
+        if (tab > 0) texts.insert(line.left(tab), line.mid(tab + 1));
+    }
+    return texts;
+}
+
+TEST(PpdTexts, ComeInTheLanguageOfTheEnvironment)
+{
+    // group, option, choices and a custom value's name, as the panels and pages read them
+    const QStringList where = {
+        QStringLiteral("group\tImageOptions"),       QStringLiteral("option\tColorModel"),
+        QStringLiteral("choice\tColorModel\tRGB"),   QStringLiteral("choice\tBrightness\t1"),
+        QStringLiteral("choice\tDuplex\tDuplexTumble"), QStringLiteral("option\tQVColorDensityCyanLow"),
+        QStringLiteral("choice\tJobType\tSecure"),   QStringLiteral("param\tUserID\tValue"),
+    };
+    const QStringList english = {
+        QStringLiteral("Image Options"), QStringLiteral("Output Color"), QStringLiteral("Color"),
+        QStringLiteral("Slightly Lighter"), QStringLiteral("Short-Edge Binding"),
+        QStringLiteral("Cyan Density (Highlights)"), QStringLiteral("Secure Print"), QStringLiteral("User ID"),
+    };
+    const QStringList german = {
+        QStringLiteral("Bildoptionen"), QStringLiteral("Farbausgabe"), QStringLiteral("Farbe"),
+        QStringLiteral("Etwas heller"), QStringLiteral("Bindung an der kurzen Kante"),
+        QStringLiteral("Cyan-Dichte (Lichter)"), QStringLiteral("Sicherer Druck"), QStringLiteral("Benutzer-ID"),
+    };
+    const QStringList japanese = {
+        QStringLiteral("画像オプション"), QStringLiteral("カラー出力"), QStringLiteral("カラー"),
+        QStringLiteral("やや明るく"), QStringLiteral("短辺とじ"), QStringLiteral("シアン濃度（ハイライト）"),
+        QStringLiteral("セキュリティ印刷"), QStringLiteral("ユーザーID"),
+    };
+    const QList<std::pair<QMap<QString, QString>, QStringList>> cases = {
+        {{{"LANG", "de_DE.UTF-8"}}, german},
+        {{{"LANG", "ja_JP.UTF-8"}}, japanese},
+        {{{"LANG", "C.UTF-8"}}, english},
+        {{}, english},
+        {{{"LANG", "sv_SE.UTF-8"}}, english}, // a language the description lacks
+        {{{"LANG", "ja_JP.UTF-8"}, {"LC_ALL", "de_DE.UTF-8"}}, german},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "ja_JP.UTF-8"}}, japanese},
+    };
+    for (const auto& [environment, expected] : cases) {
+        SCOPED_TRACE(QStringList(environment.keys()).join(QLatin1Char(' ')).toStdString() + " " +
+                     QStringList(environment.values()).join(QLatin1Char(' ')).toStdString());
+        const QMap<QString, QString> texts = textsWith(environment);
+        ASSERT_GT(texts.size(), 100);
+        for (int i = 0; i < where.size(); ++i) EXPECT_EQ(texts.value(where.at(i)), expected.at(i)) << where.at(i).toStdString();
+    }
 }
 
 } // namespace
