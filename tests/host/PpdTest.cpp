@@ -131,21 +131,26 @@ TEST_F(PpdFiles, DebiansDescriptionsOpenWithoutAWord)
          it.hasNext();)
         files << it.next();
 
+    // Each archive lists its descriptions and unpacks one per call, a process each: all
+    // lists at once, then all the unpacking, spread evenly over makers and models.
     constexpr int kPerArchive = 2;
-    QList<std::shared_ptr<QProcess>> cats;
+    QList<std::pair<QString, std::shared_ptr<QProcess>>> lists;
     for (const char* driver : {"openprinting-ppds", "foomatic-db-compressed-ppds", "postscript-hp"}) {
         const QString program = QStringLiteral("/usr/lib/cups/driver/") + QString::fromLatin1(driver);
         if (!QFileInfo(program).isExecutable()) continue;
-        QProcess list;
-        list.start(program, {QStringLiteral("list")});
-        ASSERT_TRUE(list.waitForFinished(120000)) << driver;
+        auto list = std::make_shared<QProcess>();
+        list->start(program, {QStringLiteral("list")});
+        lists.append({program, list});
+    }
+    QList<std::shared_ptr<QProcess>> cats;
+    for (const auto& [program, list] : lists) {
+        ASSERT_TRUE(list->waitForFinished(120000)) << program.toStdString();
         QStringList uris;
-        for (const QByteArray& line : list.readAllStandardOutput().split('\n'))
+        for (const QByteArray& line : list->readAllStandardOutput().split('\n'))
             if (line.startsWith('"')) uris << QString::fromUtf8(line.mid(1, line.indexOf('"', 1) - 1));
-        // Evenly spread over makers and models; each unpacked by a process of its own.
         for (int i = 0; i < kPerArchive && !uris.isEmpty(); ++i) {
             auto cat = std::make_shared<QProcess>();
-            const QString file = dir_.filePath(QStringLiteral("%1-%2.ppd").arg(QString::fromLatin1(driver)).arg(i));
+            const QString file = dir_.filePath(QStringLiteral("%1-%2.ppd").arg(QFileInfo(program).fileName()).arg(i));
             cat->setStandardOutputFile(file);
             cat->start(program, {QStringLiteral("cat"), uris.at(i * uris.size() / kPerArchive)});
             cats << cat;
