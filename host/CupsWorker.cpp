@@ -143,7 +143,7 @@ void CupsWorker::fetchPpd(quint64 request, const QString& queue)
     QString error;
     Connection http = connectToServer(&error, stopping);
     if (!http) {
-        emit ppdFetched(request, queue, nullptr, error);
+        emit ppdFetched(request, queue, nullptr, error, {});
         return;
     }
     char path[1024] = "";
@@ -153,25 +153,26 @@ void CupsWorker::fetchPpd(quint64 request, const QString& queue)
     if (status == HTTP_STATUS_NOT_FOUND) {
         // A driverless queue: it has no printer description of its own.
         if (path[0]) QFile::remove(QFile::decodeName(path));
-        emit ppdFetched(request, queue, nullptr, QString());
+        emit ppdFetched(request, queue, nullptr, QString(), {});
         return;
     }
     if (status != HTTP_STATUS_OK) {
         if (path[0]) QFile::remove(QFile::decodeName(path));
         emit ppdFetched(request, queue, nullptr,
-                        tr("cannot fetch the printer description of %1: %2").arg(queue, lastCupsError()));
+                        tr("cannot fetch the printer description of %1: %2").arg(queue, lastCupsError()), {});
         return;
     }
     const QString copy = QFile::decodeName(path);
     QString openError;
-    PpdPtr ppd = openPpd(copy, &openError);
+    QStringList warnings;
+    PpdPtr ppd = openPpd(copy, &openError, &warnings);
     QFile::remove(copy); // the temporary copy is not needed once it is parsed
     if (!ppd) {
         emit ppdFetched(request, queue, nullptr,
-                        tr("the printer description of %1 is unreadable: %2").arg(queue, openError));
+                        tr("the printer description of %1 is unreadable: %2").arg(queue, openError), {});
         return;
     }
-    emit ppdFetched(request, queue, SharedPpd(ppd.release(), PpdCloser()), QString());
+    emit ppdFetched(request, queue, SharedPpd(ppd.release(), PpdCloser()), QString(), warnings);
 }
 
 void CupsWorker::submit(quint64 request, const host::JobRequest& job)

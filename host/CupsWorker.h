@@ -57,8 +57,10 @@ signals:
     // `error` empty: every queue has been reported.
     void enumerationFinished(const QString& error);
     // Exactly one of `ppd` (opened, defaults marked) or `error` is set; both empty when
-    // the queue has no printer description of its own.
-    void ppdFetched(quint64 request, const QString& queue, const host::SharedPpd& ppd, const QString& error);
+    // the queue has no printer description of its own. `warnings`: what looks damaged in
+    // a description that opened (openPpd).
+    void ppdFetched(quint64 request, const QString& queue, const host::SharedPpd& ppd, const QString& error,
+                    const QStringList& warnings);
     void submitted(quint64 request, int jobId, const QString& error);
 };
 
@@ -79,7 +81,8 @@ public:
 signals:
     void destinationFound(const host::Destination& destination);
     void enumerationFinished(const QString& error);
-    void ppdFetched(quint64 request, const QString& queue, const host::SharedPpd& ppd, const QString& error);
+    void ppdFetched(quint64 request, const QString& queue, const host::SharedPpd& ppd, const QString& error,
+                    const QStringList& warnings);
     void submitted(quint64 request, int jobId, const QString& error);
 
 private:

@@ -55,11 +55,12 @@ std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, c
     dialog->plugIn_ = PlugInHost::load(bundlePath, error);
     if (!dialog->plugIn_) return nullptr;
     if (dialog->options_.ppdPath.isEmpty()) dialog->options_.ppdPath = bundledPpdPath(bundlePath);
-    SharedPpd ppd = dialog->openFallbackPpd(error);
+    QStringList warnings;
+    SharedPpd ppd = dialog->openFallbackPpd(error, &warnings);
     if (!ppd) return nullptr;
 
     dialog->buildWindow();
-    dialog->activate(QString(), std::move(ppd));
+    dialog->activate(QString(), std::move(ppd), warnings);
     // The first state is complete before the window shows (and --panel is looked up).
     if (dialog->secretRequest_ != 0) {
         PrintDialog* raw = dialog.get();
@@ -237,13 +238,14 @@ void PrintDialog::selectDestination(const QString& printer, bool isFile)
         ppdRequest_ = 0;
         ppdRequestQueue_.clear();
         QString error;
-        SharedPpd ppd = openFallbackPpd(&error);
+        QStringList warnings;
+        SharedPpd ppd = openFallbackPpd(&error, &warnings);
         if (!ppd) {
             platform::runAlert(tr("The printer description cannot be read."), error);
             updateSettled();
             return;
         }
-        activate(QString(), std::move(ppd));
+        activate(QString(), std::move(ppd), warnings);
         updateControls();
         updateSettled();
         return;
@@ -254,32 +256,34 @@ void PrintDialog::selectDestination(const QString& printer, bool isFile)
     updateSettled();
 }
 
-void PrintDialog::ppdFetched(quint64 request, const QString& queue, const SharedPpd& ppd, const QString& error)
+void PrintDialog::ppdFetched(quint64 request, const QString& queue, const SharedPpd& ppd, const QString& error,
+                             const QStringList& warnings)
 {
     if (request != ppdRequest_) return; // the user has moved on; the description closes with `ppd`
     ppdRequest_ = 0;
     ppdRequestQueue_.clear();
     updateControls();
     SharedPpd description = ppd;
+    QStringList damage = warnings;
     if (!description) {
         if (!error.isEmpty())
             setNotice(ui_->serverNotice, tr("%1; the options shown are the bundled ones.").arg(capitalised(error)),
                       true);
         QString fallbackError;
-        description = openFallbackPpd(&fallbackError);
+        description = openFallbackPpd(&fallbackError, &damage);
         if (!description) {
             platform::runAlert(tr("The printer description cannot be read."), fallbackError);
             updateSettled();
             return;
         }
     }
-    activate(queue, std::move(description));
+    activate(queue, std::move(description), damage);
     updateSettled();
 }
 
-SharedPpd PrintDialog::openFallbackPpd(QString* error) const
+SharedPpd PrintDialog::openFallbackPpd(QString* error, QStringList* warnings) const
 {
-    PpdPtr ppd = openPpd(options_.ppdPath, error);
+    PpdPtr ppd = openPpd(options_.ppdPath, error, warnings);
     if (!ppd) return nullptr;
     return SharedPpd(ppd.release(), PpdCloser());
 }
@@ -299,7 +303,7 @@ void PrintDialog::showPrinterState()
 // ---------------------------------------------------------------------------------
 // Printer state, panels and pages
 
-void PrintDialog::activate(const QString& printer, SharedPpd ppd)
+void PrintDialog::activate(const QString& printer, SharedPpd ppd, const QStringList& ppdWarnings)
 {
     // A fresh state: the description has its defaults marked; this printer's saved
     // choices are marked again and its saved records restored below.
@@ -323,24 +327,24 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
     if (inFile) {
         // An older file holds them in clear: used now, and moved out of it.
         moveSecretsOutOfFile(printer, preset);
-        completeActivation(printer, std::move(ppd), preset);
+        completeActivation(printer, std::move(ppd), preset, ppdWarnings);
         return;
     }
     if (preset.secretsKept.isEmpty()) {
-        completeActivation(printer, std::move(ppd), preset);
+        completeActivation(printer, std::move(ppd), preset, ppdWarnings);
         return;
     }
     const quint64 request = ++lastSecretRequest_;
     secretRequest_ = request;
     updateControls();
-    secrets_->read(printer, [this, request, printer, ppd, preset](const SecretStore::Secrets& secrets,
-                                                                  const QString& why) mutable {
+    secrets_->read(printer, [this, request, printer, ppd, preset, ppdWarnings](const SecretStore::Secrets& secrets,
+                                                                               const QString& why) mutable {
         if (request != secretRequest_) return; // another printer was chosen meanwhile
         secretRequest_ = 0;
         if (!why.isEmpty()) qWarning("orvan-print: the secret store cannot be read: %s", qPrintable(why));
         preset.secretsKept = secrets.keys();
         for (auto it = secrets.cbegin(); it != secrets.cend(); ++it) preset.settings.insert(it.key(), it.value());
-        completeActivation(printer, std::move(ppd), preset);
+        completeActivation(printer, std::move(ppd), preset, ppdWarnings);
         updateControls();
         updateSettled();
     });
@@ -364,10 +368,21 @@ void PrintDialog::moveSecretsOutOfFile(const QString& printer, const Preset& pre
     });
 }
 
-void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, const Preset& preset)
+void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, const Preset& preset,
+                                     const QStringList& ppdWarnings)
 {
     secretsKept_ = preset.secretsKept;
     markChoices(ppd.get(), preset.marked);
+    // A damaged description is used as far as it could be read, and said so.
+    const QString described = printer.isEmpty() ? QDir::toNativeSeparators(options_.ppdPath) : printer;
+    for (const QString& warning : ppdWarnings)
+        qWarning("orvan-print: warning: the printer description of %s: %s", qPrintable(described), qPrintable(warning));
+    setNotice(ui_->ppdNotice,
+              ppdWarnings.isEmpty()
+                  ? QString()
+                  : tr("The printer description of %1 looks damaged; some of its options may be missing. %2")
+                        .arg(described, ppdWarnings.join(QStringLiteral("; "))),
+              true);
 
     auto callback = std::make_unique<HostCallback>(ppd.get());
     auto settings = std::make_unique<platform::PrintSettings>();
@@ -388,7 +403,13 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
     if (callback_) callback_->setObserver({});
     const QString shownKey = panes_->shownKey();
     panes_->clearPanels();
-    panels_ = plugIn_->printerModulePanels(callback.get());
+    // The bundle's panels are for the printers whose description names the bundle.
+    if (dialogExtensionOf(ppd.get()) == QFileInfo(plugIn_->bundlePath()).fileName()) {
+        panels_ = plugIn_->printerModulePanels(callback.get());
+    } else {
+        plugIn_->releasePanels();
+        panels_.clear();
+    }
     callback_ = std::move(callback);
     ppd_ = std::move(ppd);
     printer_ = printer;
@@ -491,6 +512,10 @@ QString PrintDialog::serverNotice() const
 QString PrintDialog::presetNotice() const
 {
     return ui_->presetNotice->isVisibleTo(this) ? ui_->presetNotice->text() : QString();
+}
+QString PrintDialog::ppdNotice() const
+{
+    return ui_->ppdNotice->isVisibleTo(this) ? ui_->ppdNotice->text() : QString();
 }
 QString PrintDialog::conflictNotice() const
 {

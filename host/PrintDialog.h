@@ -82,6 +82,7 @@ public:
     QString serverNotice() const;
     QString presetNotice() const;
     QString conflictNotice() const;
+    QString ppdNotice() const;
 
     // The pane pop-up's entry that `name` names (see DialogOptions::panel), or -1.
     int findPanel(const QString& name) const;
@@ -122,14 +123,16 @@ private:
     void enumerationFinished(const QString& error);
     void destinationChosen(int row);
     void selectDestination(const QString& printer, bool isFile);
-    void ppdFetched(quint64 request, const QString& queue, const SharedPpd& ppd, const QString& error);
-    SharedPpd openFallbackPpd(QString* error) const;
+    void ppdFetched(quint64 request, const QString& queue, const SharedPpd& ppd, const QString& error,
+                    const QStringList& warnings);
+    SharedPpd openFallbackPpd(QString* error, QStringList* warnings) const;
     void showPrinterState();
 
     // A new printer state: description, callback, preset, panels, pages. The settings
     // kept in the secret store are read first (asynchronously); then completeActivation.
-    void activate(const QString& printer, SharedPpd ppd);
-    void completeActivation(const QString& printer, SharedPpd ppd, const Preset& preset);
+    void activate(const QString& printer, SharedPpd ppd, const QStringList& ppdWarnings);
+    void completeActivation(const QString& printer, SharedPpd ppd, const Preset& preset,
+                            const QStringList& ppdWarnings);
     // Moves secret settings that an older file holds in clear into the secret store.
     void moveSecretsOutOfFile(const QString& printer, const Preset& preset);
     QList<SummarySection> summarySections() const;

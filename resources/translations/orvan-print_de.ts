@@ -197,6 +197,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>Reading the secret store…</source>
         <translation>Schlüsselbund wird gelesen…</translation>
     </message>
+    <message>
+        <source>The printer description of %1 looks damaged; some of its options may be missing. %2</source>
+        <translation>Die Druckerbeschreibung von %1 scheint beschädigt zu sein; einige ihrer Optionen fehlen vielleicht. %2</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -379,6 +383,60 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
     <message>
         <source>the secret store did not answer</source>
         <translation>der Schlüsselbund hat nicht geantwortet</translation>
+    </message>
+</context>
+<context>
+    <name>host::openPpd</name>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>cannot read the printer description %1: %2</source>
+        <translation>die Druckerbeschreibung %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>not a printer description (it does not begin with *PPD-Adobe: "4.x")</source>
+        <translation>keine Druckerbeschreibung (sie beginnt nicht mit *PPD-Adobe: "4.x")</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+</context>
+<context>
+    <name>host::PpdCheck</name>
+    <message>
+        <source>line %1: *OpenUI %2 has no *CloseUI</source>
+        <translation>Zeile %1: *OpenUI %2 hat kein *CloseUI</translation>
+    </message>
+    <message>
+        <source>line %1: the file ends inside a quoted string</source>
+        <translation>Zeile %1: die Datei endet innerhalb einer Zeichenkette in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>line %1: *OpenGroup %2 has no *CloseGroup</source>
+        <translation>Zeile %1: *OpenGroup %2 hat kein *CloseGroup</translation>
+    </message>
+    <message>
+        <source>line %1: the file ends without %2</source>
+        <translation>Zeile %1: die Datei endet ohne %2</translation>
+    </message>
+    <message>
+        <source>line %1: the file ends without declaring any option</source>
+        <translation>Zeile %1: die Datei endet, ohne eine Option zu deklarieren</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,10 @@ The printer may ignore some of them. Print anyway?</source>
         <source>Reading the secret store…</source>
         <translation>キーリングを読み込んでいます…</translation>
     </message>
+    <message>
+        <source>The printer description of %1 looks damaged; some of its options may be missing. %2</source>
+        <translation>%1 のプリンター記述ファイルが破損しているようです。一部のオプションがない可能性があります。%2</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -379,6 +383,60 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>the secret store did not answer</source>
         <translation>キーリングが応答しませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>host::openPpd</name>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>cannot read the printer description %1: %2</source>
+        <translation>プリンター記述ファイル %1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>not a printer description (it does not begin with *PPD-Adobe: "4.x")</source>
+        <translation>プリンター記述ファイルではありません（*PPD-Adobe: "4.x" で始まっていません）</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1（%2 行目）</translation>
+    </message>
+</context>
+<context>
+    <name>host::PpdCheck</name>
+    <message>
+        <source>line %1: *OpenUI %2 has no *CloseUI</source>
+        <translation>%1 行目：*OpenUI %2 に *CloseUI がありません</translation>
+    </message>
+    <message>
+        <source>line %1: the file ends inside a quoted string</source>
+        <translation>%1 行目：引用符で囲まれた文字列の途中でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>line %1: *OpenGroup %2 has no *CloseGroup</source>
+        <translation>%1 行目：*OpenGroup %2 に *CloseGroup がありません</translation>
+    </message>
+    <message>
+        <source>line %1: the file ends without %2</source>
+        <translation>%1 行目：%2 がないままファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>line %1: the file ends without declaring any option</source>
+        <translation>%1 行目：オプションが一つも宣言されないままファイルが終わっています</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/orvan-tests-have-no-session-bus");
+    // Printer descriptions come in the language of the environment (libcups reads it):
+    // tests meet them in English unless a test asks for another language itself.
+    qputenv("LANG", "C.UTF-8");
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
