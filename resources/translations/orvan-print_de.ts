@@ -197,6 +197,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>Reading the secret store…</source>
         <translation>Schlüsselbund wird gelesen…</translation>
     </message>
+    <message>
+        <source>Other options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>

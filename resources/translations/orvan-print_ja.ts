@@ -197,6 +197,10 @@ The printer may ignore some of them. Print anyway?</source>
         <source>Reading the secret store…</source>
         <translation>キーリングを読み込んでいます…</translation>
     </message>
+    <message>
+        <source>Other options</source>
+        <translation>その他のオプション</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
