@@ -16,6 +16,12 @@ QStringList HostPage::ownedKeywords() const { return {}; }
 
 bool HostPage::canPrint(QString* /*why*/) const { return true; }
 
+bool HostPage::describeJobOption(const QString& /*option*/, const QString& /*value*/, QString* /*title*/,
+                                 QString* /*text*/) const
+{
+    return false;
+}
+
 QSize HostPage::shownMinimumSize() const { return QSize(520, 200); }
 
 void HostPage::prepareToShow()

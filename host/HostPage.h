@@ -50,6 +50,10 @@ public:
     // PPD keywords this page shows; Printer Features leaves them out. The same for
     // every printer.
     virtual QStringList ownedKeywords() const;
+    // The Summary's row for job option `option` (one this page sends or shows) when the
+    // page words it better than "Option text: choice text"; false leaves it to the host.
+    virtual bool describeJobOption(const QString& option, const QString& value, QString* title,
+                                   QString* text) const;
     // Whether the page's choices can be printed as they stand; false with a sentence
     // for the user (a page range the document does not have, a value out of range).
     virtual bool canPrint(QString* why) const;

@@ -67,6 +67,11 @@ std::unique_ptr<PlugInHost> PlugInHost::load(const QString& bundlePath, QString*
     host->version_ = root.value(QStringLiteral("CFBundleShortVersionString")).toString();
     for (const QJsonValue& key : root.value(QStringLiteral("SecretSettings")).toArray())
         if (key.isString() && !key.toString().isEmpty()) host->secretSettings_ << key.toString();
+    const QJsonObject encodings = root.value(QStringLiteral("OptionEncodings")).toObject();
+    for (auto it = encodings.begin(); it != encodings.end(); ++it)
+        if (it.value().isString()) host->optionEncodings_.insert(it.key(), it.value().toString());
+    for (const QJsonValue& option : root.value(QStringLiteral("SecretOptions")).toArray())
+        if (option.isString()) host->secretOptions_ << option.toString();
     host->loader_ = std::make_unique<QPluginLoader>(dir + QLatin1Char('/') + module);
     // Symbols of the module stay private to it; the platform library is shared.
     host->loader_->setLoadHints(QLibrary::PreventUnloadHint);

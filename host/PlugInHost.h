@@ -2,6 +2,7 @@
 // A print dialog extension bundle as the host sees it: its Info.json, its module
 // loaded with QPluginLoader, and the one entry object of the module.
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,10 @@ public:
     // The print-settings keys whose values the bundle declares secret (a passcode): the
     // host keeps them in the desktop's secret store, never in its files.
     const QStringList& secretSettings() const { return secretSettings_; }
+    // How the panels encode the values they hand over for some options ("base64"), and
+    // the options whose values are secret: what the host shows of them.
+    const QMap<QString, QString>& optionEncodings() const { return optionEncodings_; }
+    const QStringList& secretOptions() const { return secretOptions_; }
 
     // The printer-module panels for `callback`, in the plug-in's order. The previous
     // panels are gone once this returns (the plug-in replaces its list); the panels
@@ -54,6 +59,8 @@ private:
     QString name_;
     QString version_;
     QStringList secretSettings_;
+    QMap<QString, QString> optionEncodings_;
+    QStringList secretOptions_;
 };
 
 // Where orvan-print looks for its bundle when none is named: $ORVAN_PRINT_BUNDLE, the

@@ -6,6 +6,7 @@
 #include "host/PaneStack.h"
 #include "host/PlugInHost.h"
 #include "host/SecretStore.h"
+#include "host/Summary.h"
 #include "ui_PrintDialog.h"
 
 #include "platform/Alert.h"
@@ -454,13 +455,30 @@ QList<SummarySection> PrintDialog::summarySections() const
     job.rows.append({tr("Document:"),
                      document_.path.isEmpty() ? document_.name : QDir::toNativeSeparators(document_.path)});
     sections.append(job);
-    // Each panel's summary, asked anew every time the summary is shown.
-    for (platform::PDEPanel* panel : panels_) {
-        SummarySection section{panel->panelName(), {}};
-        const QMap<QString, QString> info = panel->summaryInfo();
-        for (auto it = info.cbegin(); it != info.cend(); ++it) section.rows.append({it.key(), it.value()});
-        sections.append(section);
-    }
+
+    // Everything else is what Print would send, by who shows it, asked anew each time.
+    SummaryInput input;
+    input.ppd = ppd_.get();
+    input.options = jobOptions();
+    input.encodings = plugIn_->optionEncodings();
+    input.secretOptions = plugIn_->secretOptions();
+    input.otherTitle = tr("Other options");
+    const auto pageSource = [](HostPage* page) {
+        SummarySource source{page->title(), page->ownedKeywords(), {}, {}};
+        JobOptions own;
+        page->addJobOptions(&own);
+        for (const auto& option : own.items())
+            if (!source.keywords.contains(option.first)) source.keywords << option.first;
+        source.describe = [page](const QString& option, const QString& value, SummaryRow* row) {
+            return page->describeJobOption(option, value, &row->key, &row->value);
+        };
+        return source;
+    };
+    for (HostPage* page : leadingPages_) input.sources.append(pageSource(page));
+    for (platform::PDEPanel* panel : panels_)
+        input.sources.append({panel->panelName(), panel->supportedPPDOptionKeys(), panel->summaryInfo(), {}});
+    for (HostPage* page : trailingPages_) input.sources.append(pageSource(page));
+    sections.append(summarize(input));
     return sections;
 }
 

@@ -201,6 +201,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>The printer description of %1 looks damaged; some of its options may be missing. %2</source>
         <translation>Die Druckerbeschreibung von %1 scheint beschädigt zu sein; einige ihrer Optionen fehlen vielleicht. %2</translation>
     </message>
+    <message>
+        <source>Other options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>

@@ -201,6 +201,10 @@ The printer may ignore some of them. Print anyway?</source>
         <source>The printer description of %1 looks damaged; some of its options may be missing. %2</source>
         <translation>%1 のプリンター記述ファイルが破損しているようです。一部のオプションがない可能性があります。%2</translation>
     </message>
+    <message>
+        <source>Other options</source>
+        <translation>その他のオプション</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
