@@ -23,6 +23,8 @@
 
 #include <cups/ppd.h>
 
+#include <clocale>
+
 namespace {
 
 using hosttest::find;
@@ -104,6 +106,7 @@ protected:
     void TearDown() override
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        qputenv("LANG", "C.UTF-8");
         hosttest::HostDialogTest::TearDown();
     }
 
@@ -112,7 +115,12 @@ protected:
     // the question before printing with the conflict (the dialog's own, not a recorder).
     Texts textsIn(const QLocale& locale)
     {
+        // As in a session in that language: Qt and libcups (the printer description's
+        // texts) both take it.
         QLocale::setDefault(locale);
+        qputenv("LANG", locale.name().toUtf8() + ".UTF-8");
+        // libcups reads the environment while the C library's messages locale is "C".
+        std::setlocale(LC_MESSAGES, "C");
         dialog_.reset();
         QByteArray ppd = hosttest::readBytes(testsupport::bundledPpdPath());
         ppd += "\n*UIConstraints: *ImageAdjustmentMode Vivid *Screen Smooth\n"
@@ -199,8 +207,18 @@ TEST_F(HostTranslation, NoVisibleTextOfTheWindowStaysInEnglish)
     const Texts german = textsIn(QLocale(QLocale::German, QLocale::Germany));
     const Texts japanese = textsIn(QLocale(QLocale::Japanese, QLocale::Japan));
 
-    EXPECT_EQ(german.keys(), english.keys());
-    EXPECT_EQ(japanese.keys(), english.keys());
+    // The same texts in the same places, whatever the language.
+    const auto differentPlaces = [&](const Texts& other) {
+        const QSet<QString> a(english.keyBegin(), english.keyEnd());
+        const QSet<QString> b(other.keyBegin(), other.keyEnd());
+        QStringList only;
+        for (const QString& key : a - b) only << QStringLiteral("only in English: ") + key + QStringLiteral(" = ") + english.value(key);
+        for (const QString& key : b - a) only << QStringLiteral("only translated: ") + key + QStringLiteral(" = ") + other.value(key);
+        only.sort();
+        return only.join(QLatin1Char('\n')).toStdString();
+    };
+    EXPECT_EQ(differentPlaces(german), "");
+    EXPECT_EQ(differentPlaces(japanese), "");
     EXPECT_EQ(untranslated(english, german).join('\n').toStdString(), "");
     EXPECT_EQ(untranslated(english, japanese).join('\n').toStdString(), "");
 
@@ -218,6 +236,16 @@ TEST_F(HostTranslation, NoVisibleTextOfTheWindowStaysInEnglish)
     EXPECT_EQ(german.value(QStringLiteral("question.button.%1").arg(QMessageBox::RejectRole)), "Abbrechen");
     EXPECT_EQ(german.value(QStringLiteral("question.button.%1").arg(QMessageBox::AcceptRole)), "Trotzdem drucken");
     EXPECT_EQ(japanese.value("printButton.text"), "印刷");
+    // The printer description's own texts too, the Summary included.
+    const auto summaryRows = [](const Texts& texts) {
+        QStringList rows;
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+            if (it.key().contains(QLatin1String("summaryView.section")) && it.key().contains(QLatin1String(".row")))
+                rows << it.value();
+        return rows;
+    };
+    EXPECT_TRUE(summaryRows(german).contains("Farbausgabe:")) << summaryRows(german).join(", ").toStdString();
+    EXPECT_TRUE(summaryRows(japanese).contains("カラー出力:")) << summaryRows(japanese).join(", ").toStdString();
     EXPECT_EQ(japanese.value(QStringLiteral("question.button.%1").arg(QMessageBox::RejectRole)), "キャンセル");
 }
 
