@@ -67,6 +67,8 @@ std::unique_ptr<PlugInHost> PlugInHost::load(const QString& bundlePath, QString*
     host->version_ = root.value(QStringLiteral("CFBundleShortVersionString")).toString();
     for (const QJsonValue& key : root.value(QStringLiteral("SecretSettings")).toArray())
         if (key.isString() && !key.toString().isEmpty()) host->secretSettings_ << key.toString();
+    for (const QJsonValue& entry : root.value(QStringLiteral("NeverDefaults")).toArray())
+        if (entry.isString() && !entry.toString().isEmpty()) host->neverDefaults_ << entry.toString();
     host->loader_ = std::make_unique<QPluginLoader>(dir + QLatin1Char('/') + module);
     // Symbols of the module stay private to it; the platform library is shared.
     host->loader_->setLoadHints(QLibrary::PreventUnloadHint);

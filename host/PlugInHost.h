@@ -36,6 +36,9 @@ public:
     // The print-settings keys whose values the bundle declares secret (a passcode): the
     // host keeps them in the desktop's secret store, never in its files.
     const QStringList& secretSettings() const { return secretSettings_; }
+    // What the bundle says may never become a queue's default: PPD keywords ("UserID"),
+    // or single choices ("JobType=Secure").
+    const QStringList& neverDefaults() const { return neverDefaults_; }
 
     // The printer-module panels for `callback`, in the plug-in's order. The previous
     // panels are gone once this returns (the plug-in replaces its list); the panels
@@ -54,6 +57,7 @@ private:
     QString name_;
     QString version_;
     QStringList secretSettings_;
+    QStringList neverDefaults_;
 };
 
 // Where orvan-print looks for its bundle when none is named: $ORVAN_PRINT_BUNDLE, the
