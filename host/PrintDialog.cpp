@@ -534,8 +534,9 @@ void PrintDialog::updateControls()
     ui_->summaryButton->setEnabled(!loading && !sending);
     ui_->defaultsButton->setEnabled(!loading && !sending);
     // Save to File has no queue to keep defaults for.
-    for (QAction* action : ui_->defaultsButton->menu()->actions())
-        if (action->objectName().startsWith(QLatin1String("saveDefaults"))) action->setEnabled(!isFileDestination());
+    if (QMenu* menu = ui_->defaultsButton->menu())
+        for (QAction* action : menu->actions())
+            if (action->objectName().startsWith(QLatin1String("saveDefaults"))) action->setEnabled(!isFileDestination());
     if (options_.defaultsOnly) ui_->printButton->setEnabled(!loading && !sending && !isFileDestination());
 }
 
