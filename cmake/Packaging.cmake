@@ -70,7 +70,8 @@ set(CPACK_PACKAGE_DESCRIPTION
   "orvan-print shows every feature of an Orvan colour laser printer in one dialog:\n"
   "image options (output colour, quality, screen, toner saving, gray guarantee,\n"
   "brightness), colour balance of the four toners, and secure print with a user ID\n"
-  "and passcode. It prints PDF and PostScript documents to a CUPS queue or to a file.")
+  "and passcode. It prints PDF and PostScript documents to a CUPS queue or to a\n"
+  "file, and saves its choices as a printer's defaults for every application.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -88,6 +89,8 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 # QtKeychain reaches the desktop's secret store through libsecret, which it loads when
 # it runs: without it a passcode is not kept, nothing more.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0")
+
+set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/packaging/PrivateLibrary.cmake")
 
 include(CPack)
 
