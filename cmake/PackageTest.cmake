@@ -97,7 +97,7 @@ if(NOT _rc EQUAL 0)
 endif()
 execute_process(COMMAND gzip -dc "${WORK_DIR}/unpacked/usr/share/man/man1/orvan-print.1.gz"
                 OUTPUT_VARIABLE _man RESULT_VARIABLE _rc)
-foreach(_expected "--defaults" "--all-users" "--test-page" "lpoptions" "EXIT STATUS" "SEE ALSO")
+foreach(_expected "--defaults" "--all-users" "--test-page" "lpoptions" "Exit status" "SEE ALSO")
   string(FIND "${_man}" "${_expected}" _at)
   if(_at EQUAL -1)
     # groff writes a minus sign for a dash.
