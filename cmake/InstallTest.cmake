@@ -42,8 +42,11 @@ set(_expected
   ${_bundle}/Resources/translations/OrvanPDE_ja.qm
   ${_bundle}/Resources/translations/orvan-print_de.qm
   ${_bundle}/Resources/translations/orvan-print_ja.qm
-  share/applications/orvan-print.desktop
-  share/icons/hicolor/scalable/apps/orvan-print.svg)
+  share/applications/zz-orvan-print.desktop
+  share/icons/hicolor/scalable/apps/orvan-print.svg
+  share/man/man1/orvan-print.1.gz
+  share/doc/orvan-print/copyright
+  share/doc/orvan-print/changelog.gz)
 foreach(_file IN LISTS _expected)
   if(NOT EXISTS "${_staged}/${_file}")
     fail("${_file} is not installed")

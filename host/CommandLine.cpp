@@ -18,10 +18,14 @@ bool CommandLine::parse(const QStringList& arguments, QString* error)
     const QCommandLineOption offscreenOption(QStringLiteral("offscreen"));
     const QCommandLineOption quitOption(QStringLiteral("quit-after-show"));
     const QCommandLineOption acceptOption(QStringLiteral("accept"));
+    const QCommandLineOption defaultsOption(QStringLiteral("defaults"));
+    const QCommandLineOption allUsersOption(QStringLiteral("all-users"));
+    const QCommandLineOption testPageOption(QStringLiteral("test-page"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOptions({printerOption, ppdOption, outputOption, bundleOption, screenshotOption, panelOption,
-                       offscreenOption, quitOption, acceptOption, helpOption, versionOption});
+                       offscreenOption, quitOption, acceptOption, defaultsOption, allUsersOption, testPageOption,
+                       helpOption, versionOption});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return false;
@@ -57,6 +61,9 @@ bool CommandLine::parse(const QStringList& arguments, QString* error)
     offscreen = parser.isSet(offscreenOption);
     quitAfterShow = parser.isSet(quitOption);
     accept = parser.isSet(acceptOption);
+    defaults = parser.isSet(defaultsOption);
+    allUsers = parser.isSet(allUsersOption);
+    testPage = parser.isSet(testPageOption);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         *error = QStringLiteral("one document at a time, not %1").arg(positional.size());
@@ -65,6 +72,18 @@ bool CommandLine::parse(const QStringList& arguments, QString* error)
     document = positional.value(0);
     if (!printer.isEmpty() && !output.isEmpty()) {
         *error = QStringLiteral("--printer and --output name two destinations; give one");
+        return false;
+    }
+    if (defaults && (!document.isEmpty() || !output.isEmpty() || testPage)) {
+        *error = QStringLiteral("--defaults sets up a printer and prints nothing: no document, --output or --test-page");
+        return false;
+    }
+    if (allUsers && !defaults) {
+        *error = QStringLiteral("--all-users goes with --defaults");
+        return false;
+    }
+    if (testPage && !document.isEmpty()) {
+        *error = QStringLiteral("--test-page and a document name two things to print; give one");
         return false;
     }
     if (accept && quitAfterShow) {
@@ -82,7 +101,14 @@ DialogOptions CommandLine::dialogOptions() const
     options.printer = printer;
     options.outputPath = output;
     options.panel = panel;
+    options.defaultsOnly = defaults;
+    options.defaultsForEveryone = allUsers;
     return options;
+}
+
+bool CommandLine::needsStartPage() const
+{
+    return document.isEmpty() && !testPage && !defaults && !accept && !quitAfterShow && screenshot.isEmpty();
 }
 
 QString CommandLine::helpText()
@@ -90,7 +116,10 @@ QString CommandLine::helpText()
     return QStringLiteral(
         "Usage: orvan-print [OPTION]... [DOCUMENT]\n"
         "Shows the print dialog of the Orvan colour laser printer and prints DOCUMENT (PDF or\n"
-        "PostScript) to a CUPS queue or to a file. Without DOCUMENT it prints a test page.\n"
+        "PostScript) to a CUPS queue or to a file. Without DOCUMENT it asks for one, beside the\n"
+        "test page and the printer's defaults; an unattended run without one prints the test page.\n"
+        "With --defaults it sets up a printer instead: the choices made in the dialog become the\n"
+        "printer's defaults, which lp and every application printing to it start from.\n"
         "\n"
         "  --printer NAME     select the CUPS queue NAME once the server lists it\n"
         "                     (default: the user's default queue)\n"
@@ -106,20 +135,29 @@ QString CommandLine::helpText()
         "  --screenshot PNG   once the dialog is ready, save a picture of it and quit\n"
         "  --quit-after-show  quit once the dialog is ready\n"
         "  --accept           print at once with the saved settings, without waiting for the user\n"
+        "                     (with --defaults: save them as the defaults at once)\n"
+        "  --defaults         no document: Save as Defaults for the printer chosen, in your\n"
+        "                     lpoptions (~/.cups/lpoptions), the way lpoptions -p NAME -o ... does\n"
+        "  --all-users        with --defaults: the server's defaults for every user, the way\n"
+        "                     lpadmin -p NAME -o OPTION-default=VALUE does (administrators only)\n"
+        "  --test-page        print the built-in test page\n"
         "  -h, --help         show this help and quit\n"
         "  -v, --version      show the version and quit\n"
         "\n"
         "The print server is the configured one: CUPS_SERVER, ~/.cups/client.conf, then\n"
         "/etc/cups/client.conf. Each printer's settings are kept in\n"
-        "$XDG_CONFIG_HOME/orvan-print/ (readable by you alone).\n"
+        "$XDG_CONFIG_HOME/orvan-print/ (readable by you alone). The dialog starts from the\n"
+        "printer's defaults (the server's, then your lpoptions), then from the settings kept.\n"
+        "A Secure Print passcode, user ID and job name are never written as defaults, and\n"
+        "Secure Print is never made one: every job would wait at the printer.\n"
         "\n"
         "Exit status:\n"
         "  0  printed or saved (with --quit-after-show or --screenshot: shown)\n"
         "  1  the dialog was cancelled\n"
         "  2  bad command line, unreadable document or printer description, plug-in bundle\n"
         "     not loadable, or no display\n"
-        "  3  with --accept: the job could not be sent or written; the screenshot could not\n"
-        "     be written");
+        "  3  with --accept: the job could not be sent or written, or the defaults could not be\n"
+        "     saved; the screenshot could not be written");
 }
 
 QString CommandLine::versionText()

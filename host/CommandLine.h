@@ -13,8 +13,8 @@ enum ExitStatus : int {
     kExitCancelled = 1, // the user cancelled the dialog
     kExitUsage = 2,     // bad command line, unreadable document or printer description,
                         // bundle not loadable, no display
-    kExitFailed = 3,    // unattended: the job could not be sent or written; the screenshot
-                        // could not be written
+    kExitFailed = 3,    // unattended: the job could not be sent or written, the defaults
+                        // could not be saved; the screenshot could not be written
 };
 
 struct CommandLine {
@@ -28,6 +28,9 @@ struct CommandLine {
     bool offscreen = false;
     bool quitAfterShow = false;
     bool accept = false;
+    bool defaults = false;  // set up the queue's defaults, no document
+    bool allUsers = false;  // with defaults: the server's, for every user
+    bool testPage = false;  // print the built-in test page
     bool help = false;
     bool version = false;
     int settleTimeoutMs = 20000;
@@ -35,6 +38,8 @@ struct CommandLine {
     // `arguments` includes the program name. False with a one-line reason.
     bool parse(const QStringList& arguments, QString* error);
     DialogOptions dialogOptions() const;
+    // Without a document, an unattended run prints the test page; a person is asked.
+    bool needsStartPage() const;
 
     static QString helpText();
     static QString versionText();

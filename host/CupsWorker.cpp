@@ -146,6 +146,8 @@ void CupsWorker::fetchPpd(quint64 request, const QString& queue)
         emit ppdFetched(request, queue, nullptr, error, {});
         return;
     }
+    // What `lp` would start from, for the dialog to start from too.
+    emit queueDefaultsFetched(request, queue, readQueueDefaults(http.get(), queue, nullptr));
     char path[1024] = "";
     time_t modified = 0;
     const http_status_t status =
@@ -223,11 +225,29 @@ void CupsWorker::submit(quint64 request, const host::JobRequest& job)
     emit submitted(request, jobId, QString());
 }
 
+void CupsWorker::saveDefaults(quint64 request, const host::DefaultsRequest& defaults)
+{
+    QString error;
+    Connection http = connectToServer(&error, stopping);
+    if (!http) {
+        emit defaultsSaved(request, error, false);
+        return;
+    }
+    bool refused = false;
+    const bool saved = defaults.forEveryone ? saveServerDefaults(http.get(), defaults, &error, &refused)
+                                            : saveUserDefaults(http.get(), defaults, &error);
+    if (saved) error.clear();
+    else if (error.isEmpty()) error = lastCupsError();
+    emit defaultsSaved(request, error, refused);
+}
+
 CupsClient::CupsClient(QObject* parent) : QObject(parent), worker_(new CupsWorker)
 {
     qRegisterMetaType<host::Destination>();
     qRegisterMetaType<host::SharedPpd>();
     qRegisterMetaType<host::JobRequest>();
+    qRegisterMetaType<host::QueueOptions>("host::QueueOptions");
+    qRegisterMetaType<host::DefaultsRequest>();
     thread_.setObjectName(QStringLiteral("cups"));
     worker_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
@@ -235,6 +255,8 @@ CupsClient::CupsClient(QObject* parent) : QObject(parent), worker_(new CupsWorke
     connect(worker_, &CupsWorker::enumerationFinished, this, &CupsClient::enumerationFinished);
     connect(worker_, &CupsWorker::ppdFetched, this, &CupsClient::ppdFetched);
     connect(worker_, &CupsWorker::submitted, this, &CupsClient::submitted);
+    connect(worker_, &CupsWorker::queueDefaultsFetched, this, &CupsClient::queueDefaultsFetched);
+    connect(worker_, &CupsWorker::defaultsSaved, this, &CupsClient::defaultsSaved);
     thread_.start();
 }
 
@@ -264,6 +286,15 @@ quint64 CupsClient::submit(const JobRequest& job)
     const quint64 request = nextRequest_++;
     CupsWorker* worker = worker_;
     QMetaObject::invokeMethod(worker, [worker, request, job] { worker->submit(request, job); },
+                              Qt::QueuedConnection);
+    return request;
+}
+
+quint64 CupsClient::saveDefaults(const DefaultsRequest& defaults)
+{
+    const quint64 request = nextRequest_++;
+    CupsWorker* worker = worker_;
+    QMetaObject::invokeMethod(worker, [worker, request, defaults] { worker->saveDefaults(request, defaults); },
                               Qt::QueuedConnection);
     return request;
 }

@@ -3,6 +3,7 @@
 // dialog never waits for the network: the list of queues, a queue's printer
 // description, and job submission. Results come back as queued signals.
 #include "host/JobOptions.h"
+#include "host/QueueDefaults.h"
 
 #include <QList>
 #include <QMetaType>
@@ -51,6 +52,7 @@ public slots:
     void enumerate();
     void fetchPpd(quint64 request, const QString& queue);
     void submit(quint64 request, const host::JobRequest& job);
+    void saveDefaults(quint64 request, const host::DefaultsRequest& defaults);
 
 signals:
     void destinationFound(const host::Destination& destination);
@@ -61,7 +63,11 @@ signals:
     // a description that opened (openPpd).
     void ppdFetched(quint64 request, const QString& queue, const host::SharedPpd& ppd, const QString& error,
                     const QStringList& warnings);
+    // Before ppdFetched of the same request: the queue's defaults for this user.
+    void queueDefaultsFetched(quint64 request, const QString& queue, const host::QueueOptions& defaults);
     void submitted(quint64 request, int jobId, const QString& error);
+    // `error` empty: saved. `refused`: the server would not let this user do it.
+    void defaultsSaved(quint64 request, const QString& error, bool refused);
 };
 
 // Owns the worker thread. The server is the configured one (CUPS_SERVER, client.conf).
@@ -77,13 +83,16 @@ public:
     void enumerate();
     quint64 fetchPpd(const QString& queue);
     quint64 submit(const JobRequest& job);
+    quint64 saveDefaults(const DefaultsRequest& defaults);
 
 signals:
     void destinationFound(const host::Destination& destination);
     void enumerationFinished(const QString& error);
     void ppdFetched(quint64 request, const QString& queue, const host::SharedPpd& ppd, const QString& error,
                     const QStringList& warnings);
+    void queueDefaultsFetched(quint64 request, const QString& queue, const host::QueueOptions& defaults);
     void submitted(quint64 request, int jobId, const QString& error);
+    void defaultsSaved(quint64 request, const QString& error, bool refused);
 
 private:
     QThread thread_;

@@ -25,6 +25,8 @@ struct PrinterContext {
     const Document* document = nullptr;    // the document to print
     QStringList panelKeywords;             // the PPD keywords the bundle's panels show
     QStringList ownedKeywords;             // every PPD keyword a panel or a host page shows
+    QMap<QString, QString> queueDefaults;  // the queue's defaults as lp sends them (the server's,
+                                           // then the user's lpoptions): where a page starts
 };
 
 class HostPage : public QWidget {

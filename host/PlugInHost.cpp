@@ -72,6 +72,8 @@ std::unique_ptr<PlugInHost> PlugInHost::load(const QString& bundlePath, QString*
         if (it.value().isString()) host->optionEncodings_.insert(it.key(), it.value().toString());
     for (const QJsonValue& option : root.value(QStringLiteral("SecretOptions")).toArray())
         if (option.isString()) host->secretOptions_ << option.toString();
+    for (const QJsonValue& entry : root.value(QStringLiteral("NeverDefaults")).toArray())
+        if (entry.isString() && !entry.toString().isEmpty()) host->neverDefaults_ << entry.toString();
     host->loader_ = std::make_unique<QPluginLoader>(dir + QLatin1Char('/') + module);
     // Symbols of the module stay private to it; the platform library is shared.
     host->loader_->setLoadHints(QLibrary::PreventUnloadHint);

@@ -41,6 +41,9 @@ public:
     // the options whose values are secret: what the host shows of them.
     const QMap<QString, QString>& optionEncodings() const { return optionEncodings_; }
     const QStringList& secretOptions() const { return secretOptions_; }
+    // What the bundle says may never become a queue's default: PPD keywords ("UserID"),
+    // or single choices ("JobType=Secure").
+    const QStringList& neverDefaults() const { return neverDefaults_; }
 
     // The printer-module panels for `callback`, in the plug-in's order. The previous
     // panels are gone once this returns (the plug-in replaces its list); the panels
@@ -61,6 +64,7 @@ private:
     QStringList secretSettings_;
     QMap<QString, QString> optionEncodings_;
     QStringList secretOptions_;
+    QStringList neverDefaults_;
 };
 
 // Where orvan-print looks for its bundle when none is named: $ORVAN_PRINT_BUNDLE, the

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTextBrowser>
@@ -114,6 +115,11 @@ PrintDialog::PrintDialog(const DialogOptions& options, const Document& document)
     connect(cups_, &CupsClient::enumerationFinished, this, &PrintDialog::enumerationFinished);
     connect(cups_, &CupsClient::ppdFetched, this, &PrintDialog::ppdFetched);
     connect(cups_, &CupsClient::submitted, this, &PrintDialog::submitted);
+    connect(cups_, &CupsClient::queueDefaultsFetched, this,
+            [this](quint64 request, const QString&, const QueueOptions& defaults) {
+                if (request == ppdRequest_) fetchedDefaults_ = defaults;
+            });
+    connect(cups_, &CupsClient::defaultsSaved, this, &PrintDialog::defaultsAnswered);
 }
 
 PrintDialog::~PrintDialog()
@@ -166,6 +172,8 @@ void PrintDialog::buildWindow()
         std::max({ui_->cancelButton->sizeHint().width(), ui_->printButton->sizeHint().width(), 88});
     ui_->cancelButton->setMinimumWidth(answerWidth);
     ui_->printButton->setMinimumWidth(answerWidth);
+
+    buildDefaultsMenu();
 
     ui_->printerPopUp->setFocus();
 }
@@ -238,6 +246,7 @@ void PrintDialog::selectDestination(const QString& printer, bool isFile)
     if (isFile) {
         ppdRequest_ = 0;
         ppdRequestQueue_.clear();
+        queueDefaults_.clear();
         QString error;
         QStringList warnings;
         SharedPpd ppd = openFallbackPpd(&error, &warnings);
@@ -262,6 +271,7 @@ void PrintDialog::ppdFetched(quint64 request, const QString& queue, const Shared
 {
     if (request != ppdRequest_) return; // the user has moved on; the description closes with `ppd`
     ppdRequest_ = 0;
+    queueDefaults_ = std::exchange(fetchedDefaults_, {});
     ppdRequestQueue_.clear();
     updateControls();
     SharedPpd description = ppd;
@@ -373,6 +383,11 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
                                      const QStringList& ppdWarnings)
 {
     secretsKept_ = preset.secretsKept;
+    // The queue's defaults first (what `lp` starts from), then what this user kept.
+    if (ppd != ppd_) descriptionDefaults_.clear();
+    const QueueMarks queueMarks = applyQueueDefaults(ppd.get(), queueDefaults_, descriptionDefaults_);
+    queueDecided_ = queueMarks.decided;
+    descriptionDefaults_ = queueMarks.descriptionDefaults;
     markChoices(ppd.get(), preset.marked);
     // A damaged description is used as far as it could be read, and said so.
     const QString described = printer.isEmpty() ? QDir::toNativeSeparators(options_.ppdPath) : printer;
@@ -422,6 +437,7 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
     context.callback = callback_.get();
     context.destination = printer_.isEmpty() ? nullptr : destinations_->destination(printer_);
     context.document = &document_;
+    context.queueDefaults = queueDefaults_;
     for (platform::PDEPanel* panel : std::as_const(panels_)) context.panelKeywords << panel->supportedPPDOptionKeys();
     context.ownedKeywords = context.panelKeywords;
     for (HostPage* page : hostPages()) context.ownedKeywords << page->ownedKeywords();
@@ -436,12 +452,14 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
                          "The job is printed with the printer's defaults.</p>")
                           .arg(name.toHtmlEscaped()));
     for (platform::PDEPanel* panel : std::as_const(panels_)) panel->willShow();
-    panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->cancelButton, ui_->printButton});
+    panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->defaultsButton, ui_->cancelButton,
+                                 ui_->printButton});
     for (platform::PDEPanel* panel : std::as_const(panels_)) panel->restoreValuesAndReturnError(nullptr);
     // The page shown before is shown again, with what the restore changed.
     panes_->showKeyOrFirst(shownKey);
     showPrinterState();
     checkConstraints();
+    updateControls();
     emit activated();
 }
 
@@ -545,8 +563,9 @@ void PrintDialog::updateControls()
     // Loading a description: the old panels are not this printer's, so they rest.
     // Sending a job: nothing may change under it.
     const bool loading = ppdRequest_ != 0 || secretRequest_ != 0;
-    const bool sending = submitRequest_ != 0 || keepingSettings_;
-    if (keepingSettings_) ui_->busyText->setText(tr("Keeping the settings\u2026"));
+    const bool sending = isBusy();
+    if (defaultsRequest_ != 0) ui_->busyText->setText(tr("Saving the defaults of %1\u2026").arg(printer_));
+    else if (keepingSettings_) ui_->busyText->setText(tr("Keeping the settings\u2026"));
     else if (sending) ui_->busyText->setText(tr("Sending to %1\u2026").arg(printer_));
     else if (secretRequest_ != 0) ui_->busyText->setText(tr("Reading the secret store\u2026"));
     else if (loading) ui_->busyText->setText(tr("Loading the options of %1\u2026").arg(ppdRequestQueue_));
@@ -558,6 +577,12 @@ void PrintDialog::updateControls()
     ui_->panelPopUp->setEnabled(!loading && !sending);
     ui_->panelStack->setEnabled(!loading && !sending);
     ui_->summaryButton->setEnabled(!loading && !sending);
+    ui_->defaultsButton->setEnabled(!loading && !sending);
+    // Save to File has no queue to keep defaults for.
+    if (QMenu* menu = ui_->defaultsButton->menu())
+        for (QAction* action : menu->actions())
+            if (action->objectName().startsWith(QLatin1String("saveDefaults"))) action->setEnabled(!isFileDestination());
+    if (options_.defaultsOnly) ui_->printButton->setEnabled(!loading && !sending && !isFileDestination());
 }
 
 bool PrintDialog::isSettled() const
@@ -630,12 +655,21 @@ JobOptions PrintDialog::jobOptions() const
 {
     JobOptions options = jobOptionsFor(ppd_.get(), callback_ ? callback_->handOvers() : QList<HandOver>());
     for (HostPage* page : hostPages()) page->addJobOptions(&options);
+    // A choice the queue's defaults decide goes by name even where it is the description's
+    // own default: the server or lpoptions would put theirs in its place.
+    const JobOptions marked = markedChoices(ppd_.get());
+    for (const QString& keyword : queueDecided_)
+        if (!options.contains(keyword) && marked.contains(keyword)) options.set(keyword, marked.value(keyword));
     return options;
 }
 
 void PrintDialog::print()
 {
     if (isBusy() || ppdRequest_ != 0 || secretRequest_ != 0 || !callback_) return;
+    if (options_.defaultsOnly) {
+        saveAsDefaults(options_.defaultsForEveryone);
+        return;
+    }
 
     QString outputPath = options_.outputPath;
     if (isFileDestination() && outputPath.isEmpty()) {
@@ -735,7 +769,7 @@ void PrintDialog::savePreset(std::function<void()> then)
     ++presetSaves_;
     Preset preset;
     if (callback_->printSettings()) preset.settings = callback_->printSettings()->values;
-    preset.marked = markedNonDefaultChoices(ppd_.get());
+    preset.marked = presetMarks();
     for (HostPage* page : hostPages()) page->saveValues(&preset.options);
     // A name the user typed is kept; the document's own name is not a setting.
     const QString name = ui_->jobNameField->text().trimmed();
@@ -765,6 +799,156 @@ void PrintDialog::savePreset(std::function<void()> then)
         save(preset);
         then();
     });
+}
+
+// ---------------------------------------------------------------------------------
+// Defaults
+
+void PrintDialog::buildDefaultsMenu()
+{
+    auto* menu = new QMenu(ui_->defaultsButton);
+    menu->setObjectName(QStringLiteral("defaultsMenu"));
+    QAction* mine = menu->addAction(tr("Save as Defaults"));
+    mine->setObjectName(QStringLiteral("saveDefaultsAction"));
+    mine->setToolTip(tr("lp and every application printing to this printer start from these choices"));
+    connect(mine, &QAction::triggered, this, [this] { saveAsDefaults(false); });
+    QAction* everyone = menu->addAction(tr("Save as Defaults for Every User"));
+    everyone->setObjectName(QStringLiteral("saveDefaultsForEveryoneAction"));
+    connect(everyone, &QAction::triggered, this, [this] { saveAsDefaults(true); });
+    menu->addSeparator();
+    QAction* reset = menu->addAction(tr("Reset to the Printer's Defaults"));
+    reset->setObjectName(QStringLiteral("resetDefaultsAction"));
+    connect(reset, &QAction::triggered, this, &PrintDialog::resetToQueueDefaults);
+    ui_->defaultsButton->setMenu(menu);
+
+    if (!options_.defaultsOnly) return;
+    // Without a document the dialog sets up the printer: nothing of one job is asked.
+    setWindowTitle(tr("Printer Defaults"));
+    for (QWidget* widget : {static_cast<QWidget*>(ui_->copiesLabel), static_cast<QWidget*>(ui_->copiesField),
+                            static_cast<QWidget*>(ui_->jobNameLabel), static_cast<QWidget*>(ui_->jobNameField)})
+        widget->setVisible(false);
+    ui_->printButton->setText(options_.defaultsForEveryone ? tr("Save for Every User") : tr("Save as Defaults"));
+}
+
+QList<HandOver> PrintDialog::presetMarks() const
+{
+    // The queue's defaults are the description's defaults here (applyQueueDefaults): what
+    // differs from them is what this user chose.
+    return markedNonDefaultChoices(ppd_.get());
+}
+
+void PrintDialog::saveAsDefaults(bool forEveryone)
+{
+    if (isBusy() || ppdRequest_ != 0 || secretRequest_ != 0 || !callback_) return;
+    if (isFileDestination()) {
+        platform::runAlert(tr("Save to File has no defaults."),
+                           tr("Choose a printer: its defaults are what every application prints with."));
+        return;
+    }
+    for (HostPage* page : hostPages()) {
+        QString why;
+        if (page->canPrint(&why)) continue;
+        platform::runAlert(tr("These choices cannot be saved as defaults."), why);
+        panes_->showKey(page->key());
+        return;
+    }
+
+    // No shouldPrint: it may ask for a passcode, and nothing of one job belongs in a
+    // default. The panels' records are kept for the next start, as after a job.
+    for (platform::PDEPanel* panel : std::as_const(panels_)) panel->saveValuesAndReturnError(nullptr);
+    JobOptions choices = markedChoices(ppd_.get());
+    for (const HandOver& handOver : callback_->handOvers())
+        if (!handOver.first.isEmpty()) choices.set(handOver.first, ppdChoiceFor(ppd_.get(), handOver.first, handOver.second));
+    for (HostPage* page : hostPages()) page->addJobOptions(&choices);
+    savingDefaults_ = selectDefaults(choices, ppd_.get(), DefaultsRules::fromList(plugIn_->neverDefaults()),
+                                     descriptionDefaults_);
+
+    for (const HandOver& refused : savingDefaults_.refused) {
+        // Named as the dialog shows it.
+        const RefusalTexts texts = refusalTexts(ppd_.get(), refused);
+        const QString why = tr("A default would hold every job from every application at the printer, waiting "
+                               "for a passcode nobody has entered.");
+        platform::runAlert(tr("\u201c%1: %2\u201d cannot be a default.").arg(texts.option, texts.choice),
+                           texts.standIn.isEmpty()
+                               ? tr("%1 The other choices are saved.").arg(why)
+                               : tr("%1 The other choices are saved, with \u201c%2\u201d.").arg(why, texts.standIn));
+    }
+
+    DefaultsRequest request;
+    request.queue = printer_;
+    request.forEveryone = forEveryone;
+    request.options = savingDefaults_.options.items();
+    request.decided = savingDefaults_.decided;
+    request.descriptionDefaults = savingDefaults_.descriptionDefaults;
+    defaultsForEveryone_ = forEveryone;
+    defaultsRequest_ = cups_->saveDefaults(request);
+    setNotice(ui_->presetNotice, QString(), false);
+    updateControls();
+    updateSettled();
+}
+
+void PrintDialog::defaultsAnswered(quint64 request, const QString& error, bool refused)
+{
+    if (request != defaultsRequest_) return;
+    defaultsRequest_ = 0;
+    const QString printer = printer_;
+    if (!error.isEmpty()) {
+        updateControls();
+        const QString message = refused ? tr("You may not change the defaults of %1 for every user.").arg(printer)
+                                        : tr("The defaults of %1 could not be saved.").arg(printer);
+        const QString details =
+            refused ? tr("The print server %1 answered: %2. Its administrators may; you can still save these "
+                         "choices as your own defaults.")
+                          .arg(CupsClient::serverName(), error)
+                    : error;
+        platform::runAlert(message, details);
+        emit defaultsFailed(message + QLatin1Char(' ') + details);
+        updateSettled();
+        return;
+    }
+
+    // The queue starts from these choices now; so does the next dialog on it.
+    for (const QString& name : std::as_const(savingDefaults_.decided)) queueDefaults_.remove(name);
+    for (const auto& [name, value] : savingDefaults_.options.items()) queueDefaults_.insert(name, value);
+    // The marks stay as they are: the job still to be printed may carry what no default may.
+    for (const QString& keyword : descriptionKeywords(ppd_.get(), queueDefaults_))
+        if (!queueDecided_.contains(keyword)) queueDecided_ << keyword;
+    const bool forEveryone = defaultsForEveryone_;
+    keepingSettings_ = true;
+    updateControls();
+    savePreset([this, printer, forEveryone] {
+        keepingSettings_ = false;
+        updateControls();
+        setNotice(ui_->presetNotice,
+                  forEveryone ? tr("Saved as the defaults of %1 for every user: lp and every application "
+                                   "printing to it start from these choices.")
+                                    .arg(printer)
+                              : tr("Saved as your defaults of %1: lp and every application printing to it "
+                                   "start from these choices.")
+                                    .arg(printer),
+                  false);
+        emit defaultsSaved(printer, forEveryone);
+        updateSettled();
+        if (options_.defaultsOnly) accept();
+    });
+}
+
+void PrintDialog::resetToQueueDefaults()
+{
+    if (isBusy() || ppdRequest_ != 0 || secretRequest_ != 0 || !callback_ || !ppd_) return;
+    // Nothing kept for this printer is used from now on, this run or the next.
+    ++presetSaves_;
+    QString error;
+    if (!presets_.save(printer_, Preset(), &error))
+        qWarning("orvan-print: the settings could not be kept: %s", qPrintable(error));
+    if (!secretsKept_.isEmpty()) secrets_->write(printer_, {}, [](bool, const QString&) {});
+    markDescriptionDefaults(ppd_.get());
+    completeActivation(printer_, ppd_, Preset(), {});
+    setNotice(ui_->presetNotice,
+              printer_.isEmpty() ? tr("The printer description's defaults are shown.")
+                                 : tr("The defaults of %1 are shown: what lp and every application start from.")
+                                       .arg(printer_),
+              false);
 }
 
 } // namespace host

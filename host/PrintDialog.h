@@ -6,6 +6,7 @@
 #include "host/HostCallback.h"
 #include "host/JobOptions.h"
 #include "host/Presets.h"
+#include "host/QueueDefaults.h"
 #include "host/SummaryPage.h"
 #include "host/Translations.h"
 
@@ -45,6 +46,9 @@ struct DialogOptions {
     QString panel;             // the entry shown first: its position in the pane pop-up
                                // (from 0), its title, a panel's kind or a page's key;
                                // empty: the first entry
+    bool defaultsOnly = false;       // no document: the choices become the queue's
+                                     // defaults (orvan-print --defaults)
+    bool defaultsForEveryone = false; // with defaultsOnly: the server's, for every user
 };
 
 class PrintDialog : public QDialog {
@@ -71,7 +75,8 @@ public:
     // description is loaded.
     bool isSettled() const;
     // A job is on its way, or the settings are being kept after it.
-    bool isBusy() const { return submitRequest_ != 0 || keepingSettings_; }
+    bool isBusy() const { return submitRequest_ != 0 || keepingSettings_ || defaultsRequest_ != 0; }
+    bool isDefaultsOnly() const { return options_.defaultsOnly; }
 
     const QList<platform::PDEPanel*>& panels() const { return panels_; }
     HostCallback* callback() const { return callback_.get(); }
@@ -94,8 +99,19 @@ public:
     // The job options that Print would send now (lp -o names).
     JobOptions jobOptions() const;
 
-    // What the Print button does.
+    // What the Print button does (Save as Defaults without a document).
     void print();
+
+    // Writes the choices of every page and panel as the queue's defaults, for this user
+    // (lpoptions) or, for an administrator, for every user (the server's). A passcode
+    // and the other per-job secure-print texts are never written; choices that cannot be
+    // defaults are said so and left at the printer's own.
+    void saveAsDefaults(bool forEveryone);
+    // Back to the queue's defaults (the server's, then the user's lpoptions): the saved
+    // settings of this printer are forgotten and every page and panel starts anew.
+    void resetToQueueDefaults();
+    // The queue's defaults the dialog started from (empty for Save to File).
+    const QueueOptions& queueDefaults() const { return queueDefaults_; }
     void showHelp();
 
 signals:
@@ -106,6 +122,10 @@ signals:
     void printed(int jobId);
     // The job could not be submitted or written; the dialog stays open.
     void printFailed(const QString& message);
+    // The choices are the queue's defaults now.
+    void defaultsSaved(const QString& printer, bool forEveryone);
+    // They could not be saved (the server refused or did not answer).
+    void defaultsFailed(const QString& message);
 
 public slots:
     // Cancel, Escape and the close box; ignored while a job is on its way.
@@ -146,6 +166,13 @@ private:
     void submitted(quint64 request, int jobId, const QString& error);
     // Keeps the printer's settings (secret ones in the secret store), then `then`.
     void savePreset(std::function<void()> then);
+    // The choices to keep with the settings: those that differ from where the dialog
+    // starts (the description's defaults, or the queue's where it names one).
+    QList<HandOver> presetMarks() const;
+
+    // Defaults.
+    void buildDefaultsMenu();
+    void defaultsAnswered(quint64 request, const QString& error, bool refused);
     void finishPrinting(int jobId);
     QString jobName() const;
 
@@ -191,6 +218,16 @@ private:
     QList<HandOver> pendingChanges_;
 
     QPointer<QDialog> helpWindow_;
+
+    // The queue's defaults: marked before the saved settings; the PPD keywords they decide
+    // go with every job by name.
+    QueueOptions queueDefaults_;
+    QueueOptions fetchedDefaults_;    // for the description being fetched
+    QStringList queueDecided_;
+    QMap<QString, QString> descriptionDefaults_; // the description's own, where the queue's stand in
+    quint64 defaultsRequest_ = 0;
+    bool defaultsForEveryone_ = false;
+    DefaultsSelection savingDefaults_;
 };
 
 } // namespace host

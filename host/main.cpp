@@ -1,7 +1,10 @@
 // orvan-print: the print dialog of the Orvan colour laser printer.
 #include "host/CommandLine.h"
 #include "host/JobOptions.h"
+#include "host/PlugInHost.h"
 #include "host/PrintDialog.h"
+#include "host/StartPage.h"
+#include "host/Translations.h"
 
 #include "platform/Alert.h"
 
@@ -51,9 +54,7 @@ int main(int argc, char** argv)
 
     // The document is checked before any window appears.
     host::Document document;
-    if (command.document.isEmpty()) {
-        document = host::testPage();
-    } else if (!host::readDocument(command.document, &document, &error)) {
+    if (!command.document.isEmpty() && !host::readDocument(command.document, &document, &error)) {
         say(stderr, QStringLiteral("orvan-print: %1").arg(error));
         return host::kExitUsage;
     }
@@ -61,6 +62,20 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvan-print"));
     QApplication::setApplicationVersion(QStringLiteral(ORVAN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("orvan-print"));
+
+    if (command.needsStartPage()) {
+        // Started from the menu: the user says what to print; nothing goes out unasked.
+        std::unique_ptr<host::Translations> texts = host::Translations::install(
+            command.bundle.isEmpty() ? host::defaultBundlePath() : command.bundle);
+        host::StartPage start;
+        if (start.exec() != QDialog::Accepted) return host::kExitCancelled;
+        if (start.choice() == host::StartPage::Choice::Defaults) command.defaults = true;
+        else document = start.document();
+    }
+    // Without a document an unattended run prints the test page, as it always did; the
+    // printer's defaults are set up with the test page as the document they never print.
+    if (document.data.isEmpty()) document = host::testPage();
 
     const bool unattended = command.accept || command.quitAfterShow || !command.screenshot.isEmpty();
     if (command.accept) {
@@ -93,6 +108,11 @@ int main(int argc, char** argv)
         status = host::kExitFailed;
         app.exit(status);
     });
+    QObject::connect(dialog.get(), &host::PrintDialog::defaultsFailed, &app, [&](const QString&) {
+        if (!command.accept) return; // the dialog stays open for the user
+        status = host::kExitFailed;
+        app.exit(status);
+    });
 
     bool unattendedDone = false;
     auto runUnattended = [&] {
@@ -113,6 +133,13 @@ int main(int argc, char** argv)
                                 .arg(command.printer, dialog->serverNotice().isEmpty()
                                                           ? QStringLiteral("the printer is not available")
                                                           : dialog->serverNotice()));
+                status = host::kExitFailed;
+                app.exit(status);
+                return;
+            }
+            if (command.defaults && dialog->isFileDestination()) {
+                say(stderr, QStringLiteral("orvan-print: --defaults needs a printer: no queue was found on %1")
+                                .arg(host::CupsClient::serverName()));
                 status = host::kExitFailed;
                 app.exit(status);
                 return;

@@ -6,6 +6,7 @@
 //   orvan_screenshots OUTPUT_DIRECTORY [BUNDLE]
 #include "host/JobOptions.h"
 #include "host/PrintDialog.h"
+#include "host/StartPage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -133,5 +134,13 @@ int main(int argc, char** argv)
     save(jobType, QStringLiteral("job-type.png"));
 
     dialog.reset();
+
+    // Started without a document: what to print is asked, nothing goes out unasked.
+    {
+        host::StartPage start;
+        start.show();
+        QTest::qWait(50);
+        save(&start, QStringLiteral("start-page.png"));
+    }
     return failures == 0 ? 0 : 1;
 }

@@ -69,6 +69,90 @@
 <context>
     <name>host::PrintDialog</name>
     <message>
+        <source>Save as Defaults</source>
+        <translation>Als Standard speichern</translation>
+    </message>
+    <message>
+        <source>lp and every application printing to this printer start from these choices</source>
+        <translation>lp und jede Anwendung, die auf diesem Drucker druckt, beginnen mit dieser Auswahl</translation>
+    </message>
+    <message>
+        <source>Save as Defaults for Every User</source>
+        <translation>Als Standard für alle Benutzer speichern</translation>
+    </message>
+    <message>
+        <source>Reset to the Printer's Defaults</source>
+        <translation>Auf die Standards des Druckers zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Printer Defaults</source>
+        <translation>Druckerstandards</translation>
+    </message>
+    <message>
+        <source>Save for Every User</source>
+        <translation>Für alle Benutzer speichern</translation>
+    </message>
+    <message>
+        <source>Save to File has no defaults.</source>
+        <translation>„In Datei speichern“ hat keine Standards.</translation>
+    </message>
+    <message>
+        <source>Choose a printer: its defaults are what every application prints with.</source>
+        <translation>Wählen Sie einen Drucker: Mit seinen Standards druckt jede Anwendung.</translation>
+    </message>
+    <message>
+        <source>These choices cannot be saved as defaults.</source>
+        <translation>Diese Auswahl kann nicht als Standard gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>A default would hold every job from every application at the printer, waiting for a passcode nobody has entered.</source>
+        <translation>Als Standard würde jeder Auftrag jeder Anwendung am Drucker auf einen Passcode warten, den niemand eingegeben hat.</translation>
+    </message>
+    <message>
+        <source>“%1: %2” cannot be a default.</source>
+        <translation>„%1: %2“ kann kein Standard sein.</translation>
+    </message>
+    <message>
+        <source>%1 The other choices are saved.</source>
+        <translation>%1 Die übrige Auswahl wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 The other choices are saved, with “%2”.</source>
+        <translation>%1 Die übrige Auswahl wird gespeichert, mit „%2“.</translation>
+    </message>
+    <message>
+        <source>Saving the defaults of %1…</source>
+        <translation>Standards von %1 werden gespeichert…</translation>
+    </message>
+    <message>
+        <source>You may not change the defaults of %1 for every user.</source>
+        <translation>Sie dürfen die Standards von %1 nicht für alle Benutzer ändern.</translation>
+    </message>
+    <message>
+        <source>The defaults of %1 could not be saved.</source>
+        <translation>Die Standards von %1 konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The print server %1 answered: %2. Its administrators may; you can still save these choices as your own defaults.</source>
+        <translation>Der Druckserver %1 antwortete: %2. Seine Administratoren dürfen das; Sie können diese Auswahl weiterhin als Ihre eigenen Standards speichern.</translation>
+    </message>
+    <message>
+        <source>Saved as the defaults of %1 for every user: lp and every application printing to it start from these choices.</source>
+        <translation>Als Standards von %1 für alle Benutzer gespeichert: lp und jede Anwendung, die darauf druckt, beginnen mit dieser Auswahl.</translation>
+    </message>
+    <message>
+        <source>Saved as your defaults of %1: lp and every application printing to it start from these choices.</source>
+        <translation>Als Ihre Standards von %1 gespeichert: lp und jede Anwendung, die darauf druckt, beginnen mit dieser Auswahl.</translation>
+    </message>
+    <message>
+        <source>The printer description's defaults are shown.</source>
+        <translation>Die Standards der Druckerbeschreibung werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>The defaults of %1 are shown: what lp and every application start from.</source>
+        <translation>Die Standards von %1 werden angezeigt: damit beginnen lp und jede Anwendung.</translation>
+    </message>
+    <message>
         <source>Save to File</source>
         <translation>In Datei speichern</translation>
     </message>
@@ -208,6 +292,14 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
 </context>
 <context>
     <name>PrintDialogForm</name>
+    <message>
+        <source>Defaults</source>
+        <translation>Standards</translation>
+    </message>
+    <message>
+        <source>Save these choices as the printer's defaults for every application, or go back to them</source>
+        <translation>Diese Auswahl als Standard des Druckers für alle Anwendungen speichern oder zu den Standards zurückkehren</translation>
+    </message>
     <message>
         <source>Printer:</source>
         <translation>Drucker:</translation>
@@ -441,6 +533,49 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
     <message>
         <source>line %1: the file ends without declaring any option</source>
         <translation>Zeile %1: die Datei endet, ohne eine Option zu deklarieren</translation>
+    </message>
+</context>
+<context>
+    <name>host::StartPage</name>
+    <message>
+        <source>Orvan Print</source>
+        <translation>Orvan-Druck</translation>
+    </message>
+    <message>
+        <source>Open a Document to Print</source>
+        <translation>Dokument zum Drucken öffnen</translation>
+    </message>
+    <message>
+        <source>PDF and PostScript documents (*.pdf *.PDF *.ps *.PS *.eps)</source>
+        <translation>PDF- und PostScript-Dokumente (*.pdf *.PDF *.ps *.PS *.eps)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>What would you like to print?</source>
+        <translation>Was möchten Sie drucken?</translation>
+    </message>
+    <message>
+        <source>Open a PDF or PostScript document to print it with every option of your printer. The test page shows the printer's colours and grays. To have every application print with your choices, save them as a printer's defaults.</source>
+        <translation>Öffnen Sie ein PDF- oder PostScript-Dokument, um es mit allen Optionen Ihres Druckers zu drucken. Die Testseite zeigt die Farben und Grautöne des Druckers. Damit jede Anwendung mit Ihrer Auswahl druckt, speichern Sie sie als Standards eines Druckers.</translation>
+    </message>
+    <message>
+        <source>Printer Defaults...</source>
+        <translation>Druckerstandards...</translation>
+    </message>
+    <message>
+        <source>Print Test Page...</source>
+        <translation>Testseite drucken...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen...</translation>
     </message>
 </context>
 </TS>

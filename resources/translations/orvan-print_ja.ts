@@ -69,6 +69,90 @@
 <context>
     <name>host::PrintDialog</name>
     <message>
+        <source>Save as Defaults</source>
+        <translation>デフォルトとして保存</translation>
+    </message>
+    <message>
+        <source>lp and every application printing to this printer start from these choices</source>
+        <translation>lp とこのプリンターで印刷するすべてのアプリケーションがこの設定から始まります</translation>
+    </message>
+    <message>
+        <source>Save as Defaults for Every User</source>
+        <translation>すべてのユーザーのデフォルトとして保存</translation>
+    </message>
+    <message>
+        <source>Reset to the Printer's Defaults</source>
+        <translation>プリンターのデフォルトに戻す</translation>
+    </message>
+    <message>
+        <source>Printer Defaults</source>
+        <translation>プリンターのデフォルト</translation>
+    </message>
+    <message>
+        <source>Save for Every User</source>
+        <translation>すべてのユーザー用に保存</translation>
+    </message>
+    <message>
+        <source>Save to File has no defaults.</source>
+        <translation>「ファイルに保存」にはデフォルトがありません。</translation>
+    </message>
+    <message>
+        <source>Choose a printer: its defaults are what every application prints with.</source>
+        <translation>プリンターを選択してください。すべてのアプリケーションはそのデフォルトで印刷します。</translation>
+    </message>
+    <message>
+        <source>These choices cannot be saved as defaults.</source>
+        <translation>この設定はデフォルトとして保存できません。</translation>
+    </message>
+    <message>
+        <source>A default would hold every job from every application at the printer, waiting for a passcode nobody has entered.</source>
+        <translation>デフォルトにすると、すべてのアプリケーションのすべてのジョブが、誰も入力していないパスコードを待ってプリンターで保留されます。</translation>
+    </message>
+    <message>
+        <source>“%1: %2” cannot be a default.</source>
+        <translation>「%1: %2」はデフォルトにできません。</translation>
+    </message>
+    <message>
+        <source>%1 The other choices are saved.</source>
+        <translation>%1 その他の設定は保存されます。</translation>
+    </message>
+    <message>
+        <source>%1 The other choices are saved, with “%2”.</source>
+        <translation>%1 その他の設定は「%2」で保存されます。</translation>
+    </message>
+    <message>
+        <source>Saving the defaults of %1…</source>
+        <translation>%1 のデフォルトを保存しています…</translation>
+    </message>
+    <message>
+        <source>You may not change the defaults of %1 for every user.</source>
+        <translation>%1 のデフォルトをすべてのユーザー用に変更する権限がありません。</translation>
+    </message>
+    <message>
+        <source>The defaults of %1 could not be saved.</source>
+        <translation>%1 のデフォルトを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The print server %1 answered: %2. Its administrators may; you can still save these choices as your own defaults.</source>
+        <translation>プリントサーバー %1 の応答：%2。変更できるのは管理者だけです。この設定は自分用のデフォルトとして保存できます。</translation>
+    </message>
+    <message>
+        <source>Saved as the defaults of %1 for every user: lp and every application printing to it start from these choices.</source>
+        <translation>%1 のすべてのユーザー用デフォルトとして保存しました。lp とこのプリンターで印刷するすべてのアプリケーションがこの設定から始まります。</translation>
+    </message>
+    <message>
+        <source>Saved as your defaults of %1: lp and every application printing to it start from these choices.</source>
+        <translation>%1 のあなたのデフォルトとして保存しました。lp とこのプリンターで印刷するすべてのアプリケーションがこの設定から始まります。</translation>
+    </message>
+    <message>
+        <source>The printer description's defaults are shown.</source>
+        <translation>プリンター記述ファイルのデフォルトを表示しています。</translation>
+    </message>
+    <message>
+        <source>The defaults of %1 are shown: what lp and every application start from.</source>
+        <translation>%1 のデフォルトを表示しています。lp とすべてのアプリケーションはここから始まります。</translation>
+    </message>
+    <message>
         <source>Save to File</source>
         <translation>ファイルに保存</translation>
     </message>
@@ -208,6 +292,14 @@ The printer may ignore some of them. Print anyway?</source>
 </context>
 <context>
     <name>PrintDialogForm</name>
+    <message>
+        <source>Defaults</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>Save these choices as the printer's defaults for every application, or go back to them</source>
+        <translation>この設定をすべてのアプリケーション用のプリンターのデフォルトとして保存するか、デフォルトに戻します</translation>
+    </message>
     <message>
         <source>Printer:</source>
         <translation>プリンター：</translation>
@@ -441,6 +533,49 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>line %1: the file ends without declaring any option</source>
         <translation>%1 行目：オプションが一つも宣言されないままファイルが終わっています</translation>
+    </message>
+</context>
+<context>
+    <name>host::StartPage</name>
+    <message>
+        <source>Orvan Print</source>
+        <translation>Orvan 印刷</translation>
+    </message>
+    <message>
+        <source>Open a Document to Print</source>
+        <translation>印刷する文書を開く</translation>
+    </message>
+    <message>
+        <source>PDF and PostScript documents (*.pdf *.PDF *.ps *.PS *.eps)</source>
+        <translation>PDF および PostScript 文書 (*.pdf *.PDF *.ps *.PS *.eps)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>What would you like to print?</source>
+        <translation>何を印刷しますか？</translation>
+    </message>
+    <message>
+        <source>Open a PDF or PostScript document to print it with every option of your printer. The test page shows the printer's colours and grays. To have every application print with your choices, save them as a printer's defaults.</source>
+        <translation>PDF または PostScript 文書を開くと、プリンターのすべてのオプションで印刷できます。テストページはプリンターのカラーとグレーを示します。すべてのアプリケーションをこの設定で印刷させるには、プリンターのデフォルトとして保存します。</translation>
+    </message>
+    <message>
+        <source>Printer Defaults...</source>
+        <translation>プリンターのデフォルト...</translation>
+    </message>
+    <message>
+        <source>Print Test Page...</source>
+        <translation>テストページを印刷...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>開く...</translation>
     </message>
 </context>
 </TS>

@@ -58,7 +58,7 @@ protected:
         EXPECT_EQ(readingOrderBreaks(round, dialog).join(", ").toStdString(), "") << shown;
 
         const QStringList top = {"printerPopUp", "copiesField", "jobNameField", "panelPopUp"};
-        const QStringList answers = {"helpButton", "summaryButton", "cancelButton", "printButton"};
+        const QStringList answers = {"helpButton", "summaryButton", "defaultsButton", "cancelButton", "printButton"};
         ASSERT_GT(round.size(), top.size() + answers.size()) << shown;
         EXPECT_EQ(names(round.mid(0, top.size())).join(' ').toStdString(), top.join(' ').toStdString());
         EXPECT_EQ(names(round.mid(round.size() - answers.size())).join(' ').toStdString(),
