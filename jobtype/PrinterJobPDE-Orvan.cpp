@@ -5,6 +5,7 @@
 #include "jobtype/PrinterJobPDE-Orvan.h"
 
 #include "jobtype/B64Ecoder.h"
+#include "platform/Alert.h"
 #include "platform/Controls.h"
 #include "platform/PDEPluginCallback.h"
 #include "platform/PrintSettings.h"
@@ -169,33 +170,83 @@ bool PrinterJobPDEOrvan::restoreValuesAndReturnError(QString* error)
         JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
     if (!settings) return true;
 
+    // A position that names no job type reads as Normal Print, as a missing key does:
+    // the pop-up always shows a job type, and Secure Print is chosen only on purpose.
     QString value;
-    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeUserID"), &value) == noErr)
-        changejobUserIDOption(value);
-    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &value) == noErr) {
-        if (response && jobtype::responseMode() != 0) changejobPasscodeOption(value);
-    }
-    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &value) == noErr)
-        changejobnameOption(value);
-
+    int stored = kNormalPrint;
     if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeSettings"), &value) == noErr) {
-        // A position that names no job type reads as Normal Print, as a missing key
-        // does: the pop-up always shows a job type, and Secure Print is chosen only
-        // on purpose.
         const int32_t index = platform::intValue(value);
-        selectJobType(index >= 0 && index < kJobTypeCount ? index : kNormalPrint);
-    } else {
-        selectJobType(kNormalPrint);
+        if (index >= 0 && index < kJobTypeCount) stored = index;
     }
-    secureIndex = selectedJobType();
+    takeSecureEntries(settings, stored == kSecurePrint);
 
+    // The record's entries go to the host as they stand.
+    QString userID, passcode, jobName;
+    const bool hasUserID = PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeUserID"), &userID) == noErr;
+    if (hasUserID) changejobUserIDOption(userID);
+    bool passcodeHanded = false;
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &passcode) == noErr) {
+        passcodeHanded = response && jobtype::responseMode() != 0;
+        if (passcodeHanded) changejobPasscodeOption(passcode);
+    }
+    const bool hasJobName = PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &jobName) == noErr;
+    if (hasJobName) changejobnameOption(jobName);
+
+    selectJobType(stored);
+    secureIndex = selectedJobType();
     platform::setEnabled(setupButton, secureIndex != 0);
     changejobtypeModeOption(nullptr);
+
+    // A Secure Print with its setup goes out with the setup's values: where the record's
+    // differ, the host is given the setup's, as printing will.
+    if (secureIndex == kSecurePrint && response) {
+        if (!hasUserID || userID != jobtype::responseText(1)) changejobUserIDOption(jobtype::responseText(1));
+        if (!passcodeHanded || passcode != jobtype::responseText(2)) changejobPasscodeOption(jobtype::responseText(2));
+        if (jobtype::responseMode() != 0 && (!hasJobName || jobName != jobtype::responseText(3)))
+            changejobnameOption(jobtype::responseText(3));
+    }
     return true;
+}
+
+void PrinterJobPDEOrvan::takeSecureEntries(const platform::PrintSettings* settings, bool secureShown)
+{
+    QString userID;
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeUserID"), &userID) != noErr) return;
+    QString passcode;
+    const bool passcodeKept =
+        PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &passcode) == noErr;
+    QString jobName;
+    const int mode =
+        PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &jobName) == noErr ? 1 : 0;
+
+    // The dialog starts from the entries of the record, as it would after their OK.
+    jobnameMode = mode;
+    if (mode != 0) docName = jobName;
+    knownUserID_ = userID;
+
+    if (!secureShown || !passcodeKept || !JobTypeSetup::acceptsEntries(userID, passcode)) return;
+    QVariantList result{mode, userID, passcode};
+    if (mode != 0) result.append(jobName);
+    result.append(localized(mode != 0 ? "Enter Name Mode" : "Use Existing Name"));
+    response = std::move(result);
 }
 
 bool PrinterJobPDEOrvan::shouldPrint()
 {
+    if (selectedJobType() == kSecurePrint && !response) {
+        // A Secure Print without its user ID and passcode must not go out openly: the
+        // user completes the setup, or the job is held back.
+        platform::PrintSession* session =
+            JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSession() : nullptr;
+        const bool canAsk = !session || session->showsDialogs;
+        const SetupOutcome outcome = canAsk ? runSetupDialog() : SetupOutcome::Unavailable;
+        if (outcome == SetupOutcome::Unavailable)
+            platform::runAlert(localized("Secure Print needs its passcode."),
+                               localized("Open the dialog and enter it under Job Type > Setup..., or choose Normal Print."));
+        if (outcome != SetupOutcome::Confirmed) return false;
+        handOverSetupResult();
+        return true;
+    }
     if (response) {
         handOverSetupResult();
     } else {
@@ -273,9 +324,8 @@ void PrinterJobPDEOrvan::jobtypeButtonPushed(QObject* sender)
     }
 }
 
-void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
+PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::runSetupDialog()
 {
-    Q_UNUSED(sender);
     platform::PrintSettings* settings =
         JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
     Docname = settings ? PMPrintSettingsGetJobName(settings) : QString();
@@ -289,12 +339,20 @@ void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
         // with it; a root that is no dialog window goes on its own.
         delete setup.data();
         delete root.data();
-        return;
+        return SetupOutcome::Unavailable;
     }
 
+    setup->knownUserID = knownUserID_;
     isNeedUpdate = setup->Start(pluginBundle, Docname);
     // Closing the window lets the controller give itself up.
     if (setup && setup->window()) setup->window()->close();
+    return isNeedUpdate ? SetupOutcome::Confirmed : SetupOutcome::Cancelled;
+}
+
+void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
+{
+    Q_UNUSED(sender);
+    if (runSetupDialog() == SetupOutcome::Unavailable) return;
 
     if (response) {
         // After Cancel the host keeps what it was handed before.

@@ -236,6 +236,16 @@
         <extracomment>Alert informative text for the passcode. The passcode field accepts digits only, so the translation says digits.</extracomment>
         <translation>Geben Sie 1 bis 12 Ziffern ein.</translation>
     </message>
+    <message>
+        <source>Secure Print needs its passcode.</source>
+        <extracomment>Alert of a print run that cannot ask (unattended): the job is Secure Print, but no passcode was kept from the last run.</extracomment>
+        <translation>Sicherer Druck benötigt sein Kennwort.</translation>
+    </message>
+    <message>
+        <source>Open the dialog and enter it under Job Type &gt; Setup..., or choose Normal Print.</source>
+        <extracomment>Informative text of that alert; Job Type, Setup... and Normal Print as the panel names them.</extracomment>
+        <translation>Öffnen Sie den Dialog und geben Sie es unter Auftragstyp &gt; Einrichten... ein, oder wählen Sie Normaler Druck.</translation>
+    </message>
 </context>
 <context>
     <name>msg</name>

@@ -236,6 +236,16 @@
         <extracomment>Alert informative text for the passcode. The passcode field accepts digits only, so the translation says digits.</extracomment>
         <translation>1～12桁の数字で指定してください。</translation>
     </message>
+    <message>
+        <source>Secure Print needs its passcode.</source>
+        <extracomment>Alert of a print run that cannot ask (unattended): the job is Secure Print, but no passcode was kept from the last run.</extracomment>
+        <translation>セキュリティ印刷にはパスワードが必要です。</translation>
+    </message>
+    <message>
+        <source>Open the dialog and enter it under Job Type &gt; Setup..., or choose Normal Print.</source>
+        <extracomment>Informative text of that alert; Job Type, Setup... and Normal Print as the panel names them.</extracomment>
+        <translation>ダイアログを開いて 印刷種類 &gt; 設定... で入力するか、通常印刷を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>msg</name>

@@ -165,10 +165,20 @@ TEST_F(JobTypePanel, ShouldPrintWithAndWithoutASetupResult)
     firstRun = 1;
     PrinterJobPDEOrvan* p = shown();
     ASSERT_EQ(p->jobtypeButton->currentIndex(), 1);
+    // Secure Print with no setup: printing asks for it, and Cancel holds the job back.
+    whenSetupShows([this] { return panel_->aJobTypeSetup.data(); },
+                   [](JobTypeSetup* d) { QTest::mouseClick(d->closeButton, Qt::LeftButton); });
+    EXPECT_FALSE(p->shouldPrint());
+    EXPECT_EQ(setupsShown_, 1);
+    EXPECT_TRUE(host_->handOvers().isEmpty());
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 1);
+    // Normal Print with no setup goes out as it is.
+    choose(p->jobtypeButton, 0);
+    takeHandOvers();
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(takeHandOvers(), QList<HandOver>({{"JobType", "Normal"}}));
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
-    EXPECT_EQ(secureIndex, 1);
+    secureIndex = 1;
 
     response = QVariantList{1, "id", "5678", "Name", "Enter Name Mode"};
     p->willShow();
@@ -203,17 +213,32 @@ TEST_F(JobTypePanel, SaveAndRestoreTheRecord)
         EXPECT_TRUE(panel_->restoreValuesAndReturnError(nullptr));
         return takeHandOvers();
     };
-    EXPECT_EQ(restoreInto(saved), QList<HandOver>({{"UserID", b64("me")}, {"SecurePrintPasscode", b64("2468")},
-                                                    {"NewJob", b64("Plans")}, {"JobType", "Secure"}}));
+    // A Secure Print record whose entries the dialog takes brings its setup back, in
+    // this process or the next, whatever setup the process had: the job goes out with it.
+    const QList<HandOver> withSetup{
+        {"UserID", b64("me")}, {"SecurePrintPasscode", b64("2468")}, {"NewJob", b64("Plans")}, {"JobType", "Secure"}};
+    EXPECT_EQ(restoreInto(saved), withSetup);
     EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 1);
     EXPECT_TRUE(panel_->setupButton->isEnabled());
+    for (const std::optional<QVariantList>& earlier :
+         {std::optional<QVariantList>(QVariantList{0, "you", "1357", "Use Existing Name"}), std::optional<QVariantList>()}) {
+        response = earlier;
+        EXPECT_EQ(restoreInto(saved), withSetup);
+        EXPECT_EQ(response, (QVariantList{1, "me", "2468", "Plans", "Enter Name Mode"}));
+        EXPECT_EQ(jobnameMode, 1);
+        EXPECT_EQ(docName, "Plans");
+    }
 
-    // The stored passcode is applied only while a setup result of mode 1 exists.
+    // Normal Print: the entries go over as they stand; the passcode only while a setup
+    // result of mode 1 exists.
+    QMap<QString, QString> normal = saved;
+    normal.insert("jobtypeSettings", "0");
     response = QVariantList{0, "me", "2468", "Use Existing Name"};
-    EXPECT_EQ(restoreInto(saved), QList<HandOver>({{"UserID", b64("me")}, {"NewJob", b64("Plans")},
-                                                    {"JobType", "Secure"}}));
+    EXPECT_EQ(restoreInto(normal), QList<HandOver>({{"UserID", b64("me")}, {"NewJob", b64("Plans")},
+                                                     {"JobType", "Normal"}}));
     response.reset();
-    EXPECT_EQ(restoreInto(saved).size(), 3);
+    EXPECT_EQ(restoreInto(normal).size(), 3);
+    EXPECT_FALSE(response) << "only a Secure Print record stands for a setup";
 
     // Without "jobtypeSettings", or with a position that names no job type: Normal Print.
     for (const QString& stored : {QString(), QStringLiteral("7"), QStringLiteral("-1")}) {
