@@ -300,7 +300,8 @@ void PrinterPDEOrvan::initializeUI()
 
     if (GrayGuaranteeOption) {
         platform::setTitle(platform::viewWithTag(PDEView, 6), CreateOptionTitle(GrayGuaranteeOption));
-        platform::setState(GrayGuaranteeButton, GrayGuaranteeValue);
+        // A host that marks choices holds what the job carries: the check box shows that.
+        platform::setState(GrayGuaranteeButton, useConstraintHandling ? markedGrayGuarantee() : GrayGuaranteeValue);
     } else {
         platform::setEnabled(GrayGuaranteeButton, false);
     }
@@ -468,6 +469,8 @@ void PrinterPDEOrvan::changeimagetypeOption(QObject* /*sender*/)
         if (platform::numberOfItems(TonerSaveButton) > 3) platform::select(TonerSaveButton, 3);
         for (int i = 0; i < 3; ++i) platform::setItemEnabled(TonerSaveButton, i, false);
     }
+    // Toner saving may have changed under gray guarantee.
+    applyGrayGuaranteeRule();
     handOverImageTypeAndTonerMode();
     updateUI();
 }
@@ -477,15 +480,31 @@ bool PrinterPDEOrvan::colourOutputSelected() const
     return selectedChoiceName(outputcolorButton) == kColourChoice;
 }
 
-void PrinterPDEOrvan::changetonersaveOption(QObject* /*sender*/)
+void PrinterPDEOrvan::applyGrayGuaranteeRule()
 {
     // Gray guarantee needs colour output without toner saving, and a PPD that has it.
     if (GrayGuaranteeOption && selectedChoiceName(TonerSaveButton) == kNoTonerSaving && colourOutputSelected()) {
         platform::setEnabled(GrayGuaranteeButton, true);
-    } else {
-        platform::setEnabled(GrayGuaranteeButton, false);
-        platform::setState(GrayGuaranteeButton, 0);
+        return;
     }
+    const bool wasOn = platform::state(GrayGuaranteeButton) == 1;
+    platform::setEnabled(GrayGuaranteeButton, false);
+    platform::setState(GrayGuaranteeButton, 0);
+    // The job carries what the check box shows: off.
+    if (useConstraintHandling && GrayGuaranteeOption && (wasOn || markedGrayGuarantee() != 0))
+        handOver(QStringLiteral("GrayGuarantee"), QStringLiteral("False"));
+}
+
+int32_t PrinterPDEOrvan::markedGrayGuarantee() const
+{
+    ppd_choice_t* marked = VelkaRefppd ? ppdFindMarkedChoice(VelkaRefppd, "GrayGuarantee") : nullptr;
+    if (!marked && GrayGuaranteeOption) marked = ppdFindChoice(GrayGuaranteeOption, GrayGuaranteeOption->defchoice);
+    return marked && qstrcmp(marked->choice, "True") == 0 ? 1 : 0;
+}
+
+void PrinterPDEOrvan::changetonersaveOption(QObject* /*sender*/)
+{
+    applyGrayGuaranteeRule();
     handOverImageTypeAndTonerMode();
     updateUI();
 }
@@ -504,14 +523,19 @@ void PrinterPDEOrvan::colorModeBtnPushed(QObject* sender)
     changeoutputcolorOption(sender);
     if (CBColorMode == 0) {
         platform::setTextColor(colorModeText, platform::controlTextColor());
-        if (GrayGuaranteeOption) platform::setEnabled(GrayGuaranteeButton, true);
-        changeGrayGuaranteeOption(nullptr);
+        // Colour output offers gray guarantee as far as toner saving allows it.
+        applyGrayGuaranteeRule();
+        if (platform::isEnabled(GrayGuaranteeButton)) changeGrayGuaranteeOption(nullptr);
     } else {
         // Gray output: no gray guarantee and no image type processing.
         platform::setTextColor(colorModeText, platform::disabledControlTextColor());
-        platform::setState(GrayGuaranteeButton, 0);
-        platform::setEnabled(GrayGuaranteeButton, false);
-        if (useConstraintHandling) handOver(QStringLiteral("ImageType"), QStringLiteral("Off"));
+        applyGrayGuaranteeRule();
+        if (useConstraintHandling) {
+            handOver(QStringLiteral("ImageType"), QStringLiteral("Off"));
+            // The image types pop-up shows what the job now carries.
+            updateMarkedSelections();
+            updateUI();
+        }
     }
 }
 
@@ -646,6 +670,9 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     const auto gray = storedInt(s, "GrayGuaranteeSettings");
     if (gray && (*gray == 0 || *gray == 1)) {
         GrayGuaranteeValue = *gray;
+        // The check box takes the record's state at once, so that what is handed over
+        // next is what it shows (and shows once it is filled).
+        if (GrayGuaranteeOption) platform::setState(GrayGuaranteeButton, *gray);
         changeGrayGuaranteeOption(nullptr);
     } else {
         GrayGuaranteeValue = 0;

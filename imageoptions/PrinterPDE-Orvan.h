@@ -162,6 +162,11 @@ private:
     ppd_file_t* ppd_ = nullptr; // the host's PPD at construction; not owned
 
     void handOver(const QString& key, const QString& choice);
+    // The gray-guarantee rule: the check box is offered only in colour output without
+    // toner saving; otherwise it is off, and the host is told so.
+    void applyGrayGuaranteeRule();
+    // 1 when the host holds "True" for gray guarantee (else the PPD's default), else 0.
+    int32_t markedGrayGuarantee() const;
     void handOverImageTypeAndTonerMode();
     // Entry `index` of `list`, or null when there is none.
     static PDEChoice* entryAt(const std::shared_ptr<ChoiceList>& list, int64_t index);

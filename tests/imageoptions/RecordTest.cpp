@@ -120,8 +120,9 @@ TEST_F(ImageOptionsTest, RestoreOfGrayOutputHandsItOverAndAppliesTheColourModeRu
     EXPECT_EQ(takeHandOvers(), kDefaultHandOvers + HandOvers({
                                    ho("ColorModel", "Gray"),                          // the record
                                    ho("GrayGuarantee", "True"),                       // its gray guarantee
-                                   ho("ColorModel", "Gray"), ho("ImageType", "Off"),  // the colour-mode rule
-                                   ho("ImageType", "Normal"), ho("TonerMode", "0"),   // the toner saving rule
+                                   ho("ColorModel", "Gray"), ho("GrayGuarantee", "False"),
+                                   ho("ImageType", "Off"),                           // the colour-mode rule
+                                   ho("ImageType", "Off"), ho("TonerMode", "0"),      // the toner saving rule
                                }));
     EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Grayscale");
     EXPECT_EQ(marked("ColorModel"), "Gray");

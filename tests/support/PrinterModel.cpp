@@ -158,9 +158,11 @@ void checkAgreement(Panels& panels)
         PANELS_CHECK(io.GrayGuaranteeButton->isEnabled() || !io.GrayGuaranteeButton->isChecked(),
                      QStringLiteral("gray guarantee on while it cannot be changed"));
     }
-    // An image type other than Normal prints with toner saving set by the image type.
+    // An image type other than Normal prints with toner saving set by the image type
+    // (image type processing switched off by gray output leaves toner saving alone).
     const QString imageType = selectedChoiceName(io.imagetypeButton);
-    if (!imageType.isNull() && imageType != QLatin1String("Normal") && platform::numberOfItems(io.TonerSaveButton) > 3)
+    if (!imageType.isNull() && imageType != QLatin1String("Normal") && imageType != QLatin1String("Off")
+        && platform::numberOfItems(io.TonerSaveButton) > 3)
         PANELS_CHECK(platform::indexOfSelectedItem(io.TonerSaveButton) == 3,
                      QStringLiteral("image type %1 with toner saving %2")
                          .arg(imageType, selectedChoiceName(io.TonerSaveButton)));
