@@ -242,6 +242,13 @@ bool PrinterPDEOrvan::saveValuesAndReturnError(QString* /*error*/)
 
 bool PrinterPDEOrvan::restoreValuesAndReturnError(QString* /*error*/)
 {
+    // The colour balance this process committed, for a record that does not bring one.
+    const bool committedOn = CBstate;
+    const int32_t committedTarget = CBtarget;
+    std::array<int64_t, colorbalance::kDensityCount> committedWorking{};
+    for (int i = 0; i < colorbalance::kDensityCount; ++i)
+        committedWorking[static_cast<std::size_t>(i)] = colorbalance::workingValue(i);
+
     if (useConstraintHandling) {
         updateMarkedSelections();
         // Only a controller that still exists can take its PPD defaults.
@@ -253,7 +260,22 @@ bool PrinterPDEOrvan::restoreValuesAndReturnError(QString* /*error*/)
         getPPDSettingsFromPrintSettingsOnTiger();
     }
     updateUI();
+    colourBalanceRestored_ = false;
     getNonPPDSettingsFromPrintSettings();
+
+    // Without the record's densities a result committed in this process stands: the
+    // dialog opens on it, the record keeps it, and the host holds it for the job.
+    if (useConstraintHandling && ColorBlanceRes && !colourBalanceRestored_) {
+        CBstate = committedOn;
+        CBtarget = committedTarget;
+        stateEnableButton = committedOn ? 1 : 0;
+        statetargetColorButton = committedTarget;
+        if (committedOn) {
+            for (int i = 0; i < colorbalance::kDensityCount; ++i)
+                colorbalance::workingValue(i) = committedWorking[static_cast<std::size_t>(i)];
+        }
+        changeColorBlanceOption();
+    }
     return true;
 }
 
@@ -650,18 +672,27 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     }
     if (const auto v = storedInt(s, "brightnessSettings")) platform::setIntValue(brightnessSlider, *v);
 
-    // Densities are read only once this process has a committed result; a stored one
-    // outside -3..+3 names no choice of the density options and is ignored.
-    if (ColorBlanceRes) {
-        for (int i = 0; i < colorbalance::kDensityCount; ++i) {
-            QString text;
-            if (PMPrintSettingsGetValue(s, QLatin1String(kDensitySettingsKeys[static_cast<std::size_t>(i)]), &text)
-                    != noErr
-                || !platform::hasLeadingInteger(text))
-                continue;
+    // A stored density outside -3..+3 names no choice of the density options and is
+    // ignored.
+    std::array<std::optional<int32_t>, colorbalance::kDensityCount> densities;
+    bool everyDensity = true;
+    for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+        QString text;
+        if (PMPrintSettingsGetValue(s, QLatin1String(kDensitySettingsKeys[static_cast<std::size_t>(i)]), &text) == noErr
+            && platform::hasLeadingInteger(text)) {
             const int64_t v = platform::longLongValue(text);
-            if (v < -3 || v > 3) continue;
-            colorbalance::workingValue(i) = v;
+            if (v >= -3 && v <= 3) densities[static_cast<std::size_t>(i)] = static_cast<int32_t>(v);
+        }
+        everyDensity = everyDensity && densities[static_cast<std::size_t>(i)].has_value();
+    }
+    if (everyDensity) {
+        restoreColourBalance(densities, storedInt(s, "stateEnableSettings").value_or(0) == 1,
+                             storedInt(s, "statetargetColorSettings").value_or(0));
+    } else if (ColorBlanceRes) {
+        // Without the whole committed result, the densities found only go into the
+        // working values, and only once this process has a result of its own.
+        for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+            if (const auto v = densities[static_cast<std::size_t>(i)]) colorbalance::workingValue(i) = *v;
         }
     }
 
@@ -686,6 +717,26 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
 
     if (const auto v = storedInt(s, "TonerSaveSettings")) platform::select(TonerSaveButton, *v);
     changetonersaveOption(nullptr);
+}
+
+void PrinterPDEOrvan::restoreColourBalance(
+    const std::array<std::optional<int32_t>, colorbalance::kDensityCount>& densities, bool on, int32_t target)
+{
+    // The record holds what the last OK committed: the result, the switch and the target
+    // the dialog opens on, and behind a switched-on result the working values it shows.
+    // The result of a switched-off adjustment is no adjustment at all.
+    QList<int32_t> result;
+    result.reserve(colorbalance::kDensityCount);
+    for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+        const int32_t v = densities[static_cast<std::size_t>(i)].value_or(0);
+        result.append(on ? v : 0);
+        if (on) colorbalance::workingValue(i) = v;
+    }
+    ColorBlanceRes = result;
+    CBstate = on;
+    CBtarget = target >= 0 && target <= 3 ? target : 0;
+    colourBalanceRestored_ = true;
+    changeColorBlanceOption();
 }
 
 bool PrinterPDEOrvan::shouldPrint()

@@ -19,6 +19,7 @@
 
 #include <cups/ppd.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -160,6 +161,8 @@ private:
             tonersave, GrayGuarantee;
     } own_;
     ppd_file_t* ppd_ = nullptr; // the host's PPD at construction; not owned
+    // The last restore brought the committed colour balance back from the record.
+    bool colourBalanceRestored_ = false;
 
     void handOver(const QString& key, const QString& choice);
     // The gray-guarantee rule: the check box is offered only in colour output without
@@ -174,6 +177,9 @@ private:
     static void selectFromList(QComboBox* popup, const std::shared_ptr<ChoiceList>& list,
                                const PDEChoice* selection);
     bool colourOutputSelected() const;
+    // The committed colour balance from a record that holds all twelve densities.
+    void restoreColourBalance(const std::array<std::optional<int32_t>, colorbalance::kDensityCount>& densities,
+                              bool on, int32_t target);
 };
 
 namespace imageoptions {
