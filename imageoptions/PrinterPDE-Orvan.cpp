@@ -19,8 +19,10 @@
 #include <QSlider>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <numeric>
 
 std::shared_ptr<ChoiceList> outputcolorChoices;
 std::shared_ptr<ChoiceList> imagequalityChoices;
@@ -118,6 +120,25 @@ PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform
     tonersaveOption = lookUp("TonerMode");
     own_.tonersave = build(tonersaveOption);
     brightnessOption = lookUp("Brightness");
+    own_.brightness = build(brightnessOption);
+    if (own_.brightness && !own_.brightness->empty()) {
+        bool numbered = true;
+        for (const auto& choice : *own_.brightness) {
+            bool ok = false;
+            choice->ppdTitle().toInt(&ok);
+            numbered = numbered && ok;
+        }
+        for (std::size_t i = 0; i < own_.brightness->size(); ++i) {
+            PDEChoice* choice = (*own_.brightness)[i].get();
+            brightnessSteps_.push_back({numbered ? choice->ppdTitle().toInt() : static_cast<int>(i), choice});
+        }
+        std::stable_sort(brightnessSteps_.begin(), brightnessSteps_.end(),
+                         [](const BrightnessStep& a, const BrightnessStep& b) { return a.value < b.value; });
+        // Two choices of one number: the first stands for it.
+        brightnessSteps_.erase(std::unique(brightnessSteps_.begin(), brightnessSteps_.end(),
+                                           [](const BrightnessStep& a, const BrightnessStep& b) { return a.value == b.value; }),
+                               brightnessSteps_.end());
+    }
     GrayGuaranteeOption = lookUp("GrayGuarantee");
     own_.GrayGuarantee = build(GrayGuaranteeOption);
 
@@ -345,10 +366,97 @@ void PrinterPDEOrvan::initializeUI()
     // The caption keeps the text of the layout, in the user's language.
     platform::setStringValue(colorModeText, localized(platform::stringValue(colorModeText)));
 
+    setUpBrightnessSlider();
+
     // Freshly filled pop-ups start from the host's marks (else the PPD defaults): the
     // rules that run right after must see what the user will see.
     updateMarkedSelections();
     hasInited = true;
+}
+
+void PrinterPDEOrvan::setUpBrightnessSlider()
+{
+    QWidget* labels[] = {platform::viewWithTag(PDEView, 11), platform::viewWithTag(PDEView, 12),
+                         platform::viewWithTag(PDEView, 13)};
+    if (brightnessSteps_.empty() || !brightnessSlider) {
+        platform::setEnabled(brightnessSlider, false);
+        for (QWidget* label : labels) platform::setStringValue(label, QString());
+        return;
+    }
+    // The step is what every choice's number is a multiple of, counted from the lowest.
+    int step = 0;
+    for (std::size_t i = 1; i < brightnessSteps_.size(); ++i)
+        step = std::gcd(step, brightnessSteps_[i].value - brightnessSteps_[0].value);
+    step = std::max(step, 1);
+    brightnessSlider->setRange(brightnessSteps_.front().value, brightnessSteps_.back().value);
+    brightnessSlider->setSingleStep(step);
+    brightnessSlider->setPageStep(step);
+    brightnessSlider->setTickInterval(step);
+    brightnessSlider->setEnabled(true);
+
+    // The two ends, and the middle when there is one, read as the printer names them
+    // (in the user's language where the bundle knows the printer's words).
+    const std::size_t count = brightnessSteps_.size();
+    platform::setStringValue(labels[0], brightnessTitle(brightnessSteps_.front().choice));
+    platform::setStringValue(labels[1], count % 2 == 1 && count > 2 ? brightnessTitle(brightnessSteps_[count / 2].choice)
+                                                                    : QString());
+    platform::setStringValue(labels[2], brightnessTitle(brightnessSteps_.back().choice));
+
+    // The host's mark, else the PPD's default.
+    ppd_choice_t* marked = VelkaRefppd ? ppdFindMarkedChoice(VelkaRefppd, "Brightness") : nullptr;
+    const QString name = QString::fromLatin1(marked ? marked->choice : brightnessOption->defchoice);
+    for (const BrightnessStep& s : brightnessSteps_) {
+        if (s.choice->ppdTitle() == name) brightnessSlider->setValue(s.value);
+    }
+    showBrightnessChoice();
+}
+
+int PrinterPDEOrvan::nearestBrightness(int value) const
+{
+    int nearest = value;
+    qint64 distance = -1;
+    for (const BrightnessStep& s : brightnessSteps_) {
+        const qint64 d = qAbs(qint64(s.value) - value);
+        if (distance < 0 || d < distance) {
+            distance = d;
+            nearest = s.value;
+        }
+    }
+    return nearest;
+}
+
+PDEChoice* PrinterPDEOrvan::brightnessChoice() const
+{
+    if (!brightnessSlider) return nullptr;
+    const int value = nearestBrightness(brightnessSlider->value());
+    for (const BrightnessStep& s : brightnessSteps_) {
+        if (s.value == value) return s.choice;
+    }
+    return nullptr;
+}
+
+void PrinterPDEOrvan::handOverBrightness()
+{
+    if (!useConstraintHandling || !brightnessOption) return;
+    if (PDEChoice* choice = brightnessChoice()) handOver(QStringLiteral("Brightness"), choice->ppdTitle());
+}
+
+QString PrinterPDEOrvan::brightnessTitle(PDEChoice* choice) const
+{
+    const QString text = choice->userTitle();
+    return pluginBundle && !text.isEmpty() ? pluginBundle->localizedString(text) : text;
+}
+
+void PrinterPDEOrvan::showBrightnessChoice()
+{
+    // The slider's tool tip names the choice it stands at.
+    if (PDEChoice* choice = brightnessChoice()) brightnessSlider->setToolTip(brightnessTitle(choice));
+}
+
+void PrinterPDEOrvan::changebrightnessOption(QObject* /*sender*/)
+{
+    handOverBrightness();
+    showBrightnessChoice();
 }
 
 int64_t PrinterPDEOrvan::indexOfMarkedOption(ppd_option_t* option, const char* key)
@@ -670,7 +778,13 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
         platform::select(screenButton, *v);
         changescreenOption(nullptr);
     }
-    if (const auto v = storedInt(s, "brightnessSettings")) platform::setIntValue(brightnessSlider, *v);
+    if (const auto v = storedInt(s, "brightnessSettings")) {
+        // The record holds the slider's number; one between or beyond the printer's
+        // choices (an older record) takes the nearest.
+        platform::setIntValue(brightnessSlider, brightnessSteps_.empty() ? *v : nearestBrightness(*v));
+        handOverBrightness();
+        if (brightnessSlider) showBrightnessChoice();
+    }
 
     // A stored density outside -3..+3 names no choice of the density options and is
     // ignored.
@@ -744,6 +858,8 @@ bool PrinterPDEOrvan::shouldPrint()
     platform::PrintSettings* settings =
         pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
     platform::PrintSession* session = pdePluginCallbackObject ? pdePluginCallbackObject->printSession() : nullptr;
+    // The brightness the slider shows, whatever the destination.
+    if (hasInited) handOverBrightness();
     uint16_t destination = platform::kPMDestinationInvalid;
     if (PMSessionGetDestinationType(session, settings, &destination) == noErr
         && destination == platform::kPMDestinationPrinter && ColorBlanceRes)

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -109,6 +110,9 @@ public slots:
     void changeimageadjustOption(QObject* sender);
     void changeGrayGuaranteeOption(QObject* sender);
     void changetonersaveOption(QObject* sender);
+    // The brightness slider's action: its position goes to the host as the PPD's
+    // "Brightness" choice.
+    void changebrightnessOption(QObject* sender);
     void colorBalanceButtonPushed(QObject* sender);
     void defaultButtonPushed(QObject* sender);
     void showAdvanced(QObject* sender);
@@ -158,8 +162,15 @@ private:
     // The lists this panel built; its pop-ups and selections point into them.
     struct OwnChoices {
         std::shared_ptr<ChoiceList> outputcolor, imagequality, imagetype, imageadjust, screen,
-            tonersave, GrayGuarantee;
+            tonersave, GrayGuarantee, brightness;
     } own_;
+    // The slider's positions: one per "Brightness" choice, lowest first. A choice named
+    // by a number sits at that number; otherwise the choices sit at their positions.
+    struct BrightnessStep {
+        int value;
+        PDEChoice* choice;
+    };
+    std::vector<BrightnessStep> brightnessSteps_;
     ppd_file_t* ppd_ = nullptr; // the host's PPD at construction; not owned
     // The last restore brought the committed colour balance back from the record.
     bool colourBalanceRestored_ = false;
@@ -177,6 +188,16 @@ private:
     static void selectFromList(QComboBox* popup, const std::shared_ptr<ChoiceList>& list,
                                const PDEChoice* selection);
     bool colourOutputSelected() const;
+    // Range, steps, ticks and end labels of the slider from the "Brightness" choices,
+    // and its position from the host's mark; disabled for a PPD without them.
+    void setUpBrightnessSlider();
+    // The slider position nearest to `value` that names a choice.
+    int nearestBrightness(int value) const;
+    // The choice at the slider's position, or null.
+    PDEChoice* brightnessChoice() const;
+    void handOverBrightness();
+    void showBrightnessChoice();
+    QString brightnessTitle(PDEChoice* choice) const;
     // The committed colour balance from a record that holds all twelve densities.
     void restoreColourBalance(const std::array<std::optional<int32_t>, colorbalance::kDensityCount>& densities,
                               bool on, int32_t target);

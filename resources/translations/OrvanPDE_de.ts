@@ -48,6 +48,27 @@
         <translation>Helligkeit:</translation>
     </message>
     <message>
+        <source>Darker</source>
+        <extracomment>The Orvan printer description&apos;s Brightness choices, shown at the ends and in the middle of the brightness slider.</extracomment>
+        <translation>Dunkler</translation>
+    </message>
+    <message>
+        <source>Slightly Darker</source>
+        <translation>Etwas dunkler</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Slightly Lighter</source>
+        <translation>Etwas heller</translation>
+    </message>
+    <message>
+        <source>Lighter</source>
+        <translation>Heller</translation>
+    </message>
+    <message>
         <source>Color Balance...</source>
         <extracomment>Button that opens the Color Balance dialog.</extracomment>
         <translation>Farbbalance...</translation>

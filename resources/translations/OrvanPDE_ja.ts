@@ -48,6 +48,27 @@
         <translation>明るさ：</translation>
     </message>
     <message>
+        <source>Darker</source>
+        <extracomment>The Orvan printer description&apos;s Brightness choices, shown at the ends and in the middle of the brightness slider.</extracomment>
+        <translation>暗く</translation>
+    </message>
+    <message>
+        <source>Slightly Darker</source>
+        <translation>やや暗く</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Slightly Lighter</source>
+        <translation>やや明るく</translation>
+    </message>
+    <message>
+        <source>Lighter</source>
+        <translation>明るく</translation>
+    </message>
+    <message>
         <source>Color Balance...</source>
         <extracomment>Button that opens the Color Balance dialog.</extracomment>
         <translation>カラーバランス...</translation>

@@ -107,4 +107,18 @@ TEST_F(ImageOptionsAcrossRuns, WhenTheRulesTurnGrayGuaranteeOffTheJobCarriesOff)
     panels::checkAgreement(printer_->panels());
 }
 
+TEST_F(ImageOptionsAcrossRuns, BrightnessAfterARestartIsWhatTheJobCarried)
+{
+    start();
+    QTest::keyClick(panel().brightnessSlider, Qt::Key_Right);
+    ASSERT_EQ(carried("Brightness"), "1");
+    ASSERT_TRUE(print());
+    printer_->restart();
+    EXPECT_EQ(panel().brightnessSlider->value(), 1);
+    EXPECT_EQ(carried("Brightness"), "1");
+    QTest::keyClick(panel().brightnessSlider, Qt::Key_Home);
+    ASSERT_TRUE(print());
+    EXPECT_EQ(carried("Brightness"), "-2");
+}
+
 } // namespace

@@ -369,3 +369,60 @@ TEST_F(ImageOptionsTest, TheColorBalanceDialogsResultIsHandedOverAfterOkOnly)
     panel.reset();
     EXPECT_EQ(controller, nullptr);
 }
+
+TEST_F(ImageOptionsTest, TheBrightnessSliderIsThePrintersBrightness)
+{
+    open();
+    show();
+    QSlider* slider = panel->brightnessSlider;
+    EXPECT_TRUE(slider->isEnabled());
+    EXPECT_EQ(slider->minimum(), -2);
+    EXPECT_EQ(slider->maximum(), 2);
+    EXPECT_EQ(slider->singleStep(), 1);
+    EXPECT_EQ(slider->tickInterval(), 1);
+    EXPECT_EQ(slider->value(), 0);
+    // The ends, and the middle, read as the printer names them.
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(panel->PDEView, 11)), "Darker");
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(panel->PDEView, 12)), "Normal");
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(panel->PDEView, 13)), "Lighter");
+    EXPECT_EQ(slider->toolTip(), "Normal");
+
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("Brightness", "1")}));
+    EXPECT_EQ(marked("Brightness"), "1");
+    EXPECT_EQ(slider->toolTip(), "Slightly Lighter");
+    QTest::keyClick(slider, Qt::Key_Home);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("Brightness", "-2")}));
+
+    // The record keeps the number; older records too, within the printer's range.
+    const std::pair<const char*, int> records[] = {{"2", 2}, {"-7", -2}, {"1", 1}};
+    for (const auto& [stored, shown] : records) {
+        settings().values = {{"brightnessSettings", stored}};
+        EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+        EXPECT_EQ(slider->value(), shown) << stored;
+        EXPECT_TRUE(takeHandOvers().contains(ho("Brightness", QString::number(shown).toLatin1().constData())));
+        EXPECT_EQ(marked("Brightness"), QString::number(shown));
+    }
+    settings().values.clear();
+    EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
+    EXPECT_EQ(settings().values.value("brightnessSettings"), "1");
+    EXPECT_TRUE(panel->shouldPrint());
+    EXPECT_TRUE(takeHandOvers().contains(ho("Brightness", "1")));
+
+    // A host that takes no hand-overs: the record only.
+    open(testsupport::bundledPpdPath(), false);
+    show();
+    QTest::keyClick(panel->brightnessSlider, Qt::Key_End);
+    EXPECT_TRUE(host->handOvers().isEmpty());
+    EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
+    EXPECT_EQ(settings().values.value("brightnessSettings"), "2");
+
+    // A printer without brightness: nothing to move, nothing handed over.
+    open(testsupport::testDataPath("density-defaults-zero.ppd"));
+    show();
+    EXPECT_FALSE(panel->brightnessSlider->isEnabled());
+    settings().values = {{"brightnessSettings", "1"}};
+    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+    EXPECT_TRUE(panel->shouldPrint());
+    for (const host::HandOver& h : host->handOvers()) EXPECT_NE(h.first, "Brightness");
+}
