@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QWidget>
 
@@ -35,7 +36,16 @@ std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
 namespace {
 
 // Choice names the rules compare and hand over.
-const QString kColourChoice = QStringLiteral("RGB");
+// Output colour by the choice's name: the gray choices of the printers we know of
+// ("Gray", "Grayscale", "KGray", "Mono", "Monochrome", "Black" and the like); every
+// other choice ("RGB", "CMYK", "Color") prints in colour.
+bool isColourChoice(const QString& name)
+{
+    static const QRegularExpression gray(
+        QStringLiteral("^(k?gr[ae]y(scale)?\\d*|mono(chrome)?|black(white|andwhite)?|bw|k|w|whitescale)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return !name.isEmpty() && !gray.match(name).hasMatch();
+}
 const QString kNormalImageType = QStringLiteral("Normal");
 const QString kNoTonerSaving = QStringLiteral("0");
 
@@ -150,8 +160,10 @@ PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform
     tonersaveChoices = own_.tonersave;
     GrayGuaranteeChoices = own_.GrayGuarantee;
 
-    for (int i = 0; i < colorbalance::kDensityCount; ++i)
+    for (int i = 0; i < colorbalance::kDensityCount; ++i) {
         colorbalance::densityOption(i) = lookUp(colorbalance::densityKeyword(i));
+        hasDensityOptions_ = hasDensityOptions_ || colorbalance::densityOption(i);
+    }
 }
 
 PrinterPDEOrvan::~PrinterPDEOrvan()
@@ -367,6 +379,9 @@ void PrinterPDEOrvan::initializeUI()
     platform::setStringValue(colorModeText, localized(platform::stringValue(colorModeText)));
 
     setUpBrightnessSlider();
+    // A button with nothing behind it on this printer is not offered.
+    platform::setEnabled(colorBalanceButton, hasDensityOptions_);
+    platform::setEnabled(defaultButton, outputcolorOption || screenOption || tonersaveOption || GrayGuaranteeOption);
 
     // Freshly filled pop-ups start from the host's marks (else the PPD defaults): the
     // rules that run right after must see what the user will see.
@@ -501,10 +516,10 @@ void PrinterPDEOrvan::updateMarkedSelections()
         if (!m.option) continue;
         const int64_t i = indexOfMarkedOption(m.option, m.key);
         *m.selection = i == -1 ? nullptr : entryAt(m.list, i);
-        // The colour mode follows the marked choice by its name, as everywhere else:
-        // only the colour choice means colour output, wherever the PPD lists it.
+        // The colour mode follows the marked choice by its name, as everywhere else,
+        // wherever the PPD lists it.
         if (m.selection == &outputcolorSelection && i != -1)
-            CBColorMode = outputcolorSelection && outputcolorSelection->ppdTitle() == kColourChoice ? 0 : 1;
+            CBColorMode = outputcolorSelection && isColourChoice(outputcolorSelection->ppdTitle()) ? 0 : 1;
     }
 }
 
@@ -607,7 +622,7 @@ void PrinterPDEOrvan::changeimagetypeOption(QObject* /*sender*/)
 
 bool PrinterPDEOrvan::colourOutputSelected() const
 {
-    return selectedChoiceName(outputcolorButton) == kColourChoice;
+    return isColourChoice(selectedChoiceName(outputcolorButton));
 }
 
 void PrinterPDEOrvan::applyGrayGuaranteeRule()

@@ -174,6 +174,8 @@ private:
     ppd_file_t* ppd_ = nullptr; // the host's PPD at construction; not owned
     // The last restore brought the committed colour balance back from the record.
     bool colourBalanceRestored_ = false;
+    // The PPD has at least one of the colour-balance density options.
+    bool hasDensityOptions_ = false;
 
     void handOver(const QString& key, const QString& choice);
     // The gray-guarantee rule: the check box is offered only in colour output without

@@ -58,6 +58,8 @@ PrinterJobPDEOrvan::PrinterJobPDEOrvan(platform::PDEPluginCallback* callback, pl
     jobtypeOption = lookUp("JobType");
     ownChoices_ = std::shared_ptr<ChoiceList>(ArrayFromPPDOption(jobtypeOption));
     jobtypeChoices = ownChoices_;
+    // A printer whose job types leave out Secure Print is never offered it.
+    secureOffered_ = !jobtypeOption || FindChoiceForString(QStringLiteral("Secure"), ownChoices_.get());
     jobnameOption = lookUp("JobNameMode");
     jobidOption = lookUp("UserID");
     secureprintOption = lookUp("SecurePrintPasscode");
@@ -66,8 +68,9 @@ PrinterJobPDEOrvan::PrinterJobPDEOrvan(platform::PDEPluginCallback* callback, pl
     // The first setup dialog of the process starts with a new job name to enter.
     if (firstRun == 0) jobnameMode = 1;
 
-    // The pop-up, once filled, shows the job type of the process.
-    shownJobType_ = secureIndex;
+    // The pop-up, once filled, shows the job type of the process, as far as this
+    // printer offers it.
+    selectJobType(secureIndex);
 }
 
 PrinterJobPDEOrvan::~PrinterJobPDEOrvan()
@@ -176,7 +179,7 @@ bool PrinterJobPDEOrvan::restoreValuesAndReturnError(QString* error)
     int stored = kNormalPrint;
     if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeSettings"), &value) == noErr) {
         const int32_t index = platform::intValue(value);
-        if (index >= 0 && index < kJobTypeCount) stored = index;
+        if (index >= 0 && index < kJobTypeCount && (index != kSecurePrint || secureOffered_)) stored = index;
     }
     takeSecureEntries(settings, stored == kSecurePrint);
 
@@ -289,7 +292,8 @@ void PrinterJobPDEOrvan::initializeUI()
     platform::setTitle(platform::viewWithTag(JobTypeView, 3), localized("Default"));
 
     platform::removeAllItems(jobtypeButton);
-    for (const char* title : kJobTypeTitles) platform::addItem(jobtypeButton, localized(title));
+    platform::addItem(jobtypeButton, localized(kJobTypeTitles[kNormalPrint]));
+    if (secureOffered_) platform::addItem(jobtypeButton, localized(kJobTypeTitles[kSecurePrint]));
     hasInited = true;
     selectJobType(secureIndex);
 }
@@ -305,6 +309,7 @@ int PrinterJobPDEOrvan::selectedJobType() const
 
 void PrinterJobPDEOrvan::selectJobType(int index)
 {
+    if (index == kSecurePrint && !secureOffered_) index = kNormalPrint;
     shownJobType_ = index;
     if (popUpFilled()) platform::select(jobtypeButton, index);
 }

@@ -121,6 +121,8 @@ private:
     bool popUpFilled() const;
 
     int shownJobType_ = 0;
+    // A JobType option without the "Secure" choice offers Normal Print only.
+    bool secureOffered_ = true;
     // A user ID from the record, shown by the setup dialog while there is no setup result.
     QString knownUserID_;
     // The "JobType" list this panel built; a later panel replaces the shared one.

@@ -218,7 +218,7 @@ TEST_F(ImageOptionsTest, DefaultNamingNoChoiceLeavesThePopUpEmptyAndHandsNothing
     EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
 }
 
-TEST_F(ImageOptionsTest, OnlyTheColourChoiceMeansColourWhereverThePpdListsIt)
+TEST_F(ImageOptionsTest, ColourOutputIsDecidedByTheChoicesNameWhereverThePpdListsIt)
 {
     // Gray first, RGB second, CMYK third; RGB is the default.
     open(testsupport::testDataPath("rgb-not-first.ppd"));
@@ -239,9 +239,12 @@ TEST_F(ImageOptionsTest, OnlyTheColourChoiceMeansColourWhereverThePpdListsIt)
     EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
     EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
 
+    // A colour choice of another name is colour output too.
     choose(panel->outputcolorButton, 2);
-    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "CMYK"), ho("ImageType", "Off")}));
-    EXPECT_EQ(CBColorMode, 1);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "CMYK"), ho("GrayGuarantee", "False")}));
+    EXPECT_EQ(CBColorMode, 0);
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
 }
 
 TEST_F(ImageOptionsTest, ACommittedColourBalanceIsHandedOverAsTwelveDecimalChoices)

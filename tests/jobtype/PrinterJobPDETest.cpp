@@ -282,6 +282,36 @@ TEST_F(JobTypePanel, APanelNeverShownKeepsItsJobTypeAndNoSettingsNoHostChangeNot
     panel_.reset();
 }
 
+TEST_F(JobTypePanel, APrinterWithoutSecurePrintNeverOffersIt)
+{
+    // Secure Print chosen for another printer earlier in this process, and in the record.
+    secureIndex = 1;
+    firstRun = 1;
+    host::PpdPtr other = testsupport::openTestPpd(testsupport::sourcePath("tests/imageoptions/data/other-printer.ppd"));
+    host::HostCallback host(other.get());
+    host.printSettings()->values = {{"jobtypeSettings", "1"}, {"jobtypeUserID", "me"}, {"jobtypePasscode", "2468"}};
+    panel_ = PrinterJobPDEOrvan::initWithCallback(&host, &bundle_);
+    PrinterJobPDEOrvan* p = shown();
+    ASSERT_EQ(p->jobtypeButton->count(), 1);
+    EXPECT_EQ(p->jobtypeButton->itemText(0), "Normal Print");
+    EXPECT_FALSE(p->setupButton->isEnabled());
+
+    EXPECT_TRUE(p->restoreValuesAndReturnError(nullptr));
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
+    EXPECT_FALSE(response);
+    QTest::keyClick(p->jobtypeButton, Qt::Key_Down);
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
+    EXPECT_EQ(setupsShown_, 0);
+    EXPECT_TRUE(p->shouldPrint());
+    EXPECT_EQ(p->summaryInfo(), (QMap<QString, QString>{{"Job Type", "Normal Print"}}));
+    EXPECT_FALSE(host.handOvers().isEmpty());
+    for (const HandOver& h : host.handOvers()) EXPECT_NE(h, HandOver("JobType", "Secure"));
+    EXPECT_EQ(host.handOvers().last(), HandOver("JobType", "Normal"));
+    EXPECT_TRUE(p->saveValuesAndReturnError(nullptr));
+    EXPECT_EQ(host.printSettings()->values.value("jobtypeSettings"), "0");
+    panel_.reset();
+}
+
 TEST_F(JobTypePanel, MissingLayoutsEndSilently)
 {
     QTemporaryDir dir;
