@@ -384,9 +384,16 @@ void PrinterPDEOrvan::initializeUI()
     platform::setEnabled(defaultButton, outputcolorOption || screenOption || tonersaveOption || GrayGuaranteeOption);
 
     // Freshly filled pop-ups start from the host's marks (else the PPD defaults): the
-    // rules that run right after must see what the user will see.
+    // rules that run right after must see what the user will see. A host that marks
+    // nothing has them from the record restored before.
     updateMarkedSelections();
+    const bool kept = !useConstraintHandling && applyKeptPositions();
     hasInited = true;
+    if (kept) {
+        // The rules ran on empty controls when the record was restored.
+        updateUI();
+        colorModeBtnPushed(nullptr);
+    }
 }
 
 void PrinterPDEOrvan::setUpBrightnessSlider()
@@ -620,15 +627,23 @@ void PrinterPDEOrvan::changeimagetypeOption(QObject* /*sender*/)
     updateUI();
 }
 
+QString PrinterPDEOrvan::shownChoiceName(const QComboBox* popup, PDEChoice* selection) const
+{
+    // Until the pop-ups are filled, what they will show is their selection.
+    if (hasInited && PDEView) return selectedChoiceName(popup);
+    return selection ? selection->ppdTitle() : QString();
+}
+
 bool PrinterPDEOrvan::colourOutputSelected() const
 {
-    return isColourChoice(selectedChoiceName(outputcolorButton));
+    return isColourChoice(shownChoiceName(outputcolorButton, outputcolorSelection));
 }
 
 void PrinterPDEOrvan::applyGrayGuaranteeRule()
 {
     // Gray guarantee needs colour output without toner saving, and a PPD that has it.
-    if (GrayGuaranteeOption && selectedChoiceName(TonerSaveButton) == kNoTonerSaving && colourOutputSelected()) {
+    if (GrayGuaranteeOption && shownChoiceName(TonerSaveButton, tonersaveSelection) == kNoTonerSaving
+        && colourOutputSelected()) {
         platform::setEnabled(GrayGuaranteeButton, true);
         return;
     }
@@ -780,23 +795,48 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     platform::PrintSettings* s = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
     if (!s) return;
 
+    // A host that marks nothing remembers nothing but this record: positions restored
+    // before the controls are filled are kept for the fill, and those the panel does
+    // not hand over become its selections, as a user's pick does.
+    const bool keepForFill = !useConstraintHandling && !(hasInited && PDEView);
+    const auto keep = [this, keepForFill](QComboBox* popup, PDEChoice** selection, int kept, int32_t v) {
+        if (keepForFill) {
+            pendingPositions_[static_cast<std::size_t>(kept)] = v;
+        } else if (!useConstraintHandling) {
+            *selection = selectedChoice(popup);
+        }
+    };
+
     // A stored position of -1 (or any that names no item) leaves the pop-up with no
     // selected item, so that nothing is handed over for it.
     if (const auto v = storedInt(s, "colormodeSettings")) {
         platform::select(outputcolorButton, *v);
         changeoutputcolorOption(nullptr);
+        if (keepForFill) keep(outputcolorButton, &outputcolorSelection, 0, *v);
     }
-    if (const auto v = storedInt(s, "imagequalitySettings")) platform::select(imagequalityButton, *v);
-    if (const auto v = storedInt(s, "imagetypeSettings")) platform::select(imagetypeButton, *v);
-    if (const auto v = storedInt(s, "imageadjustSettings")) platform::select(imageadjustButton, *v);
+    if (const auto v = storedInt(s, "imagequalitySettings")) {
+        platform::select(imagequalityButton, *v);
+        keep(imagequalityButton, &imagequalitySelection, 1, *v);
+    }
+    if (const auto v = storedInt(s, "imagetypeSettings")) {
+        platform::select(imagetypeButton, *v);
+        keep(imagetypeButton, &imagetypeSelection, 2, *v);
+    }
+    if (const auto v = storedInt(s, "imageadjustSettings")) {
+        platform::select(imageadjustButton, *v);
+        keep(imageadjustButton, &imageadjustSelection, 3, *v);
+    }
     if (const auto v = storedInt(s, "screenSettings")) {
         platform::select(screenButton, *v);
         changescreenOption(nullptr);
+        if (keepForFill) keep(screenButton, &screenSelection, 4, *v);
     }
     if (const auto v = storedInt(s, "brightnessSettings")) {
         // The record holds the slider's number; one between or beyond the printer's
         // choices (an older record) takes the nearest.
-        platform::setIntValue(brightnessSlider, brightnessSteps_.empty() ? *v : nearestBrightness(*v));
+        const int value = brightnessSteps_.empty() ? *v : nearestBrightness(*v);
+        platform::setIntValue(brightnessSlider, value);
+        if (keepForFill) pendingBrightness_ = value;
         handOverBrightness();
         if (brightnessSlider) showBrightnessChoice();
     }
@@ -844,8 +884,34 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
 
     colorModeBtnPushed(nullptr);
 
-    if (const auto v = storedInt(s, "TonerSaveSettings")) platform::select(TonerSaveButton, *v);
+    if (const auto v = storedInt(s, "TonerSaveSettings")) {
+        platform::select(TonerSaveButton, *v);
+        if (keepForFill) keep(TonerSaveButton, &tonersaveSelection, 5, *v);
+    }
     changetonersaveOption(nullptr);
+}
+
+bool PrinterPDEOrvan::applyKeptPositions()
+{
+    bool applied = false;
+    PDEChoice** const selections[] = {&outputcolorSelection, &imagequalitySelection, &imagetypeSelection,
+                                      &imageadjustSelection, &screenSelection,       &tonersaveSelection};
+    const std::shared_ptr<ChoiceList>* const lists[] = {&own_.outputcolor, &own_.imagequality, &own_.imagetype,
+                                                       &own_.imageadjust, &own_.screen,       &own_.tonersave};
+    for (std::size_t i = 0; i < pendingPositions_.size(); ++i) {
+        if (!pendingPositions_[i]) continue;
+        // A position that names no item leaves no item selected, as on a filled pop-up.
+        *selections[i] = entryAt(*lists[i], *pendingPositions_[i]);
+        pendingPositions_[i].reset();
+        applied = true;
+    }
+    if (pendingBrightness_) {
+        platform::setIntValue(brightnessSlider, *pendingBrightness_);
+        showBrightnessChoice();
+        pendingBrightness_.reset();
+        applied = true;
+    }
+    return applied;
 }
 
 void PrinterPDEOrvan::restoreColourBalance(

@@ -176,6 +176,11 @@ private:
     bool colourBalanceRestored_ = false;
     // The PPD has at least one of the colour-balance density options.
     bool hasDensityOptions_ = false;
+    // The record's positions (pop-ups in the order of updateUI's selections: output
+    // colour, image quality, image types, image adjust mode, screen, toner saving) and
+    // brightness, restored before the controls were filled for a host that marks nothing.
+    std::array<std::optional<int32_t>, 6> pendingPositions_;
+    std::optional<int> pendingBrightness_;
 
     void handOver(const QString& key, const QString& choice);
     // The gray-guarantee rule: the check box is offered only in colour output without
@@ -190,6 +195,11 @@ private:
     static void selectFromList(QComboBox* popup, const std::shared_ptr<ChoiceList>& list,
                                const PDEChoice* selection);
     bool colourOutputSelected() const;
+    // The choice name a pop-up shows, or will show once filled.
+    QString shownChoiceName(const QComboBox* popup, PDEChoice* selection) const;
+    // Positions a record gave a host that marks nothing before the controls were filled;
+    // answers whether there were any.
+    bool applyKeptPositions();
     // Range, steps, ticks and end labels of the slider from the "Brightness" choices,
     // and its position from the host's mark; disabled for a PPD without them.
     void setUpBrightnessSlider();
