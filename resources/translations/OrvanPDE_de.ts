@@ -189,7 +189,7 @@
     <message>
         <source>Job Type</source>
         <extracomment>Label of the job type pop-up.</extracomment>
-        <translation>Auftragstyp</translation>
+        <translation>Auftragstyp:</translation>
     </message>
     <message>
         <source>Setup...</source>

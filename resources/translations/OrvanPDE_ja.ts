@@ -189,7 +189,7 @@
     <message>
         <source>Job Type</source>
         <extracomment>Label of the job type pop-up.</extracomment>
-        <translation>印刷種類</translation>
+        <translation>印刷種類：</translation>
     </message>
     <message>
         <source>Setup...</source>

@@ -160,18 +160,19 @@ TEST_F(ImageOptionsTest, LabelsShowThePanelsOwnTexts)
 
     open();
     show();
-    // The PPD calls it "Image Adjust Mode"; the panel keeps its own wording.
+    // The panel's own wording, through its English string table where the keys (which
+    // stored layouts rely on) are not the words shown.
     EXPECT_EQ(labelText(1), "Output Color:");
     EXPECT_EQ(labelText(2), "Image Quality:");
     EXPECT_EQ(labelText(3), "Image Types:");
     EXPECT_EQ(labelText(4), "Screen:");
-    EXPECT_EQ(labelText(5), "Image adjust mode:");
-    EXPECT_EQ(labelText(6), "GrayGuarantee");
+    EXPECT_EQ(labelText(5), "Image Adjust Mode:");
+    EXPECT_EQ(labelText(6), "Gray Guarantee");
     EXPECT_EQ(labelText(7), "Toner Saving Mode:");
     EXPECT_EQ(labelText(8), "Color Balance...");
     EXPECT_EQ(labelText(9), "Default");
     EXPECT_EQ(labelText(10), "Brightness:");
-    EXPECT_EQ(panel->GrayGuaranteeButton->text(), "GrayGuarantee");
+    EXPECT_EQ(panel->GrayGuaranteeButton->text(), "Gray Guarantee");
 
     open(testsupport::bundledPpdPath(), true, QLocale(QLocale::German, QLocale::Germany));
     show();

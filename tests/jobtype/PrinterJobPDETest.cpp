@@ -86,7 +86,8 @@ TEST_F(JobTypePanel, ConstructionViewAndKeywordLists)
     EXPECT_EQ(jobtypeChoices->size(), 2u);
 
     PrinterJobPDEOrvan* p = shown();
-    EXPECT_EQ(platform::stringValue(platform::viewWithTag(p->JobTypeView, 1)), "Job Type");
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(p->JobTypeView, 1)), "Job Type:");
+    // The summary's title keeps its own wording.
     ASSERT_EQ(p->jobtypeButton->count(), 2);
     EXPECT_EQ(p->jobtypeButton->itemText(1), "Secure Print");
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
