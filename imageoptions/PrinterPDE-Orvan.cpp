@@ -297,8 +297,9 @@ bool PrinterPDEOrvan::restoreValuesAndReturnError(QString* /*error*/)
     getNonPPDSettingsFromPrintSettings();
 
     // Without the record's densities a result committed in this process stands: the
-    // dialog opens on it, the record keeps it, and the host holds it for the job.
-    if (useConstraintHandling && ColorBlanceRes && !colourBalanceRestored_) {
+    // dialog opens on it, the record keeps it, and the host holds it for the job. The
+    // record's own switch, target and stray densities do not stand beside it.
+    if (ColorBlanceRes && !colourBalanceRestored_) {
         CBstate = committedOn;
         CBtarget = committedTarget;
         stateEnableButton = committedOn ? 1 : 0;
@@ -389,6 +390,7 @@ void PrinterPDEOrvan::initializeUI()
     updateMarkedSelections();
     const bool kept = !useConstraintHandling && applyKeptPositions();
     hasInited = true;
+    followImageTypeWithTonerItems();
     if (kept) {
         // The rules ran on empty controls when the record was restored.
         updateUI();
@@ -627,6 +629,16 @@ void PrinterPDEOrvan::changeimagetypeOption(QObject* /*sender*/)
     updateUI();
 }
 
+void PrinterPDEOrvan::followImageTypeWithTonerItems()
+{
+    // Toner saving shown again (restored, filled anew) offers what the image type leaves
+    // it, as when the image type was chosen: an image type other than Normal takes the
+    // first three items away. Image type processing switched off by gray output does not.
+    const QString type = shownChoiceName(imagetypeButton, imagetypeSelection);
+    const bool free = type.isNull() || type == kNormalImageType || type == QLatin1String("Off");
+    for (int i = 0; i < 3; ++i) platform::setItemEnabled(TonerSaveButton, i, free);
+}
+
 QString PrinterPDEOrvan::shownChoiceName(const QComboBox* popup, PDEChoice* selection) const
 {
     // Until the pop-ups are filled, what they will show is their selection.
@@ -752,7 +764,12 @@ void PrinterPDEOrvan::defaultButtonPushed(QObject* /*sender*/)
     changeoutputcolorOption(nullptr);
     platform::select(screenButton, querydef(screenOption));
     changescreenOption(nullptr);
-    platform::select(TonerSaveButton, querydef(tonersaveOption));
+    // An item the image type has taken away is no default to go back to: toner saving
+    // stays as the image type sets it.
+    const int64_t toner = querydef(tonersaveOption);
+    if (toner < 0 || toner >= platform::numberOfItems(TonerSaveButton)
+        || platform::isItemEnabled(TonerSaveButton, static_cast<int>(toner)))
+        platform::select(TonerSaveButton, toner);
     changetonersaveOption(nullptr);
     platform::setState(GrayGuaranteeButton, querydef(GrayGuaranteeOption) == 0 ? 1 : 0);
     updateUI();
@@ -883,11 +900,19 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     statetargetColorButton = target && *target >= 0 && *target <= 3 ? *target : 0;
 
     colorModeBtnPushed(nullptr);
+    // Gray output hands over Off when the colour is chosen, but an image type chosen
+    // after it went out with the job the record stands for: it stays what it was.
+    if (const auto v = storedInt(s, "imagetypeSettings"); v && useConstraintHandling && !colourOutputSelected()
+        && *v >= 0 && *v < platform::numberOfItems(imagetypeButton)) {
+        platform::select(imagetypeButton, *v);
+        handOverImageTypeAndTonerMode();
+    }
 
     if (const auto v = storedInt(s, "TonerSaveSettings")) {
         platform::select(TonerSaveButton, *v);
         if (keepForFill) keep(TonerSaveButton, &tonersaveSelection, 5, *v);
     }
+    followImageTypeWithTonerItems();
     changetonersaveOption(nullptr);
 }
 

@@ -195,6 +195,8 @@ private:
     static void selectFromList(QComboBox* popup, const std::shared_ptr<ChoiceList>& list,
                                const PDEChoice* selection);
     bool colourOutputSelected() const;
+    // Toner saving items 0 to 2 as the image type shown allows them.
+    void followImageTypeWithTonerItems();
     // The choice name a pop-up shows, or will show once filled.
     QString shownChoiceName(const QComboBox* popup, PDEChoice* selection) const;
     // Positions a record gave a host that marks nothing before the controls were filled;

@@ -317,16 +317,25 @@ void PrinterJobPDEOrvan::selectJobType(int index)
 // ---------------------------------------------------------------------------------
 // Actions
 
-void PrinterJobPDEOrvan::jobtypeButtonPushed(QObject* sender)
+void PrinterJobPDEOrvan::jobtypeButtonPushed(QObject* /*sender*/)
 {
+    const int before = secureIndex;
     secureIndex = selectedJobType();
     shownJobType_ = secureIndex;
     platform::setEnabled(setupButton, secureIndex != 0);
-    if (secureIndex != 0) {
-        setupButtonPushed(sender);
-    } else {
+    if (secureIndex == 0) {
         changejobtypeModeOption(nullptr);
+        return;
     }
+    if (setupAndHandOver() == SetupOutcome::Confirmed || before != kNormalPrint
+        || selectedJobType() == kNormalPrint)
+        return;
+    // Secure Print chosen but not confirmed: the job stays the normal one it was, and the
+    // pop-up says so (an earlier setup kept in this process does not make it secure).
+    selectJobType(kNormalPrint);
+    secureIndex = kNormalPrint;
+    platform::setEnabled(setupButton, false);
+    changejobtypeModeOption(nullptr);
 }
 
 PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::runSetupDialog()
@@ -357,17 +366,26 @@ PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::runSetupDialog()
 void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
 {
     Q_UNUSED(sender);
-    if (runSetupDialog() == SetupOutcome::Unavailable) return;
+    setupAndHandOver();
+}
+
+PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::setupAndHandOver()
+{
+    const SetupOutcome outcome = runSetupDialog();
+    if (outcome == SetupOutcome::Unavailable) return outcome;
 
     if (response) {
         // After Cancel the host keeps what it was handed before.
         if (isNeedUpdate) handOverSetupResult();
     } else {
-        // No OK yet in this process: back to a normal job.
+        // No OK yet in this process: back to a normal job, also for the next time the
+        // panel shows.
         selectJobType(kNormalPrint);
+        secureIndex = kNormalPrint;
         platform::setEnabled(setupButton, false);
         changejobtypeModeOption(nullptr);
     }
+    return outcome;
 }
 
 void PrinterJobPDEOrvan::defaultButtonPushed(QObject* sender)

@@ -109,6 +109,8 @@ private:
     // Runs a new setup dialog; unavailable when it cannot be loaded.
     enum class SetupOutcome { Confirmed, Cancelled, Unavailable };
     SetupOutcome runSetupDialog();
+    // Runs the setup dialog and hands its confirmed result over.
+    SetupOutcome setupAndHandOver();
     // A Secure Print record whose entries the setup dialog would take stands for a setup
     // confirmed in an earlier run: the setup result is made again from it. Otherwise
     // what it knows (user ID, job name mode, new job name) is kept for the dialog.

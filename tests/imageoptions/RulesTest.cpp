@@ -429,3 +429,20 @@ TEST_F(ImageOptionsTest, TheBrightnessSliderIsThePrintersBrightness)
     EXPECT_TRUE(panel->shouldPrint());
     for (const host::HandOver& h : host->handOvers()) EXPECT_NE(h.first, "Brightness");
 }
+
+TEST_F(ImageOptionsTest, DefaultLeavesTonerSavingToTheImageType)
+{
+    open();
+    show();
+    choose(panel->imagetypeButton, 1); // Photo: toner saving set by the image type
+    choose(panel->screenButton, 2);
+    takeHandOvers();
+    click(panel->defaultButton);
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->TonerSaveButton), "Set by Image Type");
+    EXPECT_EQ(marked("TonerMode"), "3");
+    EXPECT_EQ(marked("ImageType"), "Photo");
+    EXPECT_EQ(marked("Screen"), "Auto");
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
+    EXPECT_EQ(marked("GrayGuarantee"), "False");
+}

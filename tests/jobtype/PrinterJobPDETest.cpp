@@ -124,10 +124,10 @@ TEST_F(JobTypePanel, CancelBeforeAnyOkReturnsToNormalPrint)
     EXPECT_FALSE(p->setupButton->isEnabled());
     EXPECT_FALSE(p->isNeedUpdate);
 
-    // Switching away and back shows the user's pick again; the host keeps "Normal".
+    // Switching away and back still shows the normal job the host holds.
     p->willShow();
-    EXPECT_EQ(p->jobtypeButton->currentIndex(), 1);
-    EXPECT_TRUE(p->setupButton->isEnabled());
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
+    EXPECT_FALSE(p->setupButton->isEnabled());
     EXPECT_TRUE(host_->handOvers().isEmpty());
 }
 
@@ -326,7 +326,8 @@ TEST_F(JobTypePanel, MissingLayoutsEndSilently)
     EXPECT_TRUE(bare->shouldPrint());
     bare.reset();
 
-    // The panel's layout without the dialog's: Setup... ends silently.
+    // The panel's layout without the dialog's: Secure Print ends silently as the normal
+    // job it was, since nothing could set it up.
     ASSERT_TRUE(QFile::copy(testsupport::bundlePath() + "/Resources/JobTypeMain.ui",
                             dir.path() + "/Resources/JobTypeMain.ui"));
     panel_ = PrinterJobPDEOrvan::initWithCallback(host_.get(), &empty);
@@ -334,8 +335,8 @@ TEST_F(JobTypePanel, MissingLayoutsEndSilently)
     host_->clearHandOvers();
     choose(panel_->jobtypeButton, 1);
     EXPECT_TRUE(panel_->aJobTypeSetup.isNull());
-    EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 1);
-    EXPECT_TRUE(host_->handOvers().isEmpty());
+    EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 0);
+    EXPECT_EQ(host_->handOvers(), QList<HandOver>({{"JobType", "Normal"}}));
     panel_.reset();
 }
 

@@ -402,7 +402,8 @@ void Panels::colorBalanceInside(Choices& in)
 {
     QPointer<ColorBalanceOrvan> cb = imageOptions_->aColorBalance;
     const int steps = in.below(12);
-    for (int i = 0; i < steps && cb; ++i) {
+    // Return in a field may end the dialog (its default button): no step after that.
+    for (int i = 0; i < steps && cb && platform::isRunningModal(cb->window()); ++i) {
         const std::array<QLineEdit*, 3> fields = {cb->TextOne, cb->TextTwo, cb->TextThree};
         const std::array<platform::Stepper*, 3> steppers = {cb->StepperOne, cb->StepperTwo, cb->StepperThree};
         const int step = in.below(10);
@@ -449,6 +450,7 @@ void Panels::colorBalanceInside(Choices& in)
     }
     QDialog* window = cb->window();
     const int end = in.below(4);
+    if (!platform::isRunningModal(window)) return;
     trace(QStringLiteral("  color balance ends by %1").arg(end));
     switch (end) {
     case 0: click(cb->okButton); break;
@@ -466,7 +468,7 @@ void Panels::securePrintInside(Choices& in)
 {
     QPointer<JobTypeSetup> setup = jobType_->aJobTypeSetup;
     const int steps = in.below(10);
-    for (int i = 0; i < steps && setup; ++i) {
+    for (int i = 0; i < steps && setup && platform::isRunningModal(setup->window()); ++i) {
         const std::array<QLineEdit*, 3> fields = {setup->TextUserIDBox, setup->TextPasscodeBox, setup->TextJobNameBox};
         const int step = in.below(9);
         trace(QStringLiteral("  secure print step %1").arg(step));
@@ -507,6 +509,7 @@ void Panels::securePrintInside(Choices& in)
         return;
     }
     const int end = in.below(4);
+    if (!platform::isRunningModal(setup->window())) return;
     trace(QStringLiteral("  secure print ends by %1").arg(end));
     switch (end) {
     case 0: click(setup->okButton); break;
