@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,6 +54,7 @@ ColorBalanceOrvan::~ColorBalanceOrvan()
         for (QLineEdit* field : {TextOne, TextTwo, TextThree}) {
             if (!field) continue;
             disconnect(field, nullptr, this, nullptr);
+            field->removeEventFilter(this);
             // The formatter goes with this controller: the fields stop using it first.
             attachFormatter(field, nullptr);
         }
@@ -146,6 +148,7 @@ void ColorBalanceOrvan::awakeFromNib()
         attachFormatter(field, TextFmt.get());
         // textEdited is raised by the user's edits only, never by text set from here.
         connect(field, &QLineEdit::textEdited, this, [this, field] { controlTextDidChange(field); });
+        field->installEventFilter(this);
     }
 
     if (window_) {
@@ -402,6 +405,26 @@ void ColorBalanceOrvan::controlTextDidChange(QObject* field)
         StepperThreeClick(nullptr);
         targetColorClick(nullptr);
     }
+}
+
+bool ColorBalanceOrvan::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier || (key->key() != Qt::Key_Up && key->key() != Qt::Key_Down))
+        return false;
+    platform::Stepper* stepper = watched == TextOne ? StepperOne
+                                 : watched == TextTwo ? StepperTwo
+                                 : watched == TextThree ? StepperThree
+                                                        : nullptr;
+    if (!stepper || !stepper->isEnabled()) return false;
+    // The stepper's own step: its limits and increment, then its action.
+    if (key->key() == Qt::Key_Up) {
+        stepper->stepUp();
+    } else {
+        stepper->stepDown();
+    }
+    return true;
 }
 
 void ColorBalanceOrvan::windowWillClose()

@@ -97,6 +97,10 @@ public:
     // Snapshot of the working values, only while Start runs.
     std::optional<QList<int32_t>> CBResClose;
 
+protected:
+    // Up and Down in a number field step it as its stepper does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The reference swatch of density `index`, null outside 0..11 or when not loaded.
     platform::ColorBox* referenceSwatch(int index) const;

@@ -1,11 +1,16 @@
 #include "fuzz/FuzzSupport.h"
 
 #include "platform/Alert.h"
+#include "platform/Bundle.h"
 #include "platform/Log.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLocale>
+
+#include <array>
+#include <memory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,14 +62,25 @@ void trace(const QString& line)
     if (tracing()) std::fprintf(stderr, "==fuzz== %s\n", qPrintable(line));
 }
 
-int alertCount() { return alerts; }
-
-int logLineCount() { return logLines; }
-
 void settle()
 {
     // Twice: an object going may give up another one.
     for (int i = 0; i < 2; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int alertCount() { return alerts; }
+
+int logLineCount() { return logLines; }
+
+platform::Bundle* bundle(int language)
+{
+    static std::array<std::unique_ptr<platform::Bundle>, 3> bundles;
+    static const std::array<QLocale, 3> locales = {QLocale(QLocale::English, QLocale::UnitedStates),
+                                                   QLocale(QLocale::German, QLocale::Germany),
+                                                   QLocale(QLocale::Japanese, QLocale::Japan)};
+    const std::size_t i = static_cast<std::size_t>(language) % bundles.size();
+    if (!bundles[i]) bundles[i] = std::make_unique<platform::Bundle>(bundlePath(), locales[i]);
+    return bundles[i].get();
 }
 
 void fail(const char* file, int line, const QString& what)

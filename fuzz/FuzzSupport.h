@@ -3,12 +3,18 @@
 // process, alerts and log lines recorded instead of shown or sent to syslog, paths into
 // the source tree and the built bundle, an input reader, and a way to report a broken
 // invariant as a crash.
+#include "tests/support/Choices.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+
+namespace platform {
+class Bundle;
+}
 
 namespace fuzz {
 
@@ -23,36 +29,28 @@ QString bundlePath();                        // the built OrvanPDE.bundle
 bool tracing();
 void trace(const QString& line);
 
-// Alerts and log lines so far in this process.
-int alertCount();
-int logLineCount();
+// The bundle with its string tables in one of the languages it has (0 English,
+// 1 German, 2 Japanese); made once per language for the process.
+platform::Bundle* bundle(int language);
 
 // Lets every object given up with deleteLater go.
 void settle();
+
+// Alerts and log lines so far in this process.
+int alertCount();
+int logLineCount();
 
 // A broken invariant: prints what and where, then aborts so the fuzzer keeps the input.
 [[noreturn]] void fail(const char* file, int line, const QString& what);
 
 // Reads an input front to back, so that a seed can be written by hand; past the end
 // every read answers 0.
-class Reader {
+class Reader final : public panels::Choices {
 public:
     Reader(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool atEnd() const { return pos_ >= size_; }
+    bool atEnd() const override { return pos_ >= size_; }
     std::size_t remaining() const { return atEnd() ? 0 : size_ - pos_; }
-    uint8_t byte() { return atEnd() ? 0 : data_[pos_++]; }
-    uint16_t word()
-    {
-        const unsigned low = byte();
-        return static_cast<uint16_t>(low | (unsigned{byte()} << 8));
-    }
-    bool flag() { return (byte() & 1) != 0; }
-    // A number in 0..n-1; 0 when n <= 0.
-    int below(int n)
-    {
-        if (n <= 0) return 0;
-        return n <= 256 ? byte() % n : word() % n;
-    }
+    uint8_t byte() override { return atEnd() ? 0 : data_[pos_++]; }
     // Up to `n` bytes.
     QByteArray bytes(std::size_t n)
     {

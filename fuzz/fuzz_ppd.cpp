@@ -6,7 +6,7 @@
 // entries, saves and restores, views destroyed by the host, marks set by the host.
 // Then saved, restored and summarised; every hand-over and every saved value checked.
 #include "fuzz/FuzzSupport.h"
-#include "fuzz/PanelDriver.h"
+#include "tests/support/PanelDriver.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -33,6 +33,8 @@ void removePpdFile() { QFile::remove(ppdPath()); }
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     fuzz::startApplication(argc, argv);
+    panels::setFailureHandler([](const char* file, int line, const QString& what) { fuzz::fail(file, line, what); });
+    if (fuzz::tracing()) panels::setTraceSink([](const QString& line) { fuzz::trace(line); });
     std::atexit(removePpdFile);
     return 0;
 }
@@ -50,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
             fuzz::fail(__FILE__, __LINE__, QStringLiteral("cannot write %1").arg(ppdPath()));
     }
 
-    fuzz::resetState();
+    panels::resetState();
     {
         host::PpdPtr ppd = host::openPpd(ppdPath());
         fuzz::Reader in(data + actionsAt, size - static_cast<std::size_t>(actionsAt));
@@ -59,13 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         const int language = (flags >> 1) & 3;
         const bool noPrintSettings = (flags & 0x08) != 0;
 
-        fuzz::Panels panels(ppd.get(), offersChoiceMarking, fuzz::bundle(language));
-        if (noPrintSettings) panels.host().setPrintSettings(nullptr);
-        panels.open();
-        for (int i = 0; i < 32 && !in.atEnd(); ++i) panels.act(in);
-        panels.finish();
+        panels::Panels both(ppd.get(), offersChoiceMarking, fuzz::bundle(language));
+        if (noPrintSettings) both.host().setPrintSettings(nullptr);
+        both.open();
+        for (int i = 0; i < 32 && !in.atEnd(); ++i) both.act(in);
+        both.finish();
     }
-    fuzz::resetState();
-    fuzz::checkNoWindowsLeft();
+    panels::resetState();
+    panels::checkNoWindowsLeft();
     return 0;
 }

@@ -5,7 +5,7 @@
 // keeps every key they do not write as it was; restoring what they saved and saving
 // again gives the same record.
 #include "fuzz/FuzzSupport.h"
-#include "fuzz/PanelDriver.h"
+#include "tests/support/PanelDriver.h"
 
 #include "jobtype/SecurePrintState.h"
 #include "platform/PrintSettings.h"
@@ -82,6 +82,8 @@ void presetSetupResult(int which)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     fuzz::startApplication(argc, argv);
+    panels::setFailureHandler([](const char* file, int line, const QString& what) { fuzz::fail(file, line, what); });
+    if (fuzz::tracing()) panels::setTraceSink([](const QString& line) { fuzz::trace(line); });
     return 0;
 }
 
@@ -106,19 +108,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     {
         host::PpdPtr ppd = host::openPpd(ppdPath);
         if (!ppd) fuzz::fail(__FILE__, __LINE__, QStringLiteral("cannot open %1").arg(ppdPath));
-        fuzz::Panels panels(ppd.get(), offersChoiceMarking, fuzz::bundle(language));
-        platform::PrintSettings* settings = panels.host().printSettings();
+        panels::Panels both(ppd.get(), offersChoiceMarking, fuzz::bundle(language));
+        platform::PrintSettings* settings = both.host().printSettings();
         settings->values = record;
-        panels.open(showViews);
-        panels.checkHandOvers();
+        both.open(showViews);
+        both.checkHandOvers();
 
-        const QMap<QString, QString> written = panels.saveIntoEmptyRecord();
-        panels.checkWritten(written);
+        const QMap<QString, QString> written = both.saveIntoEmptyRecord();
+        both.checkWritten(written);
 
         // Saving into the record as the host does: the panels' keys as written, every
         // other key as it was.
-        panels.imageOptions().saveValuesAndReturnError(nullptr);
-        panels.jobType().saveValuesAndReturnError(nullptr);
+        both.imageOptions().saveValuesAndReturnError(nullptr);
+        both.jobType().saveValuesAndReturnError(nullptr);
         const QMap<QString, QString>& saved = settings->values;
         for (auto it = saved.cbegin(); it != saved.cend(); ++it) {
             if (written.contains(it.key())) {
@@ -131,9 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         for (auto it = record.cbegin(); it != record.cend(); ++it)
             FUZZ_CHECK(saved.contains(it.key()), it.key() + QStringLiteral(": lost when saving"));
 
-        panels.finish();
+        both.finish();
     }
-    fuzz::resetState();
-    fuzz::checkNoWindowsLeft();
+    panels::resetState();
+    panels::checkNoWindowsLeft();
     return 0;
 }

@@ -16,11 +16,14 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <numeric>
 
 std::shared_ptr<ChoiceList> outputcolorChoices;
 std::shared_ptr<ChoiceList> imagequalityChoices;
@@ -33,7 +36,16 @@ std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
 namespace {
 
 // Choice names the rules compare and hand over.
-const QString kColourChoice = QStringLiteral("RGB");
+// Output colour by the choice's name: the gray choices of the printers we know of
+// ("Gray", "Grayscale", "KGray", "Mono", "Monochrome", "Black" and the like); every
+// other choice ("RGB", "CMYK", "Color") prints in colour.
+bool isColourChoice(const QString& name)
+{
+    static const QRegularExpression gray(
+        QStringLiteral("^(k?gr[ae]y(scale)?\\d*|mono(chrome)?|black(white|andwhite)?|bw|k|w|whitescale)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return !name.isEmpty() && !gray.match(name).hasMatch();
+}
 const QString kNormalImageType = QStringLiteral("Normal");
 const QString kNoTonerSaving = QStringLiteral("0");
 
@@ -118,6 +130,25 @@ PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform
     tonersaveOption = lookUp("TonerMode");
     own_.tonersave = build(tonersaveOption);
     brightnessOption = lookUp("Brightness");
+    own_.brightness = build(brightnessOption);
+    if (own_.brightness && !own_.brightness->empty()) {
+        bool numbered = true;
+        for (const auto& choice : *own_.brightness) {
+            bool ok = false;
+            choice->ppdTitle().toInt(&ok);
+            numbered = numbered && ok;
+        }
+        for (std::size_t i = 0; i < own_.brightness->size(); ++i) {
+            PDEChoice* choice = (*own_.brightness)[i].get();
+            brightnessSteps_.push_back({numbered ? choice->ppdTitle().toInt() : static_cast<int>(i), choice});
+        }
+        std::stable_sort(brightnessSteps_.begin(), brightnessSteps_.end(),
+                         [](const BrightnessStep& a, const BrightnessStep& b) { return a.value < b.value; });
+        // Two choices of one number: the first stands for it.
+        brightnessSteps_.erase(std::unique(brightnessSteps_.begin(), brightnessSteps_.end(),
+                                           [](const BrightnessStep& a, const BrightnessStep& b) { return a.value == b.value; }),
+                               brightnessSteps_.end());
+    }
     GrayGuaranteeOption = lookUp("GrayGuarantee");
     own_.GrayGuarantee = build(GrayGuaranteeOption);
 
@@ -129,8 +160,10 @@ PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform
     tonersaveChoices = own_.tonersave;
     GrayGuaranteeChoices = own_.GrayGuarantee;
 
-    for (int i = 0; i < colorbalance::kDensityCount; ++i)
+    for (int i = 0; i < colorbalance::kDensityCount; ++i) {
         colorbalance::densityOption(i) = lookUp(colorbalance::densityKeyword(i));
+        hasDensityOptions_ = hasDensityOptions_ || colorbalance::densityOption(i);
+    }
 }
 
 PrinterPDEOrvan::~PrinterPDEOrvan()
@@ -242,6 +275,13 @@ bool PrinterPDEOrvan::saveValuesAndReturnError(QString* /*error*/)
 
 bool PrinterPDEOrvan::restoreValuesAndReturnError(QString* /*error*/)
 {
+    // The colour balance this process committed, for a record that does not bring one.
+    const bool committedOn = CBstate;
+    const int32_t committedTarget = CBtarget;
+    std::array<int64_t, colorbalance::kDensityCount> committedWorking{};
+    for (int i = 0; i < colorbalance::kDensityCount; ++i)
+        committedWorking[static_cast<std::size_t>(i)] = colorbalance::workingValue(i);
+
     if (useConstraintHandling) {
         updateMarkedSelections();
         // Only a controller that still exists can take its PPD defaults.
@@ -253,7 +293,23 @@ bool PrinterPDEOrvan::restoreValuesAndReturnError(QString* /*error*/)
         getPPDSettingsFromPrintSettingsOnTiger();
     }
     updateUI();
+    colourBalanceRestored_ = false;
     getNonPPDSettingsFromPrintSettings();
+
+    // Without the record's densities a result committed in this process stands: the
+    // dialog opens on it, the record keeps it, and the host holds it for the job. The
+    // record's own switch, target and stray densities do not stand beside it.
+    if (ColorBlanceRes && !colourBalanceRestored_) {
+        CBstate = committedOn;
+        CBtarget = committedTarget;
+        stateEnableButton = committedOn ? 1 : 0;
+        statetargetColorButton = committedTarget;
+        if (committedOn) {
+            for (int i = 0; i < colorbalance::kDensityCount; ++i)
+                colorbalance::workingValue(i) = committedWorking[static_cast<std::size_t>(i)];
+        }
+        changeColorBlanceOption();
+    }
     return true;
 }
 
@@ -300,7 +356,8 @@ void PrinterPDEOrvan::initializeUI()
 
     if (GrayGuaranteeOption) {
         platform::setTitle(platform::viewWithTag(PDEView, 6), CreateOptionTitle(GrayGuaranteeOption));
-        platform::setState(GrayGuaranteeButton, GrayGuaranteeValue);
+        // A host that marks choices holds what the job carries: the check box shows that.
+        platform::setState(GrayGuaranteeButton, useConstraintHandling ? markedGrayGuarantee() : GrayGuaranteeValue);
     } else {
         platform::setEnabled(GrayGuaranteeButton, false);
     }
@@ -322,10 +379,108 @@ void PrinterPDEOrvan::initializeUI()
     // The caption keeps the text of the layout, in the user's language.
     platform::setStringValue(colorModeText, localized(platform::stringValue(colorModeText)));
 
+    setUpBrightnessSlider();
+    // A button with nothing behind it on this printer is not offered.
+    platform::setEnabled(colorBalanceButton, hasDensityOptions_);
+    platform::setEnabled(defaultButton, outputcolorOption || screenOption || tonersaveOption || GrayGuaranteeOption);
+
     // Freshly filled pop-ups start from the host's marks (else the PPD defaults): the
-    // rules that run right after must see what the user will see.
+    // rules that run right after must see what the user will see. A host that marks
+    // nothing has them from the record restored before.
     updateMarkedSelections();
+    const bool kept = !useConstraintHandling && applyKeptPositions();
     hasInited = true;
+    followImageTypeWithTonerItems();
+    if (kept) {
+        // The rules ran on empty controls when the record was restored.
+        updateUI();
+        colorModeBtnPushed(nullptr);
+    }
+}
+
+void PrinterPDEOrvan::setUpBrightnessSlider()
+{
+    QWidget* labels[] = {platform::viewWithTag(PDEView, 11), platform::viewWithTag(PDEView, 12),
+                         platform::viewWithTag(PDEView, 13)};
+    if (brightnessSteps_.empty() || !brightnessSlider) {
+        platform::setEnabled(brightnessSlider, false);
+        for (QWidget* label : labels) platform::setStringValue(label, QString());
+        return;
+    }
+    // The step is what every choice's number is a multiple of, counted from the lowest.
+    int step = 0;
+    for (std::size_t i = 1; i < brightnessSteps_.size(); ++i)
+        step = std::gcd(step, brightnessSteps_[i].value - brightnessSteps_[0].value);
+    step = std::max(step, 1);
+    brightnessSlider->setRange(brightnessSteps_.front().value, brightnessSteps_.back().value);
+    brightnessSlider->setSingleStep(step);
+    brightnessSlider->setPageStep(step);
+    brightnessSlider->setTickInterval(step);
+    brightnessSlider->setEnabled(true);
+
+    // The two ends, and the middle when there is one, read as the printer names them
+    // (in the user's language where the bundle knows the printer's words).
+    const std::size_t count = brightnessSteps_.size();
+    platform::setStringValue(labels[0], brightnessTitle(brightnessSteps_.front().choice));
+    platform::setStringValue(labels[1], count % 2 == 1 && count > 2 ? brightnessTitle(brightnessSteps_[count / 2].choice)
+                                                                    : QString());
+    platform::setStringValue(labels[2], brightnessTitle(brightnessSteps_.back().choice));
+
+    // The host's mark, else the PPD's default.
+    ppd_choice_t* marked = VelkaRefppd ? ppdFindMarkedChoice(VelkaRefppd, "Brightness") : nullptr;
+    const QString name = QString::fromLatin1(marked ? marked->choice : brightnessOption->defchoice);
+    for (const BrightnessStep& s : brightnessSteps_) {
+        if (s.choice->ppdTitle() == name) brightnessSlider->setValue(s.value);
+    }
+    showBrightnessChoice();
+}
+
+int PrinterPDEOrvan::nearestBrightness(int value) const
+{
+    int nearest = value;
+    qint64 distance = -1;
+    for (const BrightnessStep& s : brightnessSteps_) {
+        const qint64 d = qAbs(qint64(s.value) - value);
+        if (distance < 0 || d < distance) {
+            distance = d;
+            nearest = s.value;
+        }
+    }
+    return nearest;
+}
+
+PDEChoice* PrinterPDEOrvan::brightnessChoice() const
+{
+    if (!brightnessSlider) return nullptr;
+    const int value = nearestBrightness(brightnessSlider->value());
+    for (const BrightnessStep& s : brightnessSteps_) {
+        if (s.value == value) return s.choice;
+    }
+    return nullptr;
+}
+
+void PrinterPDEOrvan::handOverBrightness()
+{
+    if (!useConstraintHandling || !brightnessOption) return;
+    if (PDEChoice* choice = brightnessChoice()) handOver(QStringLiteral("Brightness"), choice->ppdTitle());
+}
+
+QString PrinterPDEOrvan::brightnessTitle(PDEChoice* choice) const
+{
+    const QString text = choice->userTitle();
+    return pluginBundle && !text.isEmpty() ? pluginBundle->localizedString(text) : text;
+}
+
+void PrinterPDEOrvan::showBrightnessChoice()
+{
+    // The slider's tool tip names the choice it stands at.
+    if (PDEChoice* choice = brightnessChoice()) brightnessSlider->setToolTip(brightnessTitle(choice));
+}
+
+void PrinterPDEOrvan::changebrightnessOption(QObject* /*sender*/)
+{
+    handOverBrightness();
+    showBrightnessChoice();
 }
 
 int64_t PrinterPDEOrvan::indexOfMarkedOption(ppd_option_t* option, const char* key)
@@ -370,10 +525,10 @@ void PrinterPDEOrvan::updateMarkedSelections()
         if (!m.option) continue;
         const int64_t i = indexOfMarkedOption(m.option, m.key);
         *m.selection = i == -1 ? nullptr : entryAt(m.list, i);
-        // The colour mode follows the marked choice by its name, as everywhere else:
-        // only the colour choice means colour output, wherever the PPD lists it.
+        // The colour mode follows the marked choice by its name, as everywhere else,
+        // wherever the PPD lists it.
         if (m.selection == &outputcolorSelection && i != -1)
-            CBColorMode = outputcolorSelection && outputcolorSelection->ppdTitle() == kColourChoice ? 0 : 1;
+            CBColorMode = outputcolorSelection && isColourChoice(outputcolorSelection->ppdTitle()) ? 0 : 1;
     }
 }
 
@@ -468,24 +623,60 @@ void PrinterPDEOrvan::changeimagetypeOption(QObject* /*sender*/)
         if (platform::numberOfItems(TonerSaveButton) > 3) platform::select(TonerSaveButton, 3);
         for (int i = 0; i < 3; ++i) platform::setItemEnabled(TonerSaveButton, i, false);
     }
+    // Toner saving may have changed under gray guarantee.
+    applyGrayGuaranteeRule();
     handOverImageTypeAndTonerMode();
     updateUI();
 }
 
+void PrinterPDEOrvan::followImageTypeWithTonerItems()
+{
+    // Toner saving shown again (restored, filled anew) offers what the image type leaves
+    // it, as when the image type was chosen: an image type other than Normal takes the
+    // first three items away. Image type processing switched off by gray output does not.
+    const QString type = shownChoiceName(imagetypeButton, imagetypeSelection);
+    const bool free = type.isNull() || type == kNormalImageType || type == QLatin1String("Off");
+    for (int i = 0; i < 3; ++i) platform::setItemEnabled(TonerSaveButton, i, free);
+}
+
+QString PrinterPDEOrvan::shownChoiceName(const QComboBox* popup, PDEChoice* selection) const
+{
+    // Until the pop-ups are filled, what they will show is their selection.
+    if (hasInited && PDEView) return selectedChoiceName(popup);
+    return selection ? selection->ppdTitle() : QString();
+}
+
 bool PrinterPDEOrvan::colourOutputSelected() const
 {
-    return selectedChoiceName(outputcolorButton) == kColourChoice;
+    return isColourChoice(shownChoiceName(outputcolorButton, outputcolorSelection));
+}
+
+void PrinterPDEOrvan::applyGrayGuaranteeRule()
+{
+    // Gray guarantee needs colour output without toner saving, and a PPD that has it.
+    if (GrayGuaranteeOption && shownChoiceName(TonerSaveButton, tonersaveSelection) == kNoTonerSaving
+        && colourOutputSelected()) {
+        platform::setEnabled(GrayGuaranteeButton, true);
+        return;
+    }
+    const bool wasOn = platform::state(GrayGuaranteeButton) == 1;
+    platform::setEnabled(GrayGuaranteeButton, false);
+    platform::setState(GrayGuaranteeButton, 0);
+    // The job carries what the check box shows: off.
+    if (useConstraintHandling && GrayGuaranteeOption && (wasOn || markedGrayGuarantee() != 0))
+        handOver(QStringLiteral("GrayGuarantee"), QStringLiteral("False"));
+}
+
+int32_t PrinterPDEOrvan::markedGrayGuarantee() const
+{
+    ppd_choice_t* marked = VelkaRefppd ? ppdFindMarkedChoice(VelkaRefppd, "GrayGuarantee") : nullptr;
+    if (!marked && GrayGuaranteeOption) marked = ppdFindChoice(GrayGuaranteeOption, GrayGuaranteeOption->defchoice);
+    return marked && qstrcmp(marked->choice, "True") == 0 ? 1 : 0;
 }
 
 void PrinterPDEOrvan::changetonersaveOption(QObject* /*sender*/)
 {
-    // Gray guarantee needs colour output without toner saving, and a PPD that has it.
-    if (GrayGuaranteeOption && selectedChoiceName(TonerSaveButton) == kNoTonerSaving && colourOutputSelected()) {
-        platform::setEnabled(GrayGuaranteeButton, true);
-    } else {
-        platform::setEnabled(GrayGuaranteeButton, false);
-        platform::setState(GrayGuaranteeButton, 0);
-    }
+    applyGrayGuaranteeRule();
     handOverImageTypeAndTonerMode();
     updateUI();
 }
@@ -504,14 +695,19 @@ void PrinterPDEOrvan::colorModeBtnPushed(QObject* sender)
     changeoutputcolorOption(sender);
     if (CBColorMode == 0) {
         platform::setTextColor(colorModeText, platform::controlTextColor());
-        if (GrayGuaranteeOption) platform::setEnabled(GrayGuaranteeButton, true);
-        changeGrayGuaranteeOption(nullptr);
+        // Colour output offers gray guarantee as far as toner saving allows it.
+        applyGrayGuaranteeRule();
+        if (platform::isEnabled(GrayGuaranteeButton)) changeGrayGuaranteeOption(nullptr);
     } else {
         // Gray output: no gray guarantee and no image type processing.
         platform::setTextColor(colorModeText, platform::disabledControlTextColor());
-        platform::setState(GrayGuaranteeButton, 0);
-        platform::setEnabled(GrayGuaranteeButton, false);
-        if (useConstraintHandling) handOver(QStringLiteral("ImageType"), QStringLiteral("Off"));
+        applyGrayGuaranteeRule();
+        if (useConstraintHandling) {
+            handOver(QStringLiteral("ImageType"), QStringLiteral("Off"));
+            // The image types pop-up shows what the job now carries.
+            updateMarkedSelections();
+            updateUI();
+        }
     }
 }
 
@@ -568,7 +764,12 @@ void PrinterPDEOrvan::defaultButtonPushed(QObject* /*sender*/)
     changeoutputcolorOption(nullptr);
     platform::select(screenButton, querydef(screenOption));
     changescreenOption(nullptr);
-    platform::select(TonerSaveButton, querydef(tonersaveOption));
+    // An item the image type has taken away is no default to go back to: toner saving
+    // stays as the image type sets it.
+    const int64_t toner = querydef(tonersaveOption);
+    if (toner < 0 || toner >= platform::numberOfItems(TonerSaveButton)
+        || platform::isItemEnabled(TonerSaveButton, static_cast<int>(toner)))
+        platform::select(TonerSaveButton, toner);
     changetonersaveOption(nullptr);
     platform::setState(GrayGuaranteeButton, querydef(GrayGuaranteeOption) == 0 ? 1 : 0);
     updateUI();
@@ -611,33 +812,73 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     platform::PrintSettings* s = pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
     if (!s) return;
 
+    // A host that marks nothing remembers nothing but this record: positions restored
+    // before the controls are filled are kept for the fill, and those the panel does
+    // not hand over become its selections, as a user's pick does.
+    const bool keepForFill = !useConstraintHandling && !(hasInited && PDEView);
+    const auto keep = [this, keepForFill](QComboBox* popup, PDEChoice** selection, int kept, int32_t v) {
+        if (keepForFill) {
+            pendingPositions_[static_cast<std::size_t>(kept)] = v;
+        } else if (!useConstraintHandling) {
+            *selection = selectedChoice(popup);
+        }
+    };
+
     // A stored position of -1 (or any that names no item) leaves the pop-up with no
     // selected item, so that nothing is handed over for it.
     if (const auto v = storedInt(s, "colormodeSettings")) {
         platform::select(outputcolorButton, *v);
         changeoutputcolorOption(nullptr);
+        if (keepForFill) keep(outputcolorButton, &outputcolorSelection, 0, *v);
     }
-    if (const auto v = storedInt(s, "imagequalitySettings")) platform::select(imagequalityButton, *v);
-    if (const auto v = storedInt(s, "imagetypeSettings")) platform::select(imagetypeButton, *v);
-    if (const auto v = storedInt(s, "imageadjustSettings")) platform::select(imageadjustButton, *v);
+    if (const auto v = storedInt(s, "imagequalitySettings")) {
+        platform::select(imagequalityButton, *v);
+        keep(imagequalityButton, &imagequalitySelection, 1, *v);
+    }
+    if (const auto v = storedInt(s, "imagetypeSettings")) {
+        platform::select(imagetypeButton, *v);
+        keep(imagetypeButton, &imagetypeSelection, 2, *v);
+    }
+    if (const auto v = storedInt(s, "imageadjustSettings")) {
+        platform::select(imageadjustButton, *v);
+        keep(imageadjustButton, &imageadjustSelection, 3, *v);
+    }
     if (const auto v = storedInt(s, "screenSettings")) {
         platform::select(screenButton, *v);
         changescreenOption(nullptr);
+        if (keepForFill) keep(screenButton, &screenSelection, 4, *v);
     }
-    if (const auto v = storedInt(s, "brightnessSettings")) platform::setIntValue(brightnessSlider, *v);
+    if (const auto v = storedInt(s, "brightnessSettings")) {
+        // The record holds the slider's number; one between or beyond the printer's
+        // choices (an older record) takes the nearest.
+        const int value = brightnessSteps_.empty() ? *v : nearestBrightness(*v);
+        platform::setIntValue(brightnessSlider, value);
+        if (keepForFill) pendingBrightness_ = value;
+        handOverBrightness();
+        if (brightnessSlider) showBrightnessChoice();
+    }
 
-    // Densities are read only once this process has a committed result; a stored one
-    // outside -3..+3 names no choice of the density options and is ignored.
-    if (ColorBlanceRes) {
-        for (int i = 0; i < colorbalance::kDensityCount; ++i) {
-            QString text;
-            if (PMPrintSettingsGetValue(s, QLatin1String(kDensitySettingsKeys[static_cast<std::size_t>(i)]), &text)
-                    != noErr
-                || !platform::hasLeadingInteger(text))
-                continue;
+    // A stored density outside -3..+3 names no choice of the density options and is
+    // ignored.
+    std::array<std::optional<int32_t>, colorbalance::kDensityCount> densities;
+    bool everyDensity = true;
+    for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+        QString text;
+        if (PMPrintSettingsGetValue(s, QLatin1String(kDensitySettingsKeys[static_cast<std::size_t>(i)]), &text) == noErr
+            && platform::hasLeadingInteger(text)) {
             const int64_t v = platform::longLongValue(text);
-            if (v < -3 || v > 3) continue;
-            colorbalance::workingValue(i) = v;
+            if (v >= -3 && v <= 3) densities[static_cast<std::size_t>(i)] = static_cast<int32_t>(v);
+        }
+        everyDensity = everyDensity && densities[static_cast<std::size_t>(i)].has_value();
+    }
+    if (everyDensity) {
+        restoreColourBalance(densities, storedInt(s, "stateEnableSettings").value_or(0) == 1,
+                             storedInt(s, "statetargetColorSettings").value_or(0));
+    } else if (ColorBlanceRes) {
+        // Without the whole committed result, the densities found only go into the
+        // working values, and only once this process has a result of its own.
+        for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+            if (const auto v = densities[static_cast<std::size_t>(i)]) colorbalance::workingValue(i) = *v;
         }
     }
 
@@ -646,6 +887,9 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     const auto gray = storedInt(s, "GrayGuaranteeSettings");
     if (gray && (*gray == 0 || *gray == 1)) {
         GrayGuaranteeValue = *gray;
+        // The check box takes the record's state at once, so that what is handed over
+        // next is what it shows (and shows once it is filled).
+        if (GrayGuaranteeOption) platform::setState(GrayGuaranteeButton, *gray);
         changeGrayGuaranteeOption(nullptr);
     } else {
         GrayGuaranteeValue = 0;
@@ -656,9 +900,63 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     statetargetColorButton = target && *target >= 0 && *target <= 3 ? *target : 0;
 
     colorModeBtnPushed(nullptr);
+    // Gray output hands over Off when the colour is chosen, but an image type chosen
+    // after it went out with the job the record stands for: it stays what it was.
+    if (const auto v = storedInt(s, "imagetypeSettings"); v && useConstraintHandling && !colourOutputSelected()
+        && *v >= 0 && *v < platform::numberOfItems(imagetypeButton)) {
+        platform::select(imagetypeButton, *v);
+        handOverImageTypeAndTonerMode();
+    }
 
-    if (const auto v = storedInt(s, "TonerSaveSettings")) platform::select(TonerSaveButton, *v);
+    if (const auto v = storedInt(s, "TonerSaveSettings")) {
+        platform::select(TonerSaveButton, *v);
+        if (keepForFill) keep(TonerSaveButton, &tonersaveSelection, 5, *v);
+    }
+    followImageTypeWithTonerItems();
     changetonersaveOption(nullptr);
+}
+
+bool PrinterPDEOrvan::applyKeptPositions()
+{
+    bool applied = false;
+    PDEChoice** const selections[] = {&outputcolorSelection, &imagequalitySelection, &imagetypeSelection,
+                                      &imageadjustSelection, &screenSelection,       &tonersaveSelection};
+    const std::shared_ptr<ChoiceList>* const lists[] = {&own_.outputcolor, &own_.imagequality, &own_.imagetype,
+                                                       &own_.imageadjust, &own_.screen,       &own_.tonersave};
+    for (std::size_t i = 0; i < pendingPositions_.size(); ++i) {
+        if (!pendingPositions_[i]) continue;
+        // A position that names no item leaves no item selected, as on a filled pop-up.
+        *selections[i] = entryAt(*lists[i], *pendingPositions_[i]);
+        pendingPositions_[i].reset();
+        applied = true;
+    }
+    if (pendingBrightness_) {
+        platform::setIntValue(brightnessSlider, *pendingBrightness_);
+        showBrightnessChoice();
+        pendingBrightness_.reset();
+        applied = true;
+    }
+    return applied;
+}
+
+void PrinterPDEOrvan::restoreColourBalance(
+    const std::array<std::optional<int32_t>, colorbalance::kDensityCount>& densities, bool on, int32_t target)
+{
+    // The record holds what the last OK committed: the result, the switch and the target
+    // the dialog opens on, and behind a switched-on result the working values it shows.
+    // The result of a switched-off adjustment is no adjustment at all.
+    QList<int32_t> result;
+    result.reserve(colorbalance::kDensityCount);
+    for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+        const int32_t v = densities[static_cast<std::size_t>(i)].value_or(0);
+        result.append(on ? v : 0);
+        if (on) colorbalance::workingValue(i) = v;
+    }
+    ColorBlanceRes = result;
+    CBstate = on;
+    CBtarget = target >= 0 && target <= 3 ? target : 0;
+    colourBalanceRestored_ = true;
+    changeColorBlanceOption();
 }
 
 bool PrinterPDEOrvan::shouldPrint()
@@ -666,6 +964,8 @@ bool PrinterPDEOrvan::shouldPrint()
     platform::PrintSettings* settings =
         pdePluginCallbackObject ? pdePluginCallbackObject->printSettings() : nullptr;
     platform::PrintSession* session = pdePluginCallbackObject ? pdePluginCallbackObject->printSession() : nullptr;
+    // The brightness the slider shows, whatever the destination.
+    if (hasInited) handOverBrightness();
     uint16_t destination = platform::kPMDestinationInvalid;
     if (PMSessionGetDestinationType(session, settings, &destination) == noErr
         && destination == platform::kPMDestinationPrinter && ColorBlanceRes)

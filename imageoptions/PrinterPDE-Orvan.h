@@ -19,9 +19,11 @@
 
 #include <cups/ppd.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -108,6 +110,9 @@ public slots:
     void changeimageadjustOption(QObject* sender);
     void changeGrayGuaranteeOption(QObject* sender);
     void changetonersaveOption(QObject* sender);
+    // The brightness slider's action: its position goes to the host as the PPD's
+    // "Brightness" choice.
+    void changebrightnessOption(QObject* sender);
     void colorBalanceButtonPushed(QObject* sender);
     void defaultButtonPushed(QObject* sender);
     void showAdvanced(QObject* sender);
@@ -157,11 +162,32 @@ private:
     // The lists this panel built; its pop-ups and selections point into them.
     struct OwnChoices {
         std::shared_ptr<ChoiceList> outputcolor, imagequality, imagetype, imageadjust, screen,
-            tonersave, GrayGuarantee;
+            tonersave, GrayGuarantee, brightness;
     } own_;
+    // The slider's positions: one per "Brightness" choice, lowest first. A choice named
+    // by a number sits at that number; otherwise the choices sit at their positions.
+    struct BrightnessStep {
+        int value;
+        PDEChoice* choice;
+    };
+    std::vector<BrightnessStep> brightnessSteps_;
     ppd_file_t* ppd_ = nullptr; // the host's PPD at construction; not owned
+    // The last restore brought the committed colour balance back from the record.
+    bool colourBalanceRestored_ = false;
+    // The PPD has at least one of the colour-balance density options.
+    bool hasDensityOptions_ = false;
+    // The record's positions (pop-ups in the order of updateUI's selections: output
+    // colour, image quality, image types, image adjust mode, screen, toner saving) and
+    // brightness, restored before the controls were filled for a host that marks nothing.
+    std::array<std::optional<int32_t>, 6> pendingPositions_;
+    std::optional<int> pendingBrightness_;
 
     void handOver(const QString& key, const QString& choice);
+    // The gray-guarantee rule: the check box is offered only in colour output without
+    // toner saving; otherwise it is off, and the host is told so.
+    void applyGrayGuaranteeRule();
+    // 1 when the host holds "True" for gray guarantee (else the PPD's default), else 0.
+    int32_t markedGrayGuarantee() const;
     void handOverImageTypeAndTonerMode();
     // Entry `index` of `list`, or null when there is none.
     static PDEChoice* entryAt(const std::shared_ptr<ChoiceList>& list, int64_t index);
@@ -169,6 +195,26 @@ private:
     static void selectFromList(QComboBox* popup, const std::shared_ptr<ChoiceList>& list,
                                const PDEChoice* selection);
     bool colourOutputSelected() const;
+    // Toner saving items 0 to 2 as the image type shown allows them.
+    void followImageTypeWithTonerItems();
+    // The choice name a pop-up shows, or will show once filled.
+    QString shownChoiceName(const QComboBox* popup, PDEChoice* selection) const;
+    // Positions a record gave a host that marks nothing before the controls were filled;
+    // answers whether there were any.
+    bool applyKeptPositions();
+    // Range, steps, ticks and end labels of the slider from the "Brightness" choices,
+    // and its position from the host's mark; disabled for a PPD without them.
+    void setUpBrightnessSlider();
+    // The slider position nearest to `value` that names a choice.
+    int nearestBrightness(int value) const;
+    // The choice at the slider's position, or null.
+    PDEChoice* brightnessChoice() const;
+    void handOverBrightness();
+    void showBrightnessChoice();
+    QString brightnessTitle(PDEChoice* choice) const;
+    // The committed colour balance from a record that holds all twelve densities.
+    void restoreColourBalance(const std::array<std::optional<int32_t>, colorbalance::kDensityCount>& densities,
+                              bool on, int32_t target);
 };
 
 namespace imageoptions {

@@ -25,6 +25,48 @@ std::unique_ptr<CustomTextFieldFormatterPrinter> makeFormatter(int32_t maxLength
     return formatter;
 }
 
+std::unique_ptr<CustomTextFieldFormatterPrinter> userIDFormatter()
+{
+    auto formatter = makeFormatter(kUserIDLength);
+    formatter->setNameAlpha(true);
+    return formatter;
+}
+
+std::unique_ptr<CustomTextFieldFormatterPrinter> passcodeFormatter()
+{
+    auto formatter = makeFormatter(kPasscodeLength);
+    formatter->setNumberOnly(true);
+    return formatter;
+}
+
+std::unique_ptr<CustomTextFieldFormatterPrinter> jobNameFormatter()
+{
+    auto formatter = makeFormatter(kJobNameLength);
+    formatter->setNameAlpha(true);
+    return formatter;
+}
+
+// OK's checks of the user ID: not empty, not spaces only, and ASCII (the printer takes
+// nothing else; the field's formatter lets Latin-1 through).
+bool userIDPasses(const QString& userID)
+{
+    if (userID.isEmpty()) return false;
+    if (QString(userID).remove(QLatin1Char(' ')).isEmpty()) return false;
+    for (QChar c : userID) {
+        if (c.unicode() >= 127) return false;
+    }
+    return true;
+}
+
+bool passcodePasses(const QString& passcode) { return !passcode.isEmpty() && passcode.size() <= kPasscodeLength; }
+
+// Whether a field with `formatter` admits `text` typed into it whole.
+bool admits(const CustomTextFieldFormatterPrinter& formatter, const QString& text)
+{
+    const std::u16string typed = text.toStdU16String();
+    return formatter.isPartialStringValid(typed, typed.size(), std::u16string_view(), 0);
+}
+
 } // namespace
 
 JobTypeSetup::JobTypeSetup(QObject* parent) : QObject(parent)
@@ -82,12 +124,9 @@ void JobTypeSetup::awakeFromNib()
     if (closeButton) platform::setKeyEquivalent(closeButton, QChar(0x1B));
     if (okButton) platform::setKeyEquivalent(okButton, QChar(0x0D));
 
-    UserIDBoxFmt = makeFormatter(kUserIDLength);
-    UserIDBoxFmt->setNameAlpha(true);
-    PasscodeBoxFmt = makeFormatter(kPasscodeLength);
-    PasscodeBoxFmt->setNumberOnly(true);
-    JobNameboxFmt = makeFormatter(kJobNameLength);
-    JobNameboxFmt->setNameAlpha(true);
+    UserIDBoxFmt = userIDFormatter();
+    PasscodeBoxFmt = passcodeFormatter();
+    JobNameboxFmt = jobNameFormatter();
     if (TextUserIDBox) attachFormatter(TextUserIDBox, UserIDBoxFmt.get());
     if (TextPasscodeBox) attachFormatter(TextPasscodeBox, PasscodeBoxFmt.get());
     if (TextJobNameBox) attachFormatter(TextJobNameBox, JobNameboxFmt.get());
@@ -147,6 +186,8 @@ bool JobTypeSetup::Start(platform::Bundle* bundle, const QString& jobName)
     if (response) {
         platform::setStringValue(TextUserIDBox, jobtype::responseText(1));
         platform::setStringValue(TextPasscodeBox, jobtype::responseText(2));
+    } else if (!knownUserID.isEmpty()) {
+        platform::setStringValue(TextUserIDBox, knownUserID);
     }
 
     platform::select(pJobNameButton, jobnameMode);
@@ -156,6 +197,12 @@ bool JobTypeSetup::Start(platform::Bundle* bundle, const QString& jobName)
 
     platform::runModalForWindow(window_);
     return isOK;
+}
+
+bool JobTypeSetup::acceptsEntries(const QString& userID, const QString& passcode)
+{
+    return admits(*userIDFormatter(), userID) && userIDPasses(userID) && admits(*passcodeFormatter(), passcode)
+        && passcodePasses(passcode);
 }
 
 void JobTypeSetup::setJobNameEntryEnabled(bool on)
@@ -174,13 +221,8 @@ void JobTypeSetup::okBtnClick(QObject* sender)
         platform::runAlert(localized("Invalid value in User ID."),
                            localized("Specify within a range of 1 to 8 alphanumeric characters."));
     };
-    if (userID.isEmpty()) return userIDAlert();
-    if (QString(userID).remove(QLatin1Char(' ')).isEmpty()) return userIDAlert();
-    // The printer takes ASCII user IDs only; the field's formatter lets Latin-1 through.
-    for (QChar c : userID) {
-        if (c.unicode() >= 127) return userIDAlert();
-    }
-    if (passcode.isEmpty() || passcode.size() > kPasscodeLength) {
+    if (!userIDPasses(userID)) return userIDAlert();
+    if (!passcodePasses(passcode)) {
         platform::runAlert(localized("Invalid value in Secure Print Passcode."),
                            localized("Specify within a range of 1 to 12 alphanumeric characters."));
         return;

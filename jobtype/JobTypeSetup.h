@@ -39,6 +39,9 @@ public:
     // `jobName` is the job's current name; the dialog shows the name of the last OK.
     bool Start(platform::Bundle* bundle, const QString& jobName);
 
+    // Whether OK takes these entries: what the two fields admit, and OK's own checks.
+    static bool acceptsEntries(const QString& userID, const QString& passcode);
+
 public slots:
     // Actions: the sender is the control, or null when called from code.
     void okBtnClick(QObject* sender);
@@ -68,6 +71,9 @@ public:
     std::unique_ptr<CustomTextFieldFormatterPrinter> UserIDBoxFmt;
     std::unique_ptr<CustomTextFieldFormatterPrinter> PasscodeBoxFmt;
     std::unique_ptr<CustomTextFieldFormatterPrinter> JobNameboxFmt;
+    // The user ID to show when there is no setup result yet (one kept from an earlier
+    // run whose passcode was not kept); set before Start.
+    QString knownUserID;
 
 private:
     QString localized(const char* key) const;

@@ -5,6 +5,7 @@
 #include "jobtype/PrinterJobPDE-Orvan.h"
 
 #include "jobtype/B64Ecoder.h"
+#include "platform/Alert.h"
 #include "platform/Controls.h"
 #include "platform/PDEPluginCallback.h"
 #include "platform/PrintSettings.h"
@@ -57,6 +58,8 @@ PrinterJobPDEOrvan::PrinterJobPDEOrvan(platform::PDEPluginCallback* callback, pl
     jobtypeOption = lookUp("JobType");
     ownChoices_ = std::shared_ptr<ChoiceList>(ArrayFromPPDOption(jobtypeOption));
     jobtypeChoices = ownChoices_;
+    // A printer whose job types leave out Secure Print is never offered it.
+    secureOffered_ = !jobtypeOption || FindChoiceForString(QStringLiteral("Secure"), ownChoices_.get());
     jobnameOption = lookUp("JobNameMode");
     jobidOption = lookUp("UserID");
     secureprintOption = lookUp("SecurePrintPasscode");
@@ -65,8 +68,9 @@ PrinterJobPDEOrvan::PrinterJobPDEOrvan(platform::PDEPluginCallback* callback, pl
     // The first setup dialog of the process starts with a new job name to enter.
     if (firstRun == 0) jobnameMode = 1;
 
-    // The pop-up, once filled, shows the job type of the process.
-    shownJobType_ = secureIndex;
+    // The pop-up, once filled, shows the job type of the process, as far as this
+    // printer offers it.
+    selectJobType(secureIndex);
 }
 
 PrinterJobPDEOrvan::~PrinterJobPDEOrvan()
@@ -169,33 +173,83 @@ bool PrinterJobPDEOrvan::restoreValuesAndReturnError(QString* error)
         JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
     if (!settings) return true;
 
+    // A position that names no job type reads as Normal Print, as a missing key does:
+    // the pop-up always shows a job type, and Secure Print is chosen only on purpose.
     QString value;
-    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeUserID"), &value) == noErr)
-        changejobUserIDOption(value);
-    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &value) == noErr) {
-        if (response && jobtype::responseMode() != 0) changejobPasscodeOption(value);
-    }
-    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &value) == noErr)
-        changejobnameOption(value);
-
+    int stored = kNormalPrint;
     if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeSettings"), &value) == noErr) {
-        // A position that names no job type reads as Normal Print, as a missing key
-        // does: the pop-up always shows a job type, and Secure Print is chosen only
-        // on purpose.
         const int32_t index = platform::intValue(value);
-        selectJobType(index >= 0 && index < kJobTypeCount ? index : kNormalPrint);
-    } else {
-        selectJobType(kNormalPrint);
+        if (index >= 0 && index < kJobTypeCount && (index != kSecurePrint || secureOffered_)) stored = index;
     }
-    secureIndex = selectedJobType();
+    takeSecureEntries(settings, stored == kSecurePrint);
 
+    // The record's entries go to the host as they stand.
+    QString userID, passcode, jobName;
+    const bool hasUserID = PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeUserID"), &userID) == noErr;
+    if (hasUserID) changejobUserIDOption(userID);
+    bool passcodeHanded = false;
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &passcode) == noErr) {
+        passcodeHanded = response && jobtype::responseMode() != 0;
+        if (passcodeHanded) changejobPasscodeOption(passcode);
+    }
+    const bool hasJobName = PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &jobName) == noErr;
+    if (hasJobName) changejobnameOption(jobName);
+
+    selectJobType(stored);
+    secureIndex = selectedJobType();
     platform::setEnabled(setupButton, secureIndex != 0);
     changejobtypeModeOption(nullptr);
+
+    // A Secure Print with its setup goes out with the setup's values: where the record's
+    // differ, the host is given the setup's, as printing will.
+    if (secureIndex == kSecurePrint && response) {
+        if (!hasUserID || userID != jobtype::responseText(1)) changejobUserIDOption(jobtype::responseText(1));
+        if (!passcodeHanded || passcode != jobtype::responseText(2)) changejobPasscodeOption(jobtype::responseText(2));
+        if (jobtype::responseMode() != 0 && (!hasJobName || jobName != jobtype::responseText(3)))
+            changejobnameOption(jobtype::responseText(3));
+    }
     return true;
+}
+
+void PrinterJobPDEOrvan::takeSecureEntries(const platform::PrintSettings* settings, bool secureShown)
+{
+    QString userID;
+    if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeUserID"), &userID) != noErr) return;
+    QString passcode;
+    const bool passcodeKept =
+        PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &passcode) == noErr;
+    QString jobName;
+    const int mode =
+        PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &jobName) == noErr ? 1 : 0;
+
+    // The dialog starts from the entries of the record, as it would after their OK.
+    jobnameMode = mode;
+    if (mode != 0) docName = jobName;
+    knownUserID_ = userID;
+
+    if (!secureShown || !passcodeKept || !JobTypeSetup::acceptsEntries(userID, passcode)) return;
+    QVariantList result{mode, userID, passcode};
+    if (mode != 0) result.append(jobName);
+    result.append(localized(mode != 0 ? "Enter Name Mode" : "Use Existing Name"));
+    response = std::move(result);
 }
 
 bool PrinterJobPDEOrvan::shouldPrint()
 {
+    if (selectedJobType() == kSecurePrint && !response) {
+        // A Secure Print without its user ID and passcode must not go out openly: the
+        // user completes the setup, or the job is held back.
+        platform::PrintSession* session =
+            JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSession() : nullptr;
+        const bool canAsk = !session || session->showsDialogs;
+        const SetupOutcome outcome = canAsk ? runSetupDialog() : SetupOutcome::Unavailable;
+        if (outcome == SetupOutcome::Unavailable)
+            platform::runAlert(localized("Secure Print needs its passcode."),
+                               localized("Open the dialog and enter it under Job Type > Setup..., or choose Normal Print."));
+        if (outcome != SetupOutcome::Confirmed) return false;
+        handOverSetupResult();
+        return true;
+    }
     if (response) {
         handOverSetupResult();
     } else {
@@ -238,7 +292,8 @@ void PrinterJobPDEOrvan::initializeUI()
     platform::setTitle(platform::viewWithTag(JobTypeView, 3), localized("Default"));
 
     platform::removeAllItems(jobtypeButton);
-    for (const char* title : kJobTypeTitles) platform::addItem(jobtypeButton, localized(title));
+    platform::addItem(jobtypeButton, localized(kJobTypeTitles[kNormalPrint]));
+    if (secureOffered_) platform::addItem(jobtypeButton, localized(kJobTypeTitles[kSecurePrint]));
     hasInited = true;
     selectJobType(secureIndex);
 }
@@ -254,6 +309,7 @@ int PrinterJobPDEOrvan::selectedJobType() const
 
 void PrinterJobPDEOrvan::selectJobType(int index)
 {
+    if (index == kSecurePrint && !secureOffered_) index = kNormalPrint;
     shownJobType_ = index;
     if (popUpFilled()) platform::select(jobtypeButton, index);
 }
@@ -261,21 +317,29 @@ void PrinterJobPDEOrvan::selectJobType(int index)
 // ---------------------------------------------------------------------------------
 // Actions
 
-void PrinterJobPDEOrvan::jobtypeButtonPushed(QObject* sender)
+void PrinterJobPDEOrvan::jobtypeButtonPushed(QObject* /*sender*/)
 {
+    const int before = secureIndex;
     secureIndex = selectedJobType();
     shownJobType_ = secureIndex;
     platform::setEnabled(setupButton, secureIndex != 0);
-    if (secureIndex != 0) {
-        setupButtonPushed(sender);
-    } else {
+    if (secureIndex == 0) {
         changejobtypeModeOption(nullptr);
+        return;
     }
+    if (setupAndHandOver() == SetupOutcome::Confirmed || before != kNormalPrint
+        || selectedJobType() == kNormalPrint)
+        return;
+    // Secure Print chosen but not confirmed: the job stays the normal one it was, and the
+    // pop-up says so (an earlier setup kept in this process does not make it secure).
+    selectJobType(kNormalPrint);
+    secureIndex = kNormalPrint;
+    platform::setEnabled(setupButton, false);
+    changejobtypeModeOption(nullptr);
 }
 
-void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
+PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::runSetupDialog()
 {
-    Q_UNUSED(sender);
     platform::PrintSettings* settings =
         JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
     Docname = settings ? PMPrintSettingsGetJobName(settings) : QString();
@@ -289,22 +353,39 @@ void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
         // with it; a root that is no dialog window goes on its own.
         delete setup.data();
         delete root.data();
-        return;
+        return SetupOutcome::Unavailable;
     }
 
+    setup->knownUserID = knownUserID_;
     isNeedUpdate = setup->Start(pluginBundle, Docname);
     // Closing the window lets the controller give itself up.
     if (setup && setup->window()) setup->window()->close();
+    return isNeedUpdate ? SetupOutcome::Confirmed : SetupOutcome::Cancelled;
+}
+
+void PrinterJobPDEOrvan::setupButtonPushed(QObject* sender)
+{
+    Q_UNUSED(sender);
+    setupAndHandOver();
+}
+
+PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::setupAndHandOver()
+{
+    const SetupOutcome outcome = runSetupDialog();
+    if (outcome == SetupOutcome::Unavailable) return outcome;
 
     if (response) {
         // After Cancel the host keeps what it was handed before.
         if (isNeedUpdate) handOverSetupResult();
     } else {
-        // No OK yet in this process: back to a normal job.
+        // No OK yet in this process: back to a normal job, also for the next time the
+        // panel shows.
         selectJobType(kNormalPrint);
+        secureIndex = kNormalPrint;
         platform::setEnabled(setupButton, false);
         changejobtypeModeOption(nullptr);
     }
+    return outcome;
 }
 
 void PrinterJobPDEOrvan::defaultButtonPushed(QObject* sender)

@@ -28,6 +28,7 @@ class QWidget;
 
 namespace platform {
 class PDEPluginCallback;
+struct PrintSettings;
 } // namespace platform
 
 class PrinterJobPDEOrvan : public QObject,
@@ -105,6 +106,15 @@ private:
     // The setup result's values to the host: job type, user ID, passcode and, in job
     // name mode 1, the new job name.
     void handOverSetupResult();
+    // Runs a new setup dialog; unavailable when it cannot be loaded.
+    enum class SetupOutcome { Confirmed, Cancelled, Unavailable };
+    SetupOutcome runSetupDialog();
+    // Runs the setup dialog and hands its confirmed result over.
+    SetupOutcome setupAndHandOver();
+    // A Secure Print record whose entries the setup dialog would take stands for a setup
+    // confirmed in an earlier run: the setup result is made again from it. Otherwise
+    // what it knows (user ID, job name mode, new job name) is kept for the dialog.
+    void takeSecureEntries(const platform::PrintSettings* settings, bool secureShown);
     // The job type the pop-up shows. Until the pop-up is loaded and filled, the panel
     // keeps that position itself, so a panel the user never looked at still saves,
     // prints and summarises the job type it stands for.
@@ -113,6 +123,10 @@ private:
     bool popUpFilled() const;
 
     int shownJobType_ = 0;
+    // A JobType option without the "Secure" choice offers Normal Print only.
+    bool secureOffered_ = true;
+    // A user ID from the record, shown by the setup dialog while there is no setup result.
+    QString knownUserID_;
     // The "JobType" list this panel built; a later panel replaces the shared one.
     std::shared_ptr<ChoiceList> ownChoices_;
 };

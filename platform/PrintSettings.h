@@ -26,6 +26,9 @@ enum : uint16_t {
 
 struct ORVAN_PLATFORM_EXPORT PrintSession {
     uint16_t destinationType = kPMDestinationPrinter;
+    // Whether the host can show a panel's dialogs now; false for an unattended run,
+    // where a panel that would need to ask the user reports why and holds the job back.
+    bool showsDialogs = true;
 };
 
 } // namespace platform

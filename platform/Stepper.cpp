@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -24,12 +25,38 @@ QToolButton* makeArrow(Qt::ArrowType type, const QString& name, QWidget* parent)
     return button;
 }
 
+// A frame in the focus colour around its parent, over the arrows, letting the mouse
+// through to them.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("stepperFocusFrame"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QColor colour = palette().color(QPalette::Highlight);
+        constexpr int kWidth = 2;
+        painter.fillRect(QRect(0, 0, width(), kWidth), colour);
+        painter.fillRect(QRect(0, height() - kWidth, width(), kWidth), colour);
+        painter.fillRect(QRect(0, 0, kWidth, height()), colour);
+        painter.fillRect(QRect(width() - kWidth, 0, kWidth, height()), colour);
+    }
+};
+
 } // namespace
 
 Stepper::Stepper(QWidget* parent)
     : QWidget(parent)
     , up_(makeArrow(Qt::UpArrow, QStringLiteral("stepperUp"), this))
     , down_(makeArrow(Qt::DownArrow, QStringLiteral("stepperDown"), this))
+    , focusFrame_(new FocusFrame(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -104,6 +131,26 @@ void Stepper::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void Stepper::focusInEvent(QFocusEvent* event)
+{
+    focusFrame_->setGeometry(rect());
+    focusFrame_->raise();
+    focusFrame_->show();
+    QWidget::focusInEvent(event);
+}
+
+void Stepper::focusOutEvent(QFocusEvent* event)
+{
+    focusFrame_->hide();
+    QWidget::focusOutEvent(event);
+}
+
+void Stepper::resizeEvent(QResizeEvent* event)
+{
+    focusFrame_->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }
 
 void Stepper::changeEvent(QEvent* event)

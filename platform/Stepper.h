@@ -45,6 +45,9 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void step(int direction);
@@ -57,6 +60,8 @@ private:
     bool wraps_ = false;
     QToolButton* up_;
     QToolButton* down_;
+    // Drawn over the arrows while the stepper has the keyboard.
+    QWidget* focusFrame_;
 };
 
 } // namespace platform

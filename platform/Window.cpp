@@ -14,6 +14,15 @@ namespace platform {
 
 namespace {
 
+// Escape while a pop-up's list is open closes that list, not its window.
+bool closeOpenList()
+{
+    QWidget* list = QApplication::activePopupWidget();
+    if (!list) return false;
+    list->close();
+    return true;
+}
+
 // What this layer keeps for one window: its modal state, close-box action,
 // close handler and Escape button. A child of the window, gone with it.
 class WindowState : public QObject {
@@ -45,9 +54,28 @@ public:
     bool willCloseSent = false;
     QPointer<QAbstractButton> escapeButton;
 
+    // Escape in the open list of one of this window's pop-ups belongs to the list: the
+    // window's Escape shortcut must not take it (the list would close and the window's
+    // Cancel fire with the same key).
+    void keepEscapeForLists()
+    {
+        if (watchingLists_) return;
+        watchingLists_ = true;
+        qApp->installEventFilter(this);
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::ShortcutOverride && watched != window_ && listOfThisWindowOpen()) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+                // Taken as the list's own key: the key press then goes to the list, which closes.
+                key->accept();
+                return true;
+            }
+            return false;
+        }
         if (watched != window_) return false;
         switch (event->type()) {
         case QEvent::Show:
@@ -68,6 +96,7 @@ private:
     bool escapePressed(QKeyEvent* event)
     {
         if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) return false;
+        if (closeOpenList()) return true;
         if (escapeButton) {
             if (escapeButton->isEnabled()) escapeButton->click();
             return true;
@@ -109,7 +138,16 @@ private:
         action();
     }
 
+    bool listOfThisWindowOpen() const
+    {
+        for (QWidget* w = QApplication::activePopupWidget(); w; w = w->parentWidget()) {
+            if (w == window_) return true;
+        }
+        return false;
+    }
+
     QDialog* window_;
+    bool watchingLists_ = false;
 };
 
 void clearEscapeShortcut(QWidget* window, QAbstractButton* onlyFor)
@@ -200,6 +238,7 @@ void setKeyEquivalent(QAbstractButton* button, QChar key)
         if (!dialog) return;
         WindowState* state = WindowState::of(dialog);
         state->escapeButton = button;
+        state->keepEscapeForLists();
         // A window-wide shortcut: Escape reaches the button even when the focused
         // control would keep the key, and the dialog never rejects on its own.
         auto* shortcut = dialog->findChild<QShortcut*>(QStringLiteral("platformEscape"));
@@ -209,6 +248,7 @@ void setKeyEquivalent(QAbstractButton* button, QChar key)
             shortcut->setContext(Qt::WindowShortcut);
             QPointer<WindowState> guard(state);
             auto press = [guard] {
+                if (closeOpenList()) return;
                 if (guard && guard->escapeButton && guard->escapeButton->isEnabled()) guard->escapeButton->click();
             };
             QObject::connect(shortcut, &QShortcut::activated, state, press);

@@ -48,6 +48,27 @@
         <translation>Helligkeit:</translation>
     </message>
     <message>
+        <source>Darker</source>
+        <extracomment>The Orvan printer description&apos;s Brightness choices, shown at the ends and in the middle of the brightness slider.</extracomment>
+        <translation>Dunkler</translation>
+    </message>
+    <message>
+        <source>Slightly Darker</source>
+        <translation>Etwas dunkler</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Slightly Lighter</source>
+        <translation>Etwas heller</translation>
+    </message>
+    <message>
+        <source>Lighter</source>
+        <translation>Heller</translation>
+    </message>
+    <message>
         <source>Color Balance...</source>
         <extracomment>Button that opens the Color Balance dialog.</extracomment>
         <translation>Farbbalance...</translation>
@@ -168,7 +189,7 @@
     <message>
         <source>Job Type</source>
         <extracomment>Label of the job type pop-up.</extracomment>
-        <translation>Auftragstyp</translation>
+        <translation>Auftragstyp:</translation>
     </message>
     <message>
         <source>Setup...</source>
@@ -235,6 +256,16 @@
         <source>Specify within a range of 1 to 12 alphanumeric characters.</source>
         <extracomment>Alert informative text for the passcode. The passcode field accepts digits only, so the translation says digits.</extracomment>
         <translation>Geben Sie 1 bis 12 Ziffern ein.</translation>
+    </message>
+    <message>
+        <source>Secure Print needs its passcode.</source>
+        <extracomment>Alert of a print run that cannot ask (unattended): the job is Secure Print, but no passcode was kept from the last run.</extracomment>
+        <translation>Sicherer Druck benötigt sein Kennwort.</translation>
+    </message>
+    <message>
+        <source>Open the dialog and enter it under Job Type &gt; Setup..., or choose Normal Print.</source>
+        <extracomment>Informative text of that alert; Job Type, Setup... and Normal Print as the panel names them.</extracomment>
+        <translation>Öffnen Sie den Dialog und geben Sie es unter Auftragstyp &gt; Einrichten... ein, oder wählen Sie Normaler Druck.</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,27 @@
         <translation>明るさ：</translation>
     </message>
     <message>
+        <source>Darker</source>
+        <extracomment>The Orvan printer description&apos;s Brightness choices, shown at the ends and in the middle of the brightness slider.</extracomment>
+        <translation>暗く</translation>
+    </message>
+    <message>
+        <source>Slightly Darker</source>
+        <translation>やや暗く</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Slightly Lighter</source>
+        <translation>やや明るく</translation>
+    </message>
+    <message>
+        <source>Lighter</source>
+        <translation>明るく</translation>
+    </message>
+    <message>
         <source>Color Balance...</source>
         <extracomment>Button that opens the Color Balance dialog.</extracomment>
         <translation>カラーバランス...</translation>
@@ -168,7 +189,7 @@
     <message>
         <source>Job Type</source>
         <extracomment>Label of the job type pop-up.</extracomment>
-        <translation>印刷種類</translation>
+        <translation>印刷種類：</translation>
     </message>
     <message>
         <source>Setup...</source>
@@ -235,6 +256,16 @@
         <source>Specify within a range of 1 to 12 alphanumeric characters.</source>
         <extracomment>Alert informative text for the passcode. The passcode field accepts digits only, so the translation says digits.</extracomment>
         <translation>1～12桁の数字で指定してください。</translation>
+    </message>
+    <message>
+        <source>Secure Print needs its passcode.</source>
+        <extracomment>Alert of a print run that cannot ask (unattended): the job is Secure Print, but no passcode was kept from the last run.</extracomment>
+        <translation>セキュリティ印刷にはパスワードが必要です。</translation>
+    </message>
+    <message>
+        <source>Open the dialog and enter it under Job Type &gt; Setup..., or choose Normal Print.</source>
+        <extracomment>Informative text of that alert; Job Type, Setup... and Normal Print as the panel names them.</extracomment>
+        <translation>ダイアログを開いて 印刷種類 &gt; 設定... で入力するか、通常印刷を選んでください。</translation>
     </message>
 </context>
 <context>

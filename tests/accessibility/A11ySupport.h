@@ -15,6 +15,7 @@
 #include "platform/Window.h"
 #include "plugin/PDETool.h"
 #include "tests/support/KeyboardSupport.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>

@@ -69,7 +69,8 @@ TEST_F(AccessibleNames, EveryControlHasANameInTheUsersLanguage)
     // Labels name the controls beside them, also once the code has replaced their text.
     EXPECT_EQ(english.value("PDEView/outputcolorButton"), "Output Color:");
     EXPECT_EQ(english.value("PDEView/brightnessSlider"), "Brightness:");
-    EXPECT_EQ(english.value("JobTypeView/jobtypeButton"), "Job Type");
+    EXPECT_EQ(english.value("JobTypeView/jobtypeButton"), "Job Type:");
+    EXPECT_EQ(german.value("JobTypeView/jobtypeButton"), "Auftragstyp:");
     EXPECT_EQ(english.value("ColorBalance/targetColorButton"), "Target Color");
     EXPECT_EQ(english.value("JobTypeSetup/TextPasscodeBox"), "Secure Print Passcode");
     EXPECT_EQ(german.value("PDEView/imagequalityButton"), "Bildqualität:");

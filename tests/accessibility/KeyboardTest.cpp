@@ -245,3 +245,100 @@ TEST_F(Keyboard, JobTypePanel)
 }
 
 } // namespace
+
+namespace {
+
+// Opens the list of the pop-up that has the keyboard, as F4 does.
+QWidget* openList()
+{
+    press(Qt::Key_F4);
+    return QApplication::activePopupWidget();
+}
+
+TEST_F(Keyboard, EscapeInAnOpenListClosesOnlyTheList)
+{
+    // Color Balance: the Target Color list.
+    QPointer<ColorBalanceOrvan> c = colorBalance();
+    whenModal([&](QDialog* dialog) {
+        tabTo(c->EnableButton);
+        press(Qt::Key_Space);
+        tabTo(c->TextOne);
+        typeText(QStringLiteral("2"));
+        tabTo(c->targetColorButton);
+        ASSERT_NE(openList(), nullptr) << "F4 opens the list";
+        press(Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_TRUE(platform::isRunningModal(dialog)) << "Escape in the list closed the dialog";
+        EXPECT_EQ(c->TextOne->text(), "2");
+        press(Qt::Key_Return);
+    });
+    const auto result = c->Start(&bundle());
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->value(0), 2) << "the edit is kept";
+    dropDialogs();
+
+    // Secure Print: the Job Name list.
+    QPointer<JobTypeSetup> s = securePrint();
+    whenModal([&](QDialog* dialog) {
+        typeText(QStringLiteral("erin"));
+        press(Qt::Key_Tab);
+        typeText(QStringLiteral("4321"));
+        tabTo(s->pJobNameButton);
+        ASSERT_NE(openList(), nullptr);
+        press(Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_TRUE(platform::isRunningModal(dialog)) << "Escape in the list closed the dialog";
+        EXPECT_EQ(s->TextUserIDBox->text(), "erin");
+        // Escape again, with no list open: Cancel.
+        press(Qt::Key_Escape);
+        EXPECT_FALSE(platform::isRunningModal(dialog));
+    });
+    EXPECT_FALSE(s->Start(&bundle(), QStringLiteral("report.pdf")));
+}
+
+TEST_F(Keyboard, ArrowKeysInANumberFieldStepItAsItsStepperDoes)
+{
+    QPointer<ColorBalanceOrvan> c = colorBalance();
+    whenModal([&](QDialog*) {
+        tabTo(c->EnableButton);
+        press(Qt::Key_Space);
+        tabTo(c->TextTwo);
+        press(Qt::Key_Up);
+        EXPECT_EQ(c->TextTwo->text(), "1");
+        EXPECT_EQ(c->StepperTwo->value(), 1);
+        EXPECT_EQ(colorbalance::workingValue(1), 1) << "stored at once";
+        EXPECT_EQ(c->two3->fillColor(), c->Blackmid->fillColor()) << "the bar follows";
+        EXPECT_EQ(c->two2->fillColor(), QColor(Qt::white));
+        for (int i = 0; i < 5; ++i) press(Qt::Key_Up);
+        EXPECT_EQ(c->TextTwo->text(), "3") << "within the stepper's limits";
+        for (int i = 0; i < 9; ++i) press(Qt::Key_Down);
+        EXPECT_EQ(c->TextTwo->text(), "-3");
+        EXPECT_EQ(QApplication::focusWidget(), c->TextTwo) << "the field keeps the keyboard";
+        press(Qt::Key_Escape);
+    });
+    c->Start(&bundle());
+}
+
+TEST_F(Keyboard, AFocusedStepperShowsItsFocus)
+{
+    QPointer<ColorBalanceOrvan> c = colorBalance();
+    whenModal([&](QDialog*) {
+        tabTo(c->EnableButton);
+        press(Qt::Key_Space);
+        tabTo(c->TextOne);
+        const QImage without = c->StepperOne->grab().toImage();
+        tabTo(c->StepperOne);
+        const QImage with = c->StepperOne->grab().toImage();
+        EXPECT_NE(with, without) << "nothing shows that the stepper has the keyboard";
+        // A frame: the edge changes, in the colour of the focus.
+        const QColor highlight = c->StepperOne->palette().color(QPalette::Highlight);
+        int framed = 0;
+        for (int x = 0; x < with.width(); ++x)
+            if (QColor(with.pixel(x, 0)) == highlight && QColor(with.pixel(x, with.height() - 1)) == highlight) ++framed;
+        EXPECT_GT(framed, with.width() / 2);
+        press(Qt::Key_Escape);
+    });
+    c->Start(&bundle());
+}
+
+} // namespace

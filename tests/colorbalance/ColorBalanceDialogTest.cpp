@@ -33,7 +33,7 @@ TEST_F(ColorBalanceDialog, FirstOpeningShowsZerosSwitchOffBlackAndOkGivesTwelveZ
         EXPECT_EQ(d->window()->windowTitle(), "Color Balance");
         EXPECT_EQ(d->EnableButton->text(), "Adjust Color Balance");
         EXPECT_EQ(d->sTextTarget->text(), "Target Color");
-        EXPECT_EQ(d->sTextOne->text(), "Hightlights");
+        EXPECT_EQ(d->sTextOne->text(), "Highlights");
         EXPECT_EQ(d->sTextTwo->text(), "Midtones");
         EXPECT_EQ(d->sTextThree->text(), "Shadows");
         EXPECT_EQ(d->okButton->text(), "OK");

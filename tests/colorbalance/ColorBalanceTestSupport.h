@@ -7,6 +7,7 @@
 #include "platform/ColorBox.h"
 #include "platform/Stepper.h"
 #include "platform/Window.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>

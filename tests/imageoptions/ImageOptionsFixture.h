@@ -7,6 +7,7 @@
 #include "platform/Bundle.h"
 #include "platform/Controls.h"
 #include "plugin/PDETool.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TestSupport.h"
 
 #include <QCheckBox>
@@ -100,6 +101,3 @@ inline host::HandOver ho(const char* key, const char* choice)
 {
     return {QString::fromLatin1(key), QString::fromLatin1(choice)};
 }
-
-// Readable failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -97,9 +97,11 @@ TEST_F(ImageOptionsTest, WithoutAPpdEverythingIsDisabledButTheButtonsWork)
         EXPECT_EQ(popup->count(), 0);
     }
     EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
-    EXPECT_TRUE(panel->defaultButton->isEnabled());
-    EXPECT_TRUE(panel->colorBalanceButton->isEnabled());
-    click(panel->defaultButton);
+    // Nothing behind them: not offered, though they still work when called.
+    EXPECT_FALSE(panel->defaultButton->isEnabled());
+    EXPECT_FALSE(panel->colorBalanceButton->isEnabled());
+    EXPECT_FALSE(panel->brightnessSlider->isEnabled());
+    panel->defaultButtonPushed(nullptr);
     EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
     EXPECT_TRUE(panel->summaryInfo().isEmpty());
     EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
@@ -158,18 +160,19 @@ TEST_F(ImageOptionsTest, LabelsShowThePanelsOwnTexts)
 
     open();
     show();
-    // The PPD calls it "Image Adjust Mode"; the panel keeps its own wording.
+    // The panel's own wording, through its English string table where the keys (which
+    // stored layouts rely on) are not the words shown.
     EXPECT_EQ(labelText(1), "Output Color:");
     EXPECT_EQ(labelText(2), "Image Quality:");
     EXPECT_EQ(labelText(3), "Image Types:");
     EXPECT_EQ(labelText(4), "Screen:");
-    EXPECT_EQ(labelText(5), "Image adjust mode:");
-    EXPECT_EQ(labelText(6), "GrayGuarantee");
+    EXPECT_EQ(labelText(5), "Image Adjust Mode:");
+    EXPECT_EQ(labelText(6), "Gray Guarantee");
     EXPECT_EQ(labelText(7), "Toner Saving Mode:");
     EXPECT_EQ(labelText(8), "Color Balance...");
     EXPECT_EQ(labelText(9), "Default");
     EXPECT_EQ(labelText(10), "Brightness:");
-    EXPECT_EQ(panel->GrayGuaranteeButton->text(), "GrayGuarantee");
+    EXPECT_EQ(panel->GrayGuaranteeButton->text(), "Gray Guarantee");
 
     open(testsupport::bundledPpdPath(), true, QLocale(QLocale::German, QLocale::Germany));
     show();
@@ -232,4 +235,43 @@ TEST_F(ImageOptionsTest, TheHostMayDestroyTheViewFirst)
     panel->willShow();
     EXPECT_EQ(panel->outputcolorButton->count(), 2);
     EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Color");
+}
+
+TEST_F(ImageOptionsTest, AnotherPrintersChoicesAreColourOrGrayByTheirNames)
+{
+    // CMYK "Color" and "Color (Vivid)" print in colour, KGray "Black and White" in gray;
+    // no brightness, no colour balance.
+    open(testsupport::sourcePath("tests/imageoptions/data/other-printer.ppd"));
+    show();
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Color");
+    EXPECT_EQ(CBColorMode, 0);
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_FALSE(panel->brightnessSlider->isEnabled());
+    EXPECT_FALSE(panel->colorBalanceButton->isEnabled());
+    EXPECT_TRUE(panel->defaultButton->isEnabled());
+
+    const struct {
+        int item;
+        const char* name;
+        bool colour;
+    } choices[] = {{1, "KGray", false}, {2, "Color", true}, {1, "KGray", false}, {0, "CMYK", true}};
+    for (const auto& c : choices) {
+        choose(panel->outputcolorButton, c.item);
+        const HandOvers handed = takeHandOvers();
+        EXPECT_EQ(handed.front(), ho("ColorModel", c.name));
+        EXPECT_EQ(handed.contains(ho("ImageType", "Off")), !c.colour) << c.name;
+        EXPECT_EQ(CBColorMode, c.colour ? 0 : 1) << c.name;
+        EXPECT_EQ(platform::textColor(panel->colorModeText),
+                  c.colour ? platform::controlTextColor() : platform::disabledControlTextColor())
+            << c.name;
+        EXPECT_EQ(panel->GrayGuaranteeButton->isEnabled(), c.colour) << c.name;
+    }
+    for (const host::HandOver& h : host->handOvers()) EXPECT_NE(h.first, "Brightness");
+
+    // A printer with none of them: neither Default nor Color Balance... is offered.
+    open(testsupport::testDataPath("minimal.ppd"));
+    show();
+    EXPECT_FALSE(panel->defaultButton->isEnabled());
+    EXPECT_FALSE(panel->colorBalanceButton->isEnabled());
+    EXPECT_FALSE(panel->brightnessSlider->isEnabled());
 }

@@ -120,8 +120,9 @@ TEST_F(ImageOptionsTest, RestoreOfGrayOutputHandsItOverAndAppliesTheColourModeRu
     EXPECT_EQ(takeHandOvers(), kDefaultHandOvers + HandOvers({
                                    ho("ColorModel", "Gray"),                          // the record
                                    ho("GrayGuarantee", "True"),                       // its gray guarantee
-                                   ho("ColorModel", "Gray"), ho("ImageType", "Off"),  // the colour-mode rule
-                                   ho("ImageType", "Normal"), ho("TonerMode", "0"),   // the toner saving rule
+                                   ho("ColorModel", "Gray"), ho("GrayGuarantee", "False"),
+                                   ho("ImageType", "Off"),                           // the colour-mode rule
+                                   ho("ImageType", "Off"), ho("TonerMode", "0"),      // the toner saving rule
                                }));
     EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Grayscale");
     EXPECT_EQ(marked("ColorModel"), "Gray");
@@ -214,11 +215,18 @@ TEST_F(ImageOptionsTest, ARestoreBeforeTheFirstShowDecidesTheCheckBox)
     EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
     EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
 
-    // A missing key counts as off.
+    // A missing key: the check box shows what the host holds (the Default button's
+    // restore hands the PPD default over); a host that marks nothing counts it as off.
     open();
     ASSERT_NE(panel->panelView(), nullptr);
     EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
     EXPECT_EQ(panel->GrayGuaranteeValue, 0);
+    panel->willShow();
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isChecked());
+    EXPECT_EQ(marked("GrayGuarantee"), "True");
+    open(testsupport::bundledPpdPath(), false);
+    ASSERT_NE(panel->panelView(), nullptr);
+    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
     panel->willShow();
     EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
 }
@@ -246,12 +254,14 @@ TEST_F(ImageOptionsTest, ShouldPrintHandsTheDensitiesOverOnlyToAPrinter)
 {
     open();
     show();
+    // The brightness goes over to every destination.
+    const HandOvers brightness{ho("Brightness", "0")};
     EXPECT_TRUE(panel->shouldPrint());
-    EXPECT_TRUE(host->handOvers().isEmpty());
+    EXPECT_EQ(takeHandOvers(), brightness);
 
     ColorBlanceRes = QList<int32_t>({0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_TRUE(panel->shouldPrint());
-    const HandOvers handOvers = takeHandOvers();
+    const HandOvers handOvers = takeHandOvers().mid(1);
     ASSERT_EQ(handOvers.size(), 12);
     EXPECT_EQ(handOvers[0], ho("QVColorDensityBlackLow", "0"));
     EXPECT_EQ(handOvers[4], ho("QVColorDensityCyanMid", "-2"));
@@ -262,9 +272,41 @@ TEST_F(ImageOptionsTest, ShouldPrintHandsTheDensitiesOverOnlyToAPrinter)
         session->destinationType = destination;
         host->setPrintSession(std::move(session));
         EXPECT_TRUE(panel->shouldPrint());
-        EXPECT_TRUE(host->handOvers().isEmpty()) << destination;
+        EXPECT_EQ(takeHandOvers(), brightness) << destination;
     }
     host->setPrintSession(nullptr);
     EXPECT_TRUE(panel->shouldPrint());
-    EXPECT_TRUE(host->handOvers().isEmpty());
+    EXPECT_EQ(takeHandOvers(), brightness);
+}
+
+TEST_F(ImageOptionsTest, AHostThatMarksNothingKeepsEveryRestoredPosition)
+{
+    // The record is all such a host remembers: whether it restores before or after the
+    // panel is first shown, what the record says is shown and saved again.
+    const Values record{{"colormodeSettings", "0"},   {"imagequalitySettings", "2"}, {"imagetypeSettings", "0"},
+                        {"imageadjustSettings", "3"}, {"TonerSaveSettings", "1"},    {"screenSettings", "2"},
+                        {"brightnessSettings", "1"},  {"GrayGuaranteeSettings", "0"}, {"stateEnableSettings", "0"},
+                        {"statetargetColorSettings", "0"}};
+    for (const bool restoreFirst : {false, true}) {
+        open(testsupport::bundledPpdPath(), false);
+        settings().values = record;
+        if (restoreFirst) {
+            ASSERT_NE(panel->panelView(), nullptr);
+            EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+            show();
+        } else {
+            show();
+            EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+        }
+        EXPECT_EQ(platform::titleOfSelectedItem(panel->imagequalityButton), "1200 dpi") << restoreFirst;
+        EXPECT_EQ(platform::titleOfSelectedItem(panel->imageadjustButton), "sRGB Matching") << restoreFirst;
+        EXPECT_EQ(platform::titleOfSelectedItem(panel->screenButton), "Smooth Gradation") << restoreFirst;
+        EXPECT_EQ(platform::titleOfSelectedItem(panel->TonerSaveButton), "Low Saving") << restoreFirst;
+        EXPECT_EQ(panel->brightnessSlider->value(), 1) << restoreFirst;
+        EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor()) << restoreFirst;
+        settings().values.clear();
+        EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
+        EXPECT_EQ(settings().values, record) << restoreFirst;
+        EXPECT_TRUE(host->handOvers().isEmpty());
+    }
 }

@@ -44,7 +44,8 @@ TEST_F(ImageOptionsTest, ImageTypesOtherThanNormalForceTonerSavingByImageType)
     QComboBox* toner = panel->TonerSaveButton;
 
     choose(panel->imagetypeButton, 1); // Photo
-    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Photo"), ho("TonerMode", "3")}));
+    // Toner saving set by the image type allows no gray guarantee: it goes off too.
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("GrayGuarantee", "False"), ho("ImageType", "Photo"), ho("TonerMode", "3")}));
     EXPECT_EQ(marked("ImageType"), "Photo");
     EXPECT_EQ(marked("TonerMode"), "3");
     EXPECT_EQ(platform::indexOfSelectedItem(toner), 3);
@@ -54,8 +55,9 @@ TEST_F(ImageOptionsTest, ImageTypesOtherThanNormalForceTonerSavingByImageType)
     QTest::keyClick(toner, Qt::Key_Up);
     EXPECT_EQ(platform::indexOfSelectedItem(toner), 3);
     EXPECT_TRUE(host->handOvers().isEmpty());
-    // Only the toner saving rule touches gray guarantee.
-    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
+    EXPECT_EQ(marked("GrayGuarantee"), "False");
 
     choose(panel->imagetypeButton, 0); // Normal: items back, selection kept
     EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("TonerMode", "3")}));
@@ -88,9 +90,12 @@ TEST_F(ImageOptionsTest, TonerSavingDecidesGrayGuaranteeInColourOutput)
     choose(panel->TonerSaveButton, 1);
     EXPECT_FALSE(gray->isEnabled());
     EXPECT_FALSE(gray->isChecked());
-    // The rule itself hands over no gray guarantee choice.
-    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("TonerMode", "1")}));
-    EXPECT_EQ(marked("GrayGuarantee"), "True");
+    // The job carries what the check box shows.
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("GrayGuarantee", "False"), ho("ImageType", "Normal"), ho("TonerMode", "1")}));
+    EXPECT_EQ(marked("GrayGuarantee"), "False");
+    // Off already: nothing more to say.
+    choose(panel->TonerSaveButton, 2);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("TonerMode", "2")}));
 
     choose(panel->TonerSaveButton, 0);
     EXPECT_TRUE(gray->isEnabled());
@@ -110,15 +115,15 @@ TEST_F(ImageOptionsTest, GrayOutputSwitchesGrayGuaranteeAndImageTypesOff)
     QCheckBox* gray = panel->GrayGuaranteeButton;
 
     choose(panel->outputcolorButton, 1); // Grayscale
-    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "Gray"), ho("ImageType", "Off")}));
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "Gray"), ho("GrayGuarantee", "False"), ho("ImageType", "Off")}));
     EXPECT_EQ(marked("ColorModel"), "Gray");
     EXPECT_EQ(marked("ImageType"), "Off");
     EXPECT_EQ(CBColorMode, 1);
     EXPECT_FALSE(gray->isEnabled());
     EXPECT_FALSE(gray->isChecked());
     EXPECT_EQ(platform::textColor(panel->colorModeText), platform::disabledControlTextColor());
-    // The image types pop-up follows the mark only at the next re-read.
-    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagetypeButton), "Normal");
+    // The image types pop-up shows what the job carries.
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagetypeButton), "Off");
 
     choose(panel->outputcolorButton, 0); // back to colour
     EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "RGB"), ho("GrayGuarantee", "False")}));
@@ -128,11 +133,13 @@ TEST_F(ImageOptionsTest, GrayOutputSwitchesGrayGuaranteeAndImageTypesOff)
     EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
     EXPECT_EQ(platform::titleOfSelectedItem(panel->imagetypeButton), "Off");
 
-    // The colour-mode rule does not ask toner saving; the next toner rule does.
+    // Back to colour while toner is saved: still no gray guarantee.
     choose(panel->TonerSaveButton, 1);
     choose(panel->outputcolorButton, 1);
+    takeHandOvers();
     choose(panel->outputcolorButton, 0);
-    EXPECT_TRUE(gray->isEnabled());
+    EXPECT_FALSE(gray->isEnabled());
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "RGB")}));
     panel->willShow();
     EXPECT_FALSE(gray->isEnabled());
 }
@@ -203,7 +210,7 @@ TEST_F(ImageOptionsTest, DefaultNamingNoChoiceLeavesThePopUpEmptyAndHandsNothing
 
     click(panel->defaultButton);
     // No colour choice is in force, so the gray-output rule applies.
-    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("ImageType", "Off")}));
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ImageType", "Normal"), ho("GrayGuarantee", "False"), ho("ImageType", "Off")}));
     EXPECT_EQ(platform::indexOfSelectedItem(panel->outputcolorButton), -1);
     EXPECT_EQ(platform::indexOfSelectedItem(panel->screenButton), -1);
     EXPECT_EQ(platform::indexOfSelectedItem(panel->TonerSaveButton), -1);
@@ -211,7 +218,7 @@ TEST_F(ImageOptionsTest, DefaultNamingNoChoiceLeavesThePopUpEmptyAndHandsNothing
     EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
 }
 
-TEST_F(ImageOptionsTest, OnlyTheColourChoiceMeansColourWhereverThePpdListsIt)
+TEST_F(ImageOptionsTest, ColourOutputIsDecidedByTheChoicesNameWhereverThePpdListsIt)
 {
     // Gray first, RGB second, CMYK third; RGB is the default.
     open(testsupport::testDataPath("rgb-not-first.ppd"));
@@ -221,7 +228,7 @@ TEST_F(ImageOptionsTest, OnlyTheColourChoiceMeansColourWhereverThePpdListsIt)
     EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
 
     choose(panel->outputcolorButton, 0);
-    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "Gray"), ho("ImageType", "Off")}));
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "Gray"), ho("GrayGuarantee", "False"), ho("ImageType", "Off")}));
     EXPECT_EQ(CBColorMode, 1);
     EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
 
@@ -232,9 +239,12 @@ TEST_F(ImageOptionsTest, OnlyTheColourChoiceMeansColourWhereverThePpdListsIt)
     EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
     EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
 
+    // A colour choice of another name is colour output too.
     choose(panel->outputcolorButton, 2);
-    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "CMYK"), ho("ImageType", "Off")}));
-    EXPECT_EQ(CBColorMode, 1);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "CMYK"), ho("GrayGuarantee", "False")}));
+    EXPECT_EQ(CBColorMode, 0);
+    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor());
 }
 
 TEST_F(ImageOptionsTest, ACommittedColourBalanceIsHandedOverAsTwelveDecimalChoices)
@@ -294,6 +304,9 @@ TEST_F(ImageOptionsTest, WithoutHandOversTheRulesStillApply)
     EXPECT_EQ(panel->summaryInfo().value("Output Color:"), "Grayscale");
 
     choose(panel->outputcolorButton, 0);
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled()) << "toner saving is set by the image type";
+    choose(panel->imagetypeButton, 0);
+    choose(panel->TonerSaveButton, 0);
     EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
     click(panel->GrayGuaranteeButton);
     ColorBlanceRes = densities({{2, 1}});
@@ -358,4 +371,78 @@ TEST_F(ImageOptionsTest, TheColorBalanceDialogsResultIsHandedOverAfterOkOnly)
     QPointer<ColorBalanceOrvan> controller = panel->aColorBalance;
     panel.reset();
     EXPECT_EQ(controller, nullptr);
+}
+
+TEST_F(ImageOptionsTest, TheBrightnessSliderIsThePrintersBrightness)
+{
+    open();
+    show();
+    QSlider* slider = panel->brightnessSlider;
+    EXPECT_TRUE(slider->isEnabled());
+    EXPECT_EQ(slider->minimum(), -2);
+    EXPECT_EQ(slider->maximum(), 2);
+    EXPECT_EQ(slider->singleStep(), 1);
+    EXPECT_EQ(slider->tickInterval(), 1);
+    EXPECT_EQ(slider->value(), 0);
+    // The ends, and the middle, read as the printer names them.
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(panel->PDEView, 11)), "Darker");
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(panel->PDEView, 12)), "Normal");
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(panel->PDEView, 13)), "Lighter");
+    EXPECT_EQ(slider->toolTip(), "Normal");
+
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("Brightness", "1")}));
+    EXPECT_EQ(marked("Brightness"), "1");
+    EXPECT_EQ(slider->toolTip(), "Slightly Lighter");
+    QTest::keyClick(slider, Qt::Key_Home);
+    EXPECT_EQ(takeHandOvers(), HandOvers({ho("Brightness", "-2")}));
+
+    // The record keeps the number; older records too, within the printer's range.
+    const std::pair<const char*, int> records[] = {{"2", 2}, {"-7", -2}, {"1", 1}};
+    for (const auto& [stored, shown] : records) {
+        settings().values = {{"brightnessSettings", stored}};
+        EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+        EXPECT_EQ(slider->value(), shown) << stored;
+        EXPECT_TRUE(takeHandOvers().contains(ho("Brightness", QString::number(shown).toLatin1().constData())));
+        EXPECT_EQ(marked("Brightness"), QString::number(shown));
+    }
+    settings().values.clear();
+    EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
+    EXPECT_EQ(settings().values.value("brightnessSettings"), "1");
+    EXPECT_TRUE(panel->shouldPrint());
+    EXPECT_TRUE(takeHandOvers().contains(ho("Brightness", "1")));
+
+    // A host that takes no hand-overs: the record only.
+    open(testsupport::bundledPpdPath(), false);
+    show();
+    QTest::keyClick(panel->brightnessSlider, Qt::Key_End);
+    EXPECT_TRUE(host->handOvers().isEmpty());
+    EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
+    EXPECT_EQ(settings().values.value("brightnessSettings"), "2");
+
+    // A printer without brightness: nothing to move, nothing handed over.
+    open(testsupport::testDataPath("density-defaults-zero.ppd"));
+    show();
+    EXPECT_FALSE(panel->brightnessSlider->isEnabled());
+    settings().values = {{"brightnessSettings", "1"}};
+    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+    EXPECT_TRUE(panel->shouldPrint());
+    for (const host::HandOver& h : host->handOvers()) EXPECT_NE(h.first, "Brightness");
+}
+
+TEST_F(ImageOptionsTest, DefaultLeavesTonerSavingToTheImageType)
+{
+    open();
+    show();
+    choose(panel->imagetypeButton, 1); // Photo: toner saving set by the image type
+    choose(panel->screenButton, 2);
+    takeHandOvers();
+    click(panel->defaultButton);
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->TonerSaveButton), "Set by Image Type");
+    EXPECT_EQ(marked("TonerMode"), "3");
+    EXPECT_EQ(marked("ImageType"), "Photo");
+    EXPECT_EQ(marked("Screen"), "Auto");
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
+    EXPECT_EQ(marked("GrayGuarantee"), "False");
 }

@@ -6,6 +6,7 @@
 #include "platform/Bundle.h"
 #include "platform/Window.h"
 #include "plugin/PDETool.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TestSupport.h"
 
 #include <QComboBox>

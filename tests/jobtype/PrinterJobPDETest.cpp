@@ -86,7 +86,8 @@ TEST_F(JobTypePanel, ConstructionViewAndKeywordLists)
     EXPECT_EQ(jobtypeChoices->size(), 2u);
 
     PrinterJobPDEOrvan* p = shown();
-    EXPECT_EQ(platform::stringValue(platform::viewWithTag(p->JobTypeView, 1)), "Job Type");
+    EXPECT_EQ(platform::stringValue(platform::viewWithTag(p->JobTypeView, 1)), "Job Type:");
+    // The summary's title keeps its own wording.
     ASSERT_EQ(p->jobtypeButton->count(), 2);
     EXPECT_EQ(p->jobtypeButton->itemText(1), "Secure Print");
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
@@ -123,10 +124,10 @@ TEST_F(JobTypePanel, CancelBeforeAnyOkReturnsToNormalPrint)
     EXPECT_FALSE(p->setupButton->isEnabled());
     EXPECT_FALSE(p->isNeedUpdate);
 
-    // Switching away and back shows the user's pick again; the host keeps "Normal".
+    // Switching away and back still shows the normal job the host holds.
     p->willShow();
-    EXPECT_EQ(p->jobtypeButton->currentIndex(), 1);
-    EXPECT_TRUE(p->setupButton->isEnabled());
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
+    EXPECT_FALSE(p->setupButton->isEnabled());
     EXPECT_TRUE(host_->handOvers().isEmpty());
 }
 
@@ -165,10 +166,20 @@ TEST_F(JobTypePanel, ShouldPrintWithAndWithoutASetupResult)
     firstRun = 1;
     PrinterJobPDEOrvan* p = shown();
     ASSERT_EQ(p->jobtypeButton->currentIndex(), 1);
+    // Secure Print with no setup: printing asks for it, and Cancel holds the job back.
+    whenSetupShows([this] { return panel_->aJobTypeSetup.data(); },
+                   [](JobTypeSetup* d) { QTest::mouseClick(d->closeButton, Qt::LeftButton); });
+    EXPECT_FALSE(p->shouldPrint());
+    EXPECT_EQ(setupsShown_, 1);
+    EXPECT_TRUE(host_->handOvers().isEmpty());
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 1);
+    // Normal Print with no setup goes out as it is.
+    choose(p->jobtypeButton, 0);
+    takeHandOvers();
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(takeHandOvers(), QList<HandOver>({{"JobType", "Normal"}}));
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
-    EXPECT_EQ(secureIndex, 1);
+    secureIndex = 1;
 
     response = QVariantList{1, "id", "5678", "Name", "Enter Name Mode"};
     p->willShow();
@@ -203,17 +214,32 @@ TEST_F(JobTypePanel, SaveAndRestoreTheRecord)
         EXPECT_TRUE(panel_->restoreValuesAndReturnError(nullptr));
         return takeHandOvers();
     };
-    EXPECT_EQ(restoreInto(saved), QList<HandOver>({{"UserID", b64("me")}, {"SecurePrintPasscode", b64("2468")},
-                                                    {"NewJob", b64("Plans")}, {"JobType", "Secure"}}));
+    // A Secure Print record whose entries the dialog takes brings its setup back, in
+    // this process or the next, whatever setup the process had: the job goes out with it.
+    const QList<HandOver> withSetup{
+        {"UserID", b64("me")}, {"SecurePrintPasscode", b64("2468")}, {"NewJob", b64("Plans")}, {"JobType", "Secure"}};
+    EXPECT_EQ(restoreInto(saved), withSetup);
     EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 1);
     EXPECT_TRUE(panel_->setupButton->isEnabled());
+    for (const std::optional<QVariantList>& earlier :
+         {std::optional<QVariantList>(QVariantList{0, "you", "1357", "Use Existing Name"}), std::optional<QVariantList>()}) {
+        response = earlier;
+        EXPECT_EQ(restoreInto(saved), withSetup);
+        EXPECT_EQ(response, (QVariantList{1, "me", "2468", "Plans", "Enter Name Mode"}));
+        EXPECT_EQ(jobnameMode, 1);
+        EXPECT_EQ(docName, "Plans");
+    }
 
-    // The stored passcode is applied only while a setup result of mode 1 exists.
+    // Normal Print: the entries go over as they stand; the passcode only while a setup
+    // result of mode 1 exists.
+    QMap<QString, QString> normal = saved;
+    normal.insert("jobtypeSettings", "0");
     response = QVariantList{0, "me", "2468", "Use Existing Name"};
-    EXPECT_EQ(restoreInto(saved), QList<HandOver>({{"UserID", b64("me")}, {"NewJob", b64("Plans")},
-                                                    {"JobType", "Secure"}}));
+    EXPECT_EQ(restoreInto(normal), QList<HandOver>({{"UserID", b64("me")}, {"NewJob", b64("Plans")},
+                                                     {"JobType", "Normal"}}));
     response.reset();
-    EXPECT_EQ(restoreInto(saved).size(), 3);
+    EXPECT_EQ(restoreInto(normal).size(), 3);
+    EXPECT_FALSE(response) << "only a Secure Print record stands for a setup";
 
     // Without "jobtypeSettings", or with a position that names no job type: Normal Print.
     for (const QString& stored : {QString(), QStringLiteral("7"), QStringLiteral("-1")}) {
@@ -257,6 +283,36 @@ TEST_F(JobTypePanel, APanelNeverShownKeepsItsJobTypeAndNoSettingsNoHostChangeNot
     panel_.reset();
 }
 
+TEST_F(JobTypePanel, APrinterWithoutSecurePrintNeverOffersIt)
+{
+    // Secure Print chosen for another printer earlier in this process, and in the record.
+    secureIndex = 1;
+    firstRun = 1;
+    host::PpdPtr other = testsupport::openTestPpd(testsupport::sourcePath("tests/imageoptions/data/other-printer.ppd"));
+    host::HostCallback host(other.get());
+    host.printSettings()->values = {{"jobtypeSettings", "1"}, {"jobtypeUserID", "me"}, {"jobtypePasscode", "2468"}};
+    panel_ = PrinterJobPDEOrvan::initWithCallback(&host, &bundle_);
+    PrinterJobPDEOrvan* p = shown();
+    ASSERT_EQ(p->jobtypeButton->count(), 1);
+    EXPECT_EQ(p->jobtypeButton->itemText(0), "Normal Print");
+    EXPECT_FALSE(p->setupButton->isEnabled());
+
+    EXPECT_TRUE(p->restoreValuesAndReturnError(nullptr));
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
+    EXPECT_FALSE(response);
+    QTest::keyClick(p->jobtypeButton, Qt::Key_Down);
+    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
+    EXPECT_EQ(setupsShown_, 0);
+    EXPECT_TRUE(p->shouldPrint());
+    EXPECT_EQ(p->summaryInfo(), (QMap<QString, QString>{{"Job Type", "Normal Print"}}));
+    EXPECT_FALSE(host.handOvers().isEmpty());
+    for (const HandOver& h : host.handOvers()) EXPECT_NE(h, HandOver("JobType", "Secure"));
+    EXPECT_EQ(host.handOvers().last(), HandOver("JobType", "Normal"));
+    EXPECT_TRUE(p->saveValuesAndReturnError(nullptr));
+    EXPECT_EQ(host.printSettings()->values.value("jobtypeSettings"), "0");
+    panel_.reset();
+}
+
 TEST_F(JobTypePanel, MissingLayoutsEndSilently)
 {
     QTemporaryDir dir;
@@ -270,7 +326,8 @@ TEST_F(JobTypePanel, MissingLayoutsEndSilently)
     EXPECT_TRUE(bare->shouldPrint());
     bare.reset();
 
-    // The panel's layout without the dialog's: Setup... ends silently.
+    // The panel's layout without the dialog's: Secure Print ends silently as the normal
+    // job it was, since nothing could set it up.
     ASSERT_TRUE(QFile::copy(testsupport::bundlePath() + "/Resources/JobTypeMain.ui",
                             dir.path() + "/Resources/JobTypeMain.ui"));
     panel_ = PrinterJobPDEOrvan::initWithCallback(host_.get(), &empty);
@@ -278,8 +335,8 @@ TEST_F(JobTypePanel, MissingLayoutsEndSilently)
     host_->clearHandOvers();
     choose(panel_->jobtypeButton, 1);
     EXPECT_TRUE(panel_->aJobTypeSetup.isNull());
-    EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 1);
-    EXPECT_TRUE(host_->handOvers().isEmpty());
+    EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 0);
+    EXPECT_EQ(host_->handOvers(), QList<HandOver>({{"JobType", "Normal"}}));
     panel_.reset();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Help.h"
 #include "tests/support/TestSupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -194,3 +195,14 @@ TEST_F(EntryObject, ProductionPanelsOnTheBundledPpd)
 }
 
 } // namespace
+
+TEST(HelpBook, NamesTheControlsAsTheDialogsShowThem)
+{
+    QFile book(testsupport::bundlePath() + QStringLiteral("/Resources/Help/index.html"));
+    ASSERT_TRUE(book.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(book.readAll());
+    for (const char* shown : {"Highlights, Midtones, Shadows", "Gray Guarantee", "Image Adjust Mode"})
+        EXPECT_TRUE(text.contains(QLatin1String(shown))) << shown;
+    for (const char* key : {"Hightlights", "GrayGuarantee", "Image adjust mode"})
+        EXPECT_FALSE(text.contains(QLatin1String(key))) << key;
+}

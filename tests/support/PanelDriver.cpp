@@ -2,7 +2,7 @@
 // the host describe printer options; its deprecation warnings are silenced here only.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
-#include "fuzz/PanelDriver.h"
+#include "tests/support/PanelDriver.h"
 
 #include "colorbalance/ColorBalanceState.h"
 #include "jobtype/SecurePrintState.h"
@@ -28,8 +28,54 @@
 #include <QToolButton>
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
-namespace fuzz {
+namespace panels {
+
+namespace {
+
+FailureHandler& failureHandler()
+{
+    static FailureHandler handler;
+    return handler;
+}
+
+TraceSink& traceSink()
+{
+    static TraceSink sink;
+    return sink;
+}
+
+} // namespace
+
+FailureHandler setFailureHandler(FailureHandler handler) { return std::exchange(failureHandler(), std::move(handler)); }
+
+void fail(const char* file, int line, const QString& what)
+{
+    if (const FailureHandler& handler = failureHandler()) {
+        handler(file, line, what);
+        return;
+    }
+    std::fprintf(stderr, "\n==panels== check failed at %s:%d\n==panels== %s\n", file, line, qPrintable(what));
+    std::fflush(stderr);
+    std::abort();
+}
+
+TraceSink setTraceSink(TraceSink sink) { return std::exchange(traceSink(), std::move(sink)); }
+
+bool tracing() { return static_cast<bool>(traceSink()); }
+
+void trace(const QString& line)
+{
+    if (const TraceSink& sink = traceSink()) sink(line);
+}
+
+void settle()
+{
+    // Twice: an object going may give up another one.
+    for (int i = 0; i < 2; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void resetState()
 {
@@ -46,19 +92,22 @@ void checkNoWindowsLeft()
     const QWidgetList left = QApplication::topLevelWidgets();
     QStringList names;
     for (const QWidget* w : left) names << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
-    FUZZ_CHECK(left.isEmpty(), QStringLiteral("windows left after the input: ") + names.join(QStringLiteral(", ")));
-    FUZZ_CHECK(!QApplication::activeModalWidget(), QStringLiteral("a modal window is still up"));
+    PANELS_CHECK(left.isEmpty(), QStringLiteral("windows left: ") + names.join(QStringLiteral(", ")));
+    PANELS_CHECK(!QApplication::activeModalWidget(), QStringLiteral("a modal window is still up"));
 }
 
-platform::Bundle* bundle(int language)
+bool choose(QComboBox* popup, int index)
 {
-    static std::array<std::unique_ptr<platform::Bundle>, 3> bundles;
-    static const std::array<QLocale, 3> locales = {QLocale(QLocale::English, QLocale::UnitedStates),
-                                                   QLocale(QLocale::German, QLocale::Germany),
-                                                   QLocale(QLocale::Japanese, QLocale::Japan)};
-    const std::size_t i = static_cast<std::size_t>(language) % bundles.size();
-    if (!bundles[i]) bundles[i] = std::make_unique<platform::Bundle>(bundlePath(), locales[i]);
-    return bundles[i].get();
+    if (!popup || !popup->isEnabled() || index < 0 || index >= popup->count()) return false;
+    if (!platform::isItemEnabled(popup, index)) return false;
+    popup->setCurrentIndex(index);
+    emit popup->activated(index);
+    return true;
+}
+
+void click(QAbstractButton* button)
+{
+    if (button && button->isEnabled() && button->isVisible()) button->click();
 }
 
 namespace {
@@ -86,21 +135,6 @@ const std::array<const char*, 12> kDensityKeys = {
     "MagentaHighSettings", "YellowLowSettings", "YellowMidSettings",  "YellowHighSettings",
 };
 
-// The user picks an item, as far as the pop-up and the item are enabled.
-bool choose(QComboBox* popup, int index)
-{
-    if (!popup || !popup->isEnabled() || index < 0 || index >= popup->count()) return false;
-    if (!platform::isItemEnabled(popup, index)) return false;
-    popup->setCurrentIndex(index);
-    emit popup->activated(index);
-    return true;
-}
-
-void click(QAbstractButton* button)
-{
-    if (button && button->isEnabled() && button->isVisible()) button->click();
-}
-
 // Types each character with a key press carrying it, as a keyboard does.
 void type(QLineEdit* field, const QString& text)
 {
@@ -109,7 +143,7 @@ void type(QLineEdit* field, const QString& text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
 }
 
-QString pick(Reader& in, const char32_t* pool, std::size_t poolSize, int maxChars)
+QString pick(Choices& in, const char32_t* pool, std::size_t poolSize, int maxChars)
 {
     QString text;
     const int n = in.below(maxChars + 1);
@@ -123,9 +157,13 @@ QString pick(Reader& in, const char32_t* pool, std::size_t poolSize, int maxChar
 constexpr char32_t kDensityKeysTyped[] = {U'-', U'0', U'1', U'2', U'3', U'4', U'9', U'+', U' ', U'x', 0x0661};
 constexpr char32_t kEntryKeysTyped[] = {U'a', U'Z', U'0', U'5', U'9', U' ', U'-', U'_', U'.', 0xE9,
                                         0xFE, 0xFF, 0x0661, 0xFF13, 0x4E2D, 0x1D7CE, U'~', 0x7F};
+// Entries the Secure Print dialog takes, so that sequences confirm it often.
+const std::array<const char*, 4> kUserIDs = {"alice", "bob7", "C 3", "12345678"};
+const std::array<const char*, 4> kPasscodes = {"1234", "0", "987654321012", "2468"};
+const std::array<const char*, 4> kJobNames = {"Report", "", "Q3 plan", "x"};
 
 // Picks up `field` in whole or in part before typing, as a user does.
-void placeCaret(Reader& in, QLineEdit* field)
+void placeCaret(Choices& in, QLineEdit* field)
 {
     if (!field) return;
     switch (in.below(3)) {
@@ -133,6 +171,25 @@ void placeCaret(Reader& in, QLineEdit* field)
     case 1: field->end(false); break;
     default: field->setCursorPosition(in.below(static_cast<int>(field->text().size()) + 1)); break;
     }
+}
+
+// Replaces a field's text by typing, as a user does.
+void retype(QLineEdit* field, const QString& text)
+{
+    if (!field || !field->isEnabled()) return;
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    type(field, text);
+}
+
+// Opens a pop-up's list and leaves it with Escape: only the list may close.
+void escapeFromList(QComboBox* popup)
+{
+    if (!popup || !popup->isEnabled() || !popup->isVisible()) return;
+    popup->showPopup();
+    QWidget* list = QApplication::activePopupWidget();
+    QTest::keyClick(list ? list : static_cast<QWidget*>(popup), Qt::Key_Escape);
+    if (QApplication::activePopupWidget()) popup->hidePopup();
 }
 
 bool isBase64(const QString& text)
@@ -217,9 +274,9 @@ void Panels::reloadView(bool imageOptions)
     panel->willShow();
 }
 
-void Panels::act(Reader& in)
+void Panels::withDialogsDriven(Choices& in, const std::function<void()>& work)
 {
-    // Whichever dialog the action opens is driven inside its modal loop; the watchdog
+    // Whichever dialog the work opens is driven inside its modal loop; the watchdog
     // looks for it each time the loop runs, so no input can leave a dialog waiting.
     QTimer watchdog;
     watchdog.setInterval(0);
@@ -235,91 +292,121 @@ void Panels::act(Reader& in)
         }
     });
     watchdog.start();
-
-    PrinterPDEOrvan& io = *imageOptions_;
-    PrinterJobPDEOrvan& jt = *jobType_;
-    const int action = in.below(16);
-    trace(QStringLiteral("action %1").arg(action));
-    switch (action) {
-    case 0:
-    case 1:
-    case 2: {
-        const auto popups = popUps(io);
-        QComboBox* popup = popups[static_cast<std::size_t>(in.below(static_cast<int>(popups.size())))];
-        choose(popup, in.below(popup ? popup->count() + 1 : 1));
-        break;
-    }
-    case 3: click(io.GrayGuaranteeButton); break;
-    case 4:
-        if (io.brightnessSlider && io.brightnessSlider->isEnabled()) {
-            QSlider* s = io.brightnessSlider;
-            s->setValue(s->minimum() + in.below(s->maximum() - s->minimum() + 1));
-        }
-        break;
-    case 5: click(io.defaultButton); break;
-    case 6: click(io.colorBalanceButton); break;
-    case 7: choose(jt.jobtypeButton, in.below(3)); break;
-    case 8: click(jt.setupButton); break;
-    case 9: click(jt.defaultButton); break;
-    case 10:
-        if (in.flag()) io.saveValuesAndReturnError(nullptr);
-        else jt.saveValuesAndReturnError(nullptr);
-        break;
-    case 11:
-        if (in.flag()) io.restoreValuesAndReturnError(nullptr);
-        else jt.restoreValuesAndReturnError(nullptr);
-        break;
-    case 12:
-        io.summaryInfo();
-        jt.summaryInfo();
-        if (host_->printSession())
-            host_->printSession()->destinationType = static_cast<uint16_t>(in.below(5));
-        io.shouldPrint();
-        jt.shouldPrint();
-        break;
-    case 13: reloadView(in.flag()); break;
-    case 14:
-        if (in.flag()) io.willShow();
-        else jt.willShow();
-        break;
-    default: {
-        // The host marks a choice of its own (a preset, a conflict resolved) and tells
-        // the panels.
-        if (!ppd_ || ppd_->num_groups <= 0) break;
-        int count = 0;
-        for (ppd_option_t* o = ppdFirstOption(ppd_); o; o = ppdNextOption(ppd_)) ++count;
-        int wanted = in.below(count);
-        ppd_option_t* option = ppdFirstOption(ppd_);
-        while (option && wanted-- > 0) option = ppdNextOption(ppd_);
-        if (!option || option->num_choices <= 0) break;
-        const ppd_choice_t& choice = option->choices[in.below(option->num_choices)];
-        ppdMarkOption(ppd_, option->keyword, choice.choice);
-        io.PPDOptionKeyValueDidChange(QString::fromLatin1(option->keyword), QString::fromLatin1(choice.choice));
-        jt.PPDOptionKeyValueDidChange(QString::fromLatin1(option->keyword), QString::fromLatin1(choice.choice));
-        break;
-    }
-    }
+    work();
     watchdog.stop();
     settle();
+}
+
+void Panels::choosePopUp(Choices& in)
+{
+    const auto popups = popUps(*imageOptions_);
+    QComboBox* popup = popups[static_cast<std::size_t>(in.below(static_cast<int>(popups.size())))];
+    choose(popup, in.below(popup ? popup->count() + 1 : 1));
+}
+
+void Panels::userAction(Choices& in)
+{
+    PrinterPDEOrvan& io = *imageOptions_;
+    PrinterJobPDEOrvan& jt = *jobType_;
+    const int action = in.below(11);
+    trace(QStringLiteral("user action %1").arg(action));
+    withDialogsDriven(in, [&] {
+        switch (action) {
+        case 0:
+        case 1:
+        case 2: choosePopUp(in); break;
+        case 3: click(io.GrayGuaranteeButton); break;
+        case 4:
+            // The slider from the keyboard: a step, a page or an end.
+            if (io.brightnessSlider && io.brightnessSlider->isEnabled()) {
+                static constexpr Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
+                                                   Qt::Key_End,  Qt::Key_PageUp, Qt::Key_PageDown};
+                QTest::keyClick(io.brightnessSlider, keys[in.below(static_cast<int>(std::size(keys)))]);
+            }
+            break;
+        case 5: click(io.defaultButton); break;
+        case 6: click(io.colorBalanceButton); break;
+        case 7: choose(jt.jobtypeButton, in.below(3)); break;
+        case 8: click(jt.setupButton); break;
+        case 9: click(jt.defaultButton); break;
+        default: escapeFromList(popUps(io)[static_cast<std::size_t>(in.below(6))]); break;
+        }
+    });
     if (tracing()) {
         QStringList shown;
         for (QComboBox* popup : popUps(io)) shown << QString::number(popup ? popup->currentIndex() : -2);
-        trace(QStringLiteral("  pop-ups %1, job type %2, hand-overs %3")
+        trace(QStringLiteral("  pop-ups %1, gray guarantee %2, brightness %3, job type %4, hand-overs %5")
                   .arg(shown.join(QLatin1Char(' ')))
+                  .arg(io.GrayGuaranteeButton ? platform::state(io.GrayGuaranteeButton) : -2)
+                  .arg(io.brightnessSlider ? io.brightnessSlider->value() : -99)
                   .arg(jt.jobtypeButton ? jt.jobtypeButton->currentIndex() : -2)
                   .arg(host_->handOvers().size()));
     }
     checkState();
 }
 
-void Panels::colorBalanceInside(Reader& in)
+void Panels::act(Choices& in)
+{
+    PrinterPDEOrvan& io = *imageOptions_;
+    PrinterJobPDEOrvan& jt = *jobType_;
+    const int action = in.below(8);
+    if (action < 3) return userAction(in);
+    trace(QStringLiteral("host action %1").arg(action));
+    withDialogsDriven(in, [&] {
+        switch (action) {
+        case 3:
+            if (in.flag()) io.saveValuesAndReturnError(nullptr);
+            else jt.saveValuesAndReturnError(nullptr);
+            break;
+        case 4:
+            if (in.flag()) io.restoreValuesAndReturnError(nullptr);
+            else jt.restoreValuesAndReturnError(nullptr);
+            break;
+        case 5:
+            io.summaryInfo();
+            jt.summaryInfo();
+            if (platform::PrintSession* session = host_->printSession()) {
+                session->destinationType = static_cast<uint16_t>(in.below(5));
+                session->showsDialogs = in.below(4) != 0;
+            }
+            io.shouldPrint();
+            jt.shouldPrint();
+            break;
+        case 6:
+            if (in.flag()) reloadView(in.flag());
+            else if (in.flag()) io.willShow();
+            else jt.willShow();
+            break;
+        default: {
+            // The host marks a choice of its own (a preset, a conflict resolved) and tells
+            // the panels.
+            if (!ppd_ || ppd_->num_groups <= 0) break;
+            int count = 0;
+            for (ppd_option_t* o = ppdFirstOption(ppd_); o; o = ppdNextOption(ppd_)) ++count;
+            int wanted = in.below(count);
+            ppd_option_t* option = ppdFirstOption(ppd_);
+            while (option && wanted-- > 0) option = ppdNextOption(ppd_);
+            if (!option || option->num_choices <= 0) break;
+            const ppd_choice_t& choice = option->choices[in.below(option->num_choices)];
+            ppdMarkOption(ppd_, option->keyword, choice.choice);
+            io.PPDOptionKeyValueDidChange(QString::fromLatin1(option->keyword), QString::fromLatin1(choice.choice));
+            jt.PPDOptionKeyValueDidChange(QString::fromLatin1(option->keyword), QString::fromLatin1(choice.choice));
+            break;
+        }
+        }
+    });
+    checkState();
+}
+
+void Panels::colorBalanceInside(Choices& in)
 {
     QPointer<ColorBalanceOrvan> cb = imageOptions_->aColorBalance;
     const int steps = in.below(12);
-    for (int i = 0; i < steps && cb; ++i) {
+    // Return in a field may end the dialog (its default button): no step after that.
+    for (int i = 0; i < steps && cb && platform::isRunningModal(cb->window()); ++i) {
         const std::array<QLineEdit*, 3> fields = {cb->TextOne, cb->TextTwo, cb->TextThree};
         const std::array<platform::Stepper*, 3> steppers = {cb->StepperOne, cb->StepperTwo, cb->StepperThree};
-        const int step = in.below(8);
+        const int step = in.below(10);
         trace(QStringLiteral("  color balance step %1").arg(step));
         switch (step) {
         case 0: click(cb->EnableButton); break;
@@ -327,10 +414,11 @@ void Panels::colorBalanceInside(Reader& in)
         case 2:
         case 3: {
             QLineEdit* field = fields[static_cast<std::size_t>(in.below(3))];
+            if (!field || !field->isEnabled()) break;
             placeCaret(in, field);
             if (in.below(4) == 0) QTest::keyClick(field, Qt::Key_Backspace);
             type(field, pick(in, kDensityKeysTyped, std::size(kDensityKeysTyped), 3));
-            if (in.flag() && field) QTest::keyClick(field, Qt::Key_Return);
+            if (in.flag()) QTest::keyClick(field, Qt::Key_Return);
             break;
         }
         case 4: {
@@ -344,14 +432,25 @@ void Panels::colorBalanceInside(Reader& in)
             }
             break;
         }
-        case 5: click(cb->defaultButton); break;
-        case 6: click(cb->helpButton); break;
+        case 5: {
+            // The arrow keys in a number field step it as its stepper does.
+            QLineEdit* field = fields[static_cast<std::size_t>(in.below(3))];
+            if (field && field->isEnabled()) QTest::keyClick(field, in.flag() ? Qt::Key_Up : Qt::Key_Down);
+            break;
+        }
+        case 6: escapeFromList(cb->targetColorButton); break;
+        case 7: click(cb->defaultButton); break;
+        case 8: click(cb->helpButton); break;
         default: break;
         }
     }
-    if (!cb) FUZZ_CHECK(false, QStringLiteral("the Color Balance controller went while its dialog ran"));
+    if (!cb) {
+        fail(__FILE__, __LINE__, QStringLiteral("the Color Balance controller went while its dialog ran"));
+        return;
+    }
     QDialog* window = cb->window();
     const int end = in.below(4);
+    if (!platform::isRunningModal(window)) return;
     trace(QStringLiteral("  color balance ends by %1").arg(end));
     switch (end) {
     case 0: click(cb->okButton); break;
@@ -361,17 +460,17 @@ void Panels::colorBalanceInside(Reader& in)
     }
     if (cb && platform::isRunningModal(cb->window())) {
         cb->closeBtnClick(nullptr);
-        FUZZ_CHECK(false, QStringLiteral("the Color Balance dialog did not end (way %1)").arg(end));
+        fail(__FILE__, __LINE__, QStringLiteral("the Color Balance dialog did not end (way %1)").arg(end));
     }
 }
 
-void Panels::securePrintInside(Reader& in)
+void Panels::securePrintInside(Choices& in)
 {
     QPointer<JobTypeSetup> setup = jobType_->aJobTypeSetup;
     const int steps = in.below(10);
-    for (int i = 0; i < steps && setup; ++i) {
+    for (int i = 0; i < steps && setup && platform::isRunningModal(setup->window()); ++i) {
         const std::array<QLineEdit*, 3> fields = {setup->TextUserIDBox, setup->TextPasscodeBox, setup->TextJobNameBox};
-        const int step = in.below(6);
+        const int step = in.below(9);
         trace(QStringLiteral("  secure print step %1").arg(step));
         switch (step) {
         case 0:
@@ -390,11 +489,27 @@ void Panels::securePrintInside(Reader& in)
         }
         case 3: choose(setup->pJobNameButton, in.below(3)); break;
         case 4: click(setup->defaultButton); break;
+        case 5:
+        case 6: {
+            // Entries the dialog takes: a user ID, a passcode, and maybe a new job name.
+            retype(setup->TextUserIDBox, QLatin1String(kUserIDs[static_cast<std::size_t>(in.below(4))]));
+            retype(setup->TextPasscodeBox, QLatin1String(kPasscodes[static_cast<std::size_t>(in.below(4))]));
+            if (in.flag()) {
+                choose(setup->pJobNameButton, 1);
+                retype(setup->TextJobNameBox, QLatin1String(kJobNames[static_cast<std::size_t>(in.below(4))]));
+            }
+            break;
+        }
+        case 7: escapeFromList(setup->pJobNameButton); break;
         default: click(setup->helpButton); break;
         }
     }
-    if (!setup) FUZZ_CHECK(false, QStringLiteral("the Secure Print controller went while its dialog ran"));
+    if (!setup) {
+        fail(__FILE__, __LINE__, QStringLiteral("the Secure Print controller went while its dialog ran"));
+        return;
+    }
     const int end = in.below(4);
+    if (!platform::isRunningModal(setup->window())) return;
     trace(QStringLiteral("  secure print ends by %1").arg(end));
     switch (end) {
     case 0: click(setup->okButton); break;
@@ -406,7 +521,7 @@ void Panels::securePrintInside(Reader& in)
     if (end == 0 && setup && platform::isRunningModal(setup->window())) click(setup->closeButton);
     if (setup && platform::isRunningModal(setup->window())) {
         setup->closeBtnClick(nullptr);
-        FUZZ_CHECK(false, QStringLiteral("the Secure Print dialog did not end (way %1)").arg(end));
+        fail(__FILE__, __LINE__, QStringLiteral("the Secure Print dialog did not end (way %1)").arg(end));
     }
     QApplication::clipboard()->clear();
 }
@@ -444,13 +559,13 @@ void Panels::checkWritten(const QMap<QString, QString>& written) const
             known = true;
             ppd_option_t* option = ppd_ ? ppdFindOption(ppd_, keyword) : nullptr;
             const int count = option ? option->num_choices : 0;
-            FUZZ_CHECK(isNumberIn(value, -1, count - 1),
+            PANELS_CHECK(isNumberIn(value, -1, count - 1),
                        what + QStringLiteral(": no position of the %1 choices of %2").arg(count).arg(QLatin1String(keyword)));
         }
         for (const char* densityKey : kDensityKeys) {
             if (key != QLatin1String(densityKey)) continue;
             known = true;
-            FUZZ_CHECK(isNumberIn(value, -3, 3), what + QStringLiteral(": no density"));
+            PANELS_CHECK(isNumberIn(value, -3, 3), what + QStringLiteral(": no density"));
         }
         if (known) continue;
 
@@ -458,32 +573,32 @@ void Panels::checkWritten(const QMap<QString, QString>& written) const
             const QSlider* slider = imageOptions_->brightnessSlider;
             const int low = slider ? slider->minimum() : 0;
             const int high = slider ? slider->maximum() : 0;
-            FUZZ_CHECK(isNumberIn(value, low, high), what + QStringLiteral(": outside the slider's range"));
+            PANELS_CHECK(isNumberIn(value, low, high), what + QStringLiteral(": outside the slider's range"));
         } else if (key == QLatin1String("GrayGuaranteeSettings") || key == QLatin1String("stateEnableSettings")
                    || key == QLatin1String("jobtypeSettings")) {
-            FUZZ_CHECK(isNumberIn(value, 0, 1), what + QStringLiteral(": no state"));
+            PANELS_CHECK(isNumberIn(value, 0, 1), what + QStringLiteral(": no state"));
         } else if (key == QLatin1String("statetargetColorSettings")) {
-            FUZZ_CHECK(isNumberIn(value, 0, 3), what + QStringLiteral(": no target toner"));
+            PANELS_CHECK(isNumberIn(value, 0, 3), what + QStringLiteral(": no target toner"));
         } else if (key == QLatin1String("jobtypeUserID")) {
-            FUZZ_CHECK(response.has_value(), what + QStringLiteral(": written without a setup result"));
-            FUZZ_CHECK(value == jobtype::responseText(1), what + QStringLiteral(": not the user ID of the last OK"));
+            PANELS_CHECK(response.has_value(), what + QStringLiteral(": written without a setup result"));
+            PANELS_CHECK(value == jobtype::responseText(1), what + QStringLiteral(": not the user ID of the last OK"));
             bool ascii = !value.trimmed().isEmpty();
             for (QChar c : value) ascii = ascii && c.unicode() < 127;
-            FUZZ_CHECK(ascii && value.toUtf8().size() <= 8, what + QStringLiteral(": a user ID the dialog refuses"));
+            PANELS_CHECK(ascii && value.toUtf8().size() <= 8, what + QStringLiteral(": a user ID the dialog refuses"));
         } else if (key == QLatin1String("jobtypePasscode")) {
-            FUZZ_CHECK(response.has_value(), what + QStringLiteral(": written without a setup result"));
-            FUZZ_CHECK(value == jobtype::responseText(2), what + QStringLiteral(": not the passcode of the last OK"));
-            FUZZ_CHECK(!value.isEmpty() && value.toUtf8().size() <= 12 && allDecimalDigits(value),
+            PANELS_CHECK(response.has_value(), what + QStringLiteral(": written without a setup result"));
+            PANELS_CHECK(value == jobtype::responseText(2), what + QStringLiteral(": not the passcode of the last OK"));
+            PANELS_CHECK(!value.isEmpty() && value.toUtf8().size() <= 12 && allDecimalDigits(value),
                        what + QStringLiteral(": a passcode the dialog refuses"));
         } else if (key == QLatin1String("jobtypeDocName")) {
-            FUZZ_CHECK(response.has_value() && jobtype::responseMode() == 1,
+            PANELS_CHECK(response.has_value() && jobtype::responseMode() == 1,
                        what + QStringLiteral(": written without a new job name"));
-            FUZZ_CHECK(value == jobtype::responseText(3), what + QStringLiteral(": not the job name of the last OK"));
+            PANELS_CHECK(value == jobtype::responseText(3), what + QStringLiteral(": not the job name of the last OK"));
             bool name = value.toUtf8().size() <= 12;
             for (QChar c : value) name = name && (c.unicode() < 127 || (c.unicode() >= 160 && c.unicode() <= 254));
-            FUZZ_CHECK(name, what + QStringLiteral(": a job name the dialog refuses"));
+            PANELS_CHECK(name, what + QStringLiteral(": a job name the dialog refuses"));
         } else {
-            FUZZ_CHECK(false, what + QStringLiteral(": a key the panels do not write"));
+            PANELS_CHECK(false, what + QStringLiteral(": a key the panels do not write"));
         }
     }
 }
@@ -504,18 +619,20 @@ void Panels::checkHandOvers() const
         if (popUp) {
             // Gray output turns image type processing off, whatever the PPD offers.
             const bool grayImageType = key == QLatin1String("ImageType") && choice == QLatin1String("Off");
-            FUZZ_CHECK(grayImageType || isPPDChoice(ppd_, key, choice), what + QStringLiteral(": no choice of the PPD"));
+            PANELS_CHECK(grayImageType || isPPDChoice(ppd_, key, choice), what + QStringLiteral(": no choice of the PPD"));
         } else if (density) {
-            FUZZ_CHECK(isNumberIn(choice, -3, 3), what + QStringLiteral(": no density"));
+            PANELS_CHECK(isNumberIn(choice, -3, 3), what + QStringLiteral(": no density"));
+        } else if (key == QLatin1String("Brightness")) {
+            PANELS_CHECK(isPPDChoice(ppd_, key, choice), what + QStringLiteral(": no choice of the PPD"));
         } else if (key == QLatin1String("GrayGuarantee")) {
-            FUZZ_CHECK(choice == QLatin1String("True") || choice == QLatin1String("False"), what);
+            PANELS_CHECK(choice == QLatin1String("True") || choice == QLatin1String("False"), what);
         } else if (key == QLatin1String("JobType")) {
-            FUZZ_CHECK(choice == QLatin1String("Normal") || choice == QLatin1String("Secure"), what);
+            PANELS_CHECK(choice == QLatin1String("Normal") || choice == QLatin1String("Secure"), what);
         } else if (key == QLatin1String("UserID") || key == QLatin1String("SecurePrintPasscode")
                    || key == QLatin1String("NewJob")) {
-            FUZZ_CHECK(isBase64(choice), what + QStringLiteral(": not Base64"));
+            PANELS_CHECK(isBase64(choice), what + QStringLiteral(": not Base64"));
         } else {
-            FUZZ_CHECK(false, what + QStringLiteral(": a keyword the panels do not hand over"));
+            PANELS_CHECK(false, what + QStringLiteral(": a keyword the panels do not hand over"));
         }
     }
 }
@@ -524,23 +641,23 @@ void Panels::checkState() const
 {
     for (int i = 0; i < colorbalance::kDensityCount; ++i) {
         const int64_t v = colorbalance::workingValue(i);
-        FUZZ_CHECK(v >= -3 && v <= 3, QStringLiteral("working density %1 is %2").arg(i).arg(v));
+        PANELS_CHECK(v >= -3 && v <= 3, QStringLiteral("working density %1 is %2").arg(i).arg(v));
     }
     if (ColorBlanceRes) {
-        FUZZ_CHECK(ColorBlanceRes->size() == colorbalance::kDensityCount,
+        PANELS_CHECK(ColorBlanceRes->size() == colorbalance::kDensityCount,
                    QStringLiteral("%1 committed densities").arg(ColorBlanceRes->size()));
-        for (int32_t v : *ColorBlanceRes) FUZZ_CHECK(v >= -3 && v <= 3, QStringLiteral("committed density %1").arg(v));
+        for (int32_t v : *ColorBlanceRes) PANELS_CHECK(v >= -3 && v <= 3, QStringLiteral("committed density %1").arg(v));
     }
-    FUZZ_CHECK(CBtarget >= 0 && CBtarget <= 3, QStringLiteral("target toner %1").arg(CBtarget));
-    FUZZ_CHECK(statetargetColorButton >= 0 && statetargetColorButton <= 3,
+    PANELS_CHECK(CBtarget >= 0 && CBtarget <= 3, QStringLiteral("target toner %1").arg(CBtarget));
+    PANELS_CHECK(statetargetColorButton >= 0 && statetargetColorButton <= 3,
                QStringLiteral("recorded target toner %1").arg(statetargetColorButton));
-    FUZZ_CHECK(stateEnableButton == 0 || stateEnableButton == 1, QStringLiteral("switch %1").arg(stateEnableButton));
-    FUZZ_CHECK(CBColorMode == 0 || CBColorMode == 1, QStringLiteral("colour mode %1").arg(CBColorMode));
-    FUZZ_CHECK(secureIndex == 0 || secureIndex == 1, QStringLiteral("job type %1").arg(secureIndex));
-    FUZZ_CHECK(jobnameMode == 0 || jobnameMode == 1, QStringLiteral("job name mode %1").arg(jobnameMode));
+    PANELS_CHECK(stateEnableButton == 0 || stateEnableButton == 1, QStringLiteral("switch %1").arg(stateEnableButton));
+    PANELS_CHECK(CBColorMode == 0 || CBColorMode == 1, QStringLiteral("colour mode %1").arg(CBColorMode));
+    PANELS_CHECK(secureIndex == 0 || secureIndex == 1, QStringLiteral("job type %1").arg(secureIndex));
+    PANELS_CHECK(jobnameMode == 0 || jobnameMode == 1, QStringLiteral("job name mode %1").arg(jobnameMode));
     if (response) {
-        FUZZ_CHECK(response->size() >= 4, QStringLiteral("setup result of %1 entries").arg(response->size()));
-        FUZZ_CHECK(jobtype::responseMode() == 0 || jobtype::responseMode() == 1,
+        PANELS_CHECK(response->size() >= 4, QStringLiteral("setup result of %1 entries").arg(response->size()));
+        PANELS_CHECK(jobtype::responseMode() == 0 || jobtype::responseMode() == 1,
                    QStringLiteral("setup result mode %1").arg(jobtype::responseMode()));
     }
 }
@@ -563,11 +680,11 @@ void Panels::finish()
         checkWritten(again);
         if (round == 1) {
             for (auto it = written.cbegin(); it != written.cend(); ++it) {
-                FUZZ_CHECK(again.value(it.key()) == it.value(),
+                PANELS_CHECK(again.value(it.key()) == it.value(),
                            describe(it.key(), it.value())
                                + QStringLiteral(" saved, restored and saved again as \"%1\"").arg(again.value(it.key())));
             }
-            FUZZ_CHECK(again.size() == written.size(), QStringLiteral("%1 keys saved, %2 after restoring them")
+            PANELS_CHECK(again.size() == written.size(), QStringLiteral("%1 keys saved, %2 after restoring them")
                                                            .arg(written.size())
                                                            .arg(again.size()));
         }
@@ -582,4 +699,4 @@ void Panels::finish()
     checkState();
 }
 
-} // namespace fuzz
+} // namespace panels
