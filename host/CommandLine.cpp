@@ -103,6 +103,7 @@ DialogOptions CommandLine::dialogOptions() const
     options.panel = panel;
     options.defaultsOnly = defaults;
     options.defaultsForEveryone = allUsers;
+    options.unattended = accept;
     return options;
 }
 

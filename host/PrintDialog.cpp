@@ -411,6 +411,7 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
     callback->setPrintSettings(std::move(settings));
     auto session = std::make_unique<platform::PrintSession>();
     session->destinationType = printer.isEmpty() ? platform::kPMDestinationFile : platform::kPMDestinationPrinter;
+    session->showsDialogs = !options_.unattended;
     callback->setPrintSession(std::move(session));
 
     // The old panels go when the plug-in answers the new ones; they still hold the old

@@ -49,6 +49,8 @@ struct DialogOptions {
     bool defaultsOnly = false;       // no document: the choices become the queue's
                                      // defaults (orvan-print --defaults)
     bool defaultsForEveryone = false; // with defaultsOnly: the server's, for every user
+    bool unattended = false;   // nobody answers a panel's dialog (orvan-print --accept):
+                               // a job a panel cannot complete without one is held back
 };
 
 class PrintDialog : public QDialog {

@@ -6,6 +6,7 @@
 #include "host/PrintDialog.h"
 
 #include "platform/Help.h"
+#include "platform/PDEPanel.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -124,6 +125,46 @@ inline void inModal(const std::function<void()>& open, const std::function<void(
     });
     open();
     EXPECT_TRUE(ran);
+}
+
+// The view of the panel named `name`, or null.
+inline QWidget* panelView(host::PrintDialog* dialog, const QString& name)
+{
+    for (platform::PDEPanel* panel : dialog->panels())
+        if (panel->panelName() == name) return panel->panelView();
+    return nullptr;
+}
+
+// Job Type panel -> Secure Print -> the setup dialog: user ID, passcode, "Enter Name
+// Mode" with `newName`, OK.
+inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, const QString& passcode,
+                              const QString& newName)
+{
+    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+    auto* jobType = find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton");
+    ASSERT_NE(jobType, nullptr);
+    hosttest::inModal([&] { pick(jobType, QStringLiteral("Secure Print")); },
+                      [&](QDialog* setup) {
+                          auto* userField = find<QLineEdit>(setup, "TextUserIDBox");
+                          auto* passField = find<QLineEdit>(setup, "TextPasscodeBox");
+                          auto* mode = find<QComboBox>(setup, "pJobNameButton");
+                          auto* nameField = find<QLineEdit>(setup, "TextJobNameBox");
+                          ASSERT_TRUE(userField && passField && mode && nameField);
+                          userField->clear();
+                          passField->clear();
+                          QTest::keyClicks(userField, user);
+                          QTest::keyClicks(passField, passcode);
+                          ASSERT_TRUE(pick(mode, mode->itemText(1)));
+                          nameField->clear();
+                          QTest::keyClicks(nameField, newName);
+                          QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
+                      });
+    EXPECT_EQ(jobType->currentText(), QStringLiteral("Secure Print"));
+}
+
+inline QString customBase64(const QString& text)
+{
+    return QStringLiteral("Custom.") + QString::fromLatin1(text.toUtf8().toBase64());
 }
 
 // The dialog of orvan-print for tests: a private preset directory, alerts recorded.

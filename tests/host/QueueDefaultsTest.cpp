@@ -239,8 +239,13 @@ TEST_F(QueueDefaults, SavedChoicesReachAPlainLpJobAndLpoptionsButNeverThePasscod
     const int id = plainLp();
     ASSERT_GT(id, 0);
     const QMap<QString, QStringList> attributes = job(id);
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        EXPECT_EQ(attributes.value(it.key()).value(0), it.value()) << it.key().toStdString();
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        // lp sends True and False as IPP booleans, which come back as true and false.
+        const bool boolean = it.value() == QLatin1String("True") || it.value() == QLatin1String("False");
+        EXPECT_EQ(boolean ? attributes.value(it.key()).value(0).toLower() : attributes.value(it.key()).value(0),
+                  boolean ? it.value().toLower() : it.value())
+            << it.key().toStdString();
+    }
     for (const QString& secret : {QStringLiteral("SecurePrintPasscode"), QStringLiteral("UserID"), QStringLiteral("NewJob")})
         EXPECT_FALSE(attributes.contains(secret)) << secret.toStdString();
     EXPECT_NE(attributes.value(QStringLiteral("JobType")).value(0), QStringLiteral("Secure"));

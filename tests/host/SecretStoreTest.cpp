@@ -1,7 +1,9 @@
 // The Secure Print passcode rests in the desktop's secret store, never in orvan-print's
 // files: a private D-Bus session with gnome-keyring's Secret Service stands for the
 // desktop's, for this whole test process (D-Bus libraries keep the first bus they meet).
+#include "host/Presets.h"
 #include "host/SecretStore.h"
+#include "tests/host/HostQueueTest.h"
 #include "tests/host/HostTestSupport.h"
 #include "tests/host/PrivateSecretService.h"
 
@@ -101,6 +103,50 @@ TEST_F(Secret, KeptPerPrinterReadBackAndForgotten)
         EXPECT_FALSE(bytes.contains("1111")) << it.filePath().toStdString();
     }
     EXPECT_GT(files, 0);
+}
+
+// A Secure Print set up once goes out as Secure Print after a restart: the passcode
+// comes back from the store, and `--accept` sends what the dialog would show.
+class SecretQueue : public hosttest::HostQueueTest {
+protected:
+    void SetUp() override
+    {
+        if (!service) GTEST_SKIP() << "dbus-daemon or gnome-keyring is not installed (scripts/install-deps)";
+        hosttest::HostQueueTest::SetUp();
+    }
+};
+
+TEST_F(SecretQueue, SecurePrintComesBackAfterARestart)
+{
+    const QString user = QStringLiteral("ann");
+    const QString passcode = QStringLiteral("4711");
+    ASSERT_TRUE(open(queueOptions()));
+    hosttest::chooseSecurePrint(dialog_.get(), user, passcode, QStringLiteral("Minutes"));
+    ASSERT_TRUE(print());
+    const int first = lastJobId_;
+    EXPECT_EQ(job(first).value(QStringLiteral("JobType")).value(0), QStringLiteral("Secure"));
+    dialog_.reset();
+    EXPECT_FALSE(hosttest::readBytes(host::PresetStore(presetDirectory()).fileFor(QStringLiteral("Orvan")))
+                     .contains(passcode.toUtf8()));
+
+    // A new process: the same settings folder, the same secret store.
+    const QString document = path(QStringLiteral("again.pdf"));
+    ASSERT_TRUE(hosttest::writeBytes(document, hosttest::pdfDocument()));
+    QProcessEnvironment environment = service->environment();
+    environment.insert(QStringLiteral("CUPS_SERVER"), cupsd_.server());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+    environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
+    QByteArray output;
+    ASSERT_EQ(testsupport::runTool(hosttest::orvanPrint(),
+                                   {QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--printer"),
+                                    QStringLiteral("Orvan"), document},
+                                   environment, &output, {}, 60000),
+              0)
+        << output.toStdString();
+    const QMap<QString, QStringList> again = job(first + 1);
+    EXPECT_EQ(again.value(QStringLiteral("JobType")).value(0), QStringLiteral("Secure"));
+    EXPECT_EQ(again.value(QStringLiteral("SecurePrintPasscode")).value(0), hosttest::customBase64(passcode));
+    EXPECT_EQ(again.value(QStringLiteral("UserID")).value(0), hosttest::customBase64(user));
 }
 
 } // namespace

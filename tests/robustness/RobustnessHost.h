@@ -30,45 +30,9 @@ inline QJsonObject readJson(const QString& path)
     return QJsonDocument::fromJson(hosttest::readBytes(path)).object();
 }
 
-// The view of the panel named `name`, or null.
-inline QWidget* panelView(host::PrintDialog* dialog, const QString& name)
-{
-    for (platform::PDEPanel* panel : dialog->panels())
-        if (panel->panelName() == name) return panel->panelView();
-    return nullptr;
-}
-
-// Job Type panel -> Secure Print -> the setup dialog: user ID, passcode, "Enter Name
-// Mode" with `newName`, OK.
-inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, const QString& passcode,
-                              const QString& newName)
-{
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
-    auto* jobType = find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton");
-    ASSERT_NE(jobType, nullptr);
-    hosttest::inModal([&] { pick(jobType, QStringLiteral("Secure Print")); },
-                      [&](QDialog* setup) {
-                          auto* userField = find<QLineEdit>(setup, "TextUserIDBox");
-                          auto* passField = find<QLineEdit>(setup, "TextPasscodeBox");
-                          auto* mode = find<QComboBox>(setup, "pJobNameButton");
-                          auto* nameField = find<QLineEdit>(setup, "TextJobNameBox");
-                          ASSERT_TRUE(userField && passField && mode && nameField);
-                          userField->clear();
-                          passField->clear();
-                          QTest::keyClicks(userField, user);
-                          QTest::keyClicks(passField, passcode);
-                          ASSERT_TRUE(pick(mode, mode->itemText(1)));
-                          nameField->clear();
-                          QTest::keyClicks(nameField, newName);
-                          QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
-                      });
-    EXPECT_EQ(jobType->currentText(), QStringLiteral("Secure Print"));
-}
-
-inline QString customBase64(const QString& text)
-{
-    return QStringLiteral("Custom.") + QString::fromLatin1(text.toUtf8().toBase64());
-}
+using hosttest::chooseSecurePrint;
+using hosttest::customBase64;
+using hosttest::panelView;
 
 // The dialog's fixture with a private scheduler and its "Orvan" queue.
 using QueueTest = hosttest::HostQueueTest;
