@@ -3,6 +3,7 @@
 #
 #   bin/orvan-print
 #   lib/orvan-print/liborvan_platform.so            (platform/CMakeLists.txt)
+#   lib/orvan-print/orvan-preview.so                (the preview's renderer, loaded on demand)
 #   lib/orvan-print/OrvanPDE.bundle/OrvanPDE.so
 #   lib/orvan-print/OrvanPDE.bundle/Info.json       (resources/CMakeLists.txt, as the
 #   lib/orvan-print/OrvanPDE.bundle/Resources/...    rest of the bundle)
@@ -17,6 +18,8 @@ set_target_properties(orvan-print PROPERTIES INSTALL_RPATH "$ORIGIN/../lib/orvan
 set_target_properties(OrvanPDE PROPERTIES INSTALL_RPATH "$ORIGIN/..")
 
 install(TARGETS OrvanPDE LIBRARY DESTINATION lib/orvan-print/OrvanPDE.bundle)
+# Found beside the platform library by the preview worker.
+install(TARGETS orvan-preview LIBRARY DESTINATION lib/orvan-print)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/orvan-print.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/orvan-print.svg DESTINATION share/icons/hicolor/scalable/apps)
 
@@ -49,6 +52,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/platform")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "cups-client")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
+# The preview of PostScript documents goes through ghostscript.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ghostscript")
 
 include(CPack)
 

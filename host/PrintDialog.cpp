@@ -3,8 +3,10 @@
 #include "host/DestinationModel.h"
 #include "host/FileJob.h"
 #include "host/HostPage.h"
+#include "host/LayoutPage.h"
 #include "host/PaneStack.h"
 #include "host/PlugInHost.h"
+#include "host/PreviewWindow.h"
 #include "ui_PrintDialog.h"
 
 #include "platform/Alert.h"
@@ -108,6 +110,7 @@ PrintDialog::~PrintDialog()
 {
     // The panels hold the callback and the printer description, and their views hold
     // raw pointers into the panels: the panels go first, while everything is alive.
+    if (preview_) delete preview_.data();
     if (plugIn_) plugIn_->releasePanels();
     panels_.clear();
     if (panes_) panes_->clearPanels();
@@ -141,6 +144,8 @@ void PrintDialog::buildWindow()
     });
 
     panes_ = new PaneStack(ui_->panelPopUp, ui_->panelStack, this);
+    layoutPage_ = new LayoutPage;
+    leadingPages_.append(layoutPage_);
     summaryPage_ = new SummaryPage([this] { return summarySections(); });
     panes_->setHostPages(leadingPages_, trailingPages_, summaryPage_);
     for (HostPage* page : hostPages())
@@ -151,6 +156,7 @@ void PrintDialog::buildWindow()
 
     connect(ui_->helpButton, &QToolButton::clicked, this, &PrintDialog::showHelp);
     connect(ui_->summaryButton, &QPushButton::clicked, this, &PrintDialog::showSummary);
+    connect(ui_->previewButton, &QPushButton::clicked, this, &PrintDialog::showPreview);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->printButton, &QPushButton::clicked, this, &PrintDialog::print);
     const int answerWidth =
@@ -356,7 +362,8 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
                          "The job is printed with the printer's defaults.</p>")
                           .arg(name.toHtmlEscaped()));
     for (platform::PDEPanel* panel : std::as_const(panels_)) panel->willShow();
-    panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->cancelButton, ui_->printButton});
+    panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->previewButton, ui_->cancelButton,
+                                 ui_->printButton});
     for (platform::PDEPanel* panel : std::as_const(panels_)) panel->restoreValuesAndReturnError(nullptr);
     // The page shown before is shown again, with what the restore changed.
     panes_->showKeyOrFirst(shownKey);
@@ -410,6 +417,7 @@ void PrintDialog::scheduleConstraintCheck(const QString& key, const QString& cho
 
 void PrintDialog::checkConstraints()
 {
+    if (preview_) preview_->setPrintLayout(layoutPage_->printLayout(jobOptions()));
     const QStringList conflicts = conflictingOptions(ppd_.get());
     if (conflicts.isEmpty()) {
         ui_->conflictNotice->clear();
@@ -449,6 +457,7 @@ void PrintDialog::updateControls()
     ui_->panelPopUp->setEnabled(!loading && !sending);
     ui_->panelStack->setEnabled(!loading && !sending);
     ui_->summaryButton->setEnabled(!loading && !sending);
+    ui_->previewButton->setEnabled(!loading && !sending);
 }
 
 bool PrintDialog::isSettled() const { return !enumerating_ && ppdRequest_ == 0 && submitRequest_ == 0; }
@@ -495,6 +504,17 @@ void PrintDialog::showHelp()
     helpWindow_->show();
     helpWindow_->raise();
 }
+
+void PrintDialog::showPreview()
+{
+    if (!preview_) preview_ = new PreviewWindow(layoutPage_->previewService(), document_, this);
+    preview_->setPrintLayout(layoutPage_->printLayout(jobOptions()));
+    preview_->show();
+    preview_->raise();
+    preview_->activateWindow();
+}
+
+PreviewWindow* PrintDialog::previewWindow() const { return preview_.data(); }
 
 void PrintDialog::reject()
 {

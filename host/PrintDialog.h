@@ -31,8 +31,10 @@ namespace host {
 
 class DestinationModel;
 class HostPage;
+class LayoutPage;
 class PaneStack;
 class PlugInHost;
+class PreviewWindow;
 
 struct DialogOptions {
     QString bundlePath;        // empty: defaultBundlePath()
@@ -94,6 +96,9 @@ public:
     // What the Print button does.
     void print();
     void showHelp();
+    // Opens the preview (or brings it up) with the sheets as they will print now.
+    void showPreview();
+    PreviewWindow* previewWindow() const;
 
 signals:
     void settled();
@@ -173,6 +178,8 @@ private:
     QList<HandOver> pendingChanges_;
 
     QPointer<QDialog> helpWindow_;
+    LayoutPage* layoutPage_ = nullptr;     // in the stack, first
+    QPointer<PreviewWindow> preview_;      // deletes itself when closed
 };
 
 } // namespace host
