@@ -80,7 +80,7 @@ LayoutPage::~LayoutPage() = default;
 
 QString LayoutPage::title() const { return tr("Layout and Paper"); }
 
-QSize LayoutPage::shownMinimumSize() const { return QSize(560, 260); }
+QSize LayoutPage::shownMinimumSize() const { return QSize(560, 220); }
 
 QStringList LayoutPage::ownedKeywords() const
 {
@@ -315,17 +315,14 @@ void LayoutPage::build()
     orientation_->addItem(tr("Landscape"), int(Landscape));
     orientation_->addItem(tr("Reverse landscape"), int(ReverseLandscape));
     orientation_->addItem(tr("Reverse portrait"), int(ReversePortrait));
-    root->addLayout(grid);
-
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    root->addWidget(rule);
+    grid->addWidget(rule, 4, 0, 1, 5);
 
-    // Pages: all, or a range with what is wrong with it right under it.
-    auto* pages = new QGridLayout;
-    pages->setHorizontalSpacing(8);
-    pages->setVerticalSpacing(6);
+    // Pages: all, or a range with what is wrong with it right under it; the labels in
+    // the same column as the paper's.
+    QGridLayout* pages = grid;
     auto* pagesLabel = new QLabel(tr("Pages:"), this);
     pagesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     allPages_ = new QRadioButton(tr("All"), this);
@@ -353,8 +350,8 @@ void LayoutPage::build()
     pageRow->addWidget(rangeField_);
     pageRow->addWidget(pageCountText_);
     pageRow->addStretch(1);
-    pages->addWidget(pagesLabel, 0, 0);
-    pages->addLayout(pageRow, 0, 1);
+    pages->addWidget(pagesLabel, 5, 0);
+    pages->addLayout(pageRow, 5, 1, 1, 4);
     rangeProblem_ = new QLabel(this);
     rangeProblem_->setObjectName(QStringLiteral("rangeProblem"));
     rangeProblem_->setWordWrap(true);
@@ -363,7 +360,7 @@ void LayoutPage::build()
     warning.setColor(QPalette::WindowText, QColor(0xa0, 0x3c, 0x00));
     rangeProblem_->setPalette(warning);
     rangeProblem_->setVisible(false);
-    pages->addWidget(rangeProblem_, 1, 1);
+    pages->addWidget(rangeProblem_, 6, 1, 1, 4);
 
     auto* outputLabel = new QLabel(tr("Output:"), this);
     outputLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -380,13 +377,11 @@ void LayoutPage::build()
     outputRow->addWidget(reverse_);
     outputRow->addWidget(fitToPage_);
     outputRow->addStretch(1);
-    pages->addWidget(outputLabel, 2, 0);
-    pages->addLayout(outputRow, 2, 1);
-    pages->setColumnStretch(1, 1);
-    // The labels of both grids line up.
-    const int labelWidth = std::max(pagesLabel->sizeHint().width(), outputLabel->sizeHint().width());
-    pages->setColumnMinimumWidth(0, labelWidth);
-    root->addLayout(pages);
+    pages->addWidget(outputLabel, 7, 0);
+    pages->addLayout(outputRow, 7, 1, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    root->addLayout(grid);
     root->addStretch(1);
 
     // Tab runs row by row, as the page is read.

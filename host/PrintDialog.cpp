@@ -150,6 +150,11 @@ void PrintDialog::buildWindow()
     panes_->setHostPages(leadingPages_, trailingPages_, summaryPage_);
     for (HostPage* page : hostPages())
         connect(page, &HostPage::choicesChanged, this, [this] { scheduleConstraintCheck(QString(), QString()); });
+    // A host page builds its controls when first shown: the answers go after them again.
+    connect(panes_, &PaneStack::shown, this, [this] {
+        panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->previewButton, ui_->cancelButton,
+                                     ui_->printButton});
+    });
 
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
     ui_->conflictIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
