@@ -1,0 +1,113 @@
+// Every choice of the Layout and Paper page, made in the window, as the private print
+// server receives the job: the printer description's options on the Orvan queue, CUPS's
+// standard ones on a queue whose description has no paper options.
+#include "host/LayoutPage.h"
+#include "tests/host/DocumentSupport.h"
+#include "tests/host/HostQueueTest.h"
+
+#include <QCheckBox>
+#include <QSpinBox>
+
+namespace {
+
+using hosttest::find;
+using hosttest::pick;
+
+const QByteArray kBarePpd =
+    "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n"
+    "*LanguageEncoding: ISOLatin1\n*PCFileName: \"BARE.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(Bare)\"\n"
+    "*ModelName: \"Bare\"\n*ShortNickName: \"Bare\"\n*NickName: \"Bare\"\n*PSVersion: \"(3010.000) 0\"\n"
+    "*OpenUI *ColorModel/Output Color: PickOne\n*DefaultColorModel: RGB\n"
+    "*ColorModel RGB/Color: \"\"\n*ColorModel Gray/Grayscale: \"\"\n*CloseUI: *ColorModel\n";
+
+class LayoutEndToEnd : public hosttest::HostQueueTest {
+protected:
+    void choose(const char* popup, const char* text)
+    {
+        ASSERT_TRUE(pick(find<QComboBox>(dialog_.get(), popup), QString::fromUtf8(text))) << popup << ": " << text;
+    }
+
+    void typeRange(const QString& text)
+    {
+        auto* field = find<QLineEdit>(dialog_.get(), "rangeField");
+        ASSERT_NE(field, nullptr);
+        QTest::keyClicks(field, text);
+        // Checked against the document's pages once they are counted.
+        auto* page = dialog_->findChild<host::LayoutPage*>();
+        ASSERT_TRUE(hosttest::waitFor([&] { return page->pageCount() > 0; }));
+    }
+
+    QString attribute(const QMap<QString, QStringList>& job, const char* name)
+    {
+        return job.value(QString::fromLatin1(name)).join(QLatin1Char(','));
+    }
+};
+
+TEST_F(LayoutEndToEnd, EveryChoiceArrivesWithTheJob)
+{
+    host::PrintDialog* dialog = open(queueOptions(), hosttest::documentOf(hosttest::pdfPages(10), "ten.pdf"));
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan")) << dialog->serverNotice().toStdString();
+    choose("paperSizePopUp", "A4");
+    choose("paperSourcePopUp", "Tray 2");
+    choose("twoSidedPopUp", "Short-Edge Binding");
+    choose("orientationPopUp", "Landscape");
+    choose("pagesPerSheetPopUp", "4");
+    choose("pageOrderPopUp", "Bottom to top, left to right");
+    choose("pageBorderPopUp", "Single thick line");
+    typeRange(QStringLiteral("7, 1-3"));
+    for (const char* box : {"collateBox", "reverseBox", "fitToPageBox"})
+        QTest::mouseClick(find<QCheckBox>(dialog, box), Qt::LeftButton);
+    find<QSpinBox>(dialog, "copiesField")->setValue(2);
+
+    ASSERT_TRUE(print()) << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
+    const QMap<QString, QStringList> attributes = job(lastJobId_);
+    const QMap<const char*, QString> expected = {
+        {"PageSize", "A4"},
+        {"InputSlot", "Tray2"},
+        {"Duplex", "DuplexTumble"},
+        {"orientation-requested", "4"},
+        {"number-up", "4"},
+        {"number-up-layout", "btlr"},
+        {"page-border", "single-thick"},
+        {"page-ranges", "1-3,7-7"}, // ascending, as the server takes them
+        {"collate", "true"},
+        {"outputorder", "reverse"},
+        {"fit-to-page", "true"},
+        {"copies", "2"},
+    };
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+        EXPECT_EQ(attribute(attributes, it.key()).toStdString(), it.value().toStdString()) << it.key();
+}
+
+TEST_F(LayoutEndToEnd, AQueueWithoutPaperOptionsGetsCupssStandardOnes)
+{
+    QString error;
+    ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Plain"), QString(), &error)) << error.toStdString();
+    const QString bare = path(QStringLiteral("bare.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(bare, kBarePpd));
+    host::DialogOptions o = queueOptions();
+    o.printer = QStringLiteral("Plain");
+    o.ppdPath = bare; // the description of queues that have none
+    host::PrintDialog* dialog = open(o, hosttest::documentOf(hosttest::pdfPages(3), "three.pdf"));
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Plain")) << dialog->serverNotice().toStdString();
+    choose("paperSizePopUp", "A5");
+    choose("paperSourcePopUp", "Lower tray");
+    choose("twoSidedPopUp", "Long-edge binding");
+    choose("orientationPopUp", "Reverse portrait");
+    choose("pagesPerSheetPopUp", "2");
+    typeRange(QStringLiteral("2-"));
+    EXPECT_EQ(dialog->jobOptions().value("page-ranges"), "2-");
+
+    ASSERT_TRUE(print()) << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
+    const QMap<QString, QStringList> attributes = job(lastJobId_);
+    EXPECT_EQ(attribute(attributes, "media").toStdString(), "A5,Lower");
+    EXPECT_EQ(attribute(attributes, "sides"), "two-sided-long-edge");
+    EXPECT_EQ(attribute(attributes, "orientation-requested"), "6");
+    EXPECT_EQ(attribute(attributes, "number-up"), "2");
+    EXPECT_EQ(attribute(attributes, "page-ranges").toStdString(), "2-2147483647"); // to the end
+    EXPECT_FALSE(attributes.contains("PageSize"));
+}
+
+} // namespace
