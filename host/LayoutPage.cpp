@@ -7,7 +7,6 @@
 #include "host/HostCallback.h"
 #include "host/PreviewService.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +19,7 @@
 #include <QPageSize>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cups/pwg.h>
@@ -47,6 +47,12 @@ const QStringList kLayouts = {QStringLiteral("lrtb"), QStringLiteral("lrbt"), QS
                               QStringLiteral("btlr"), QStringLiteral("btrl")};
 const QStringList kBorders = {QStringLiteral("none"), QStringLiteral("single"), QStringLiteral("single-thick"),
                               QStringLiteral("double"), QStringLiteral("double-thick")};
+// After the page first shows, the document's pages are counted on the preview worker:
+// the page range is checked against them, an encrypted document is found out before
+// printing, and the preview's renderer is loaded by the time it is asked for. Late
+// enough that start-up never waits for it or shares the processor with it.
+constexpr int kCountDelayMs = 1500;
+
 const QStringList kSidesValues = {QStringLiteral("one-sided"), QStringLiteral("two-sided-long-edge"),
                                   QStringLiteral("two-sided-short-edge")};
 
@@ -205,14 +211,9 @@ PrintLayout LayoutPage::printLayout(const JobOptions& options) const
     PrintLayout layout;
     QSizeF paper;
     if (hasOption("PageSize")) {
-        float width = 0;
-        float length = 0;
-        if (ppdPageSize(ppd_, nullptr)) {
-            ppd_size_t* size = ppdPageSize(ppd_, nullptr);
-            width = size->width;
-            length = size->length;
-        }
-        if (width > 0 && length > 0) paper = QSizeF(width, length);
+        // The marked size, PageSize or PageRegion.
+        if (const ppd_size_t* size = ppdPageSize(ppd_, nullptr); size && size->width > 0 && size->length > 0)
+            paper = QSizeF(size->width, size->length);
     } else if (!choices_.media.isEmpty()) {
         paper = mediaSize(choices_.media);
     }
@@ -232,6 +233,27 @@ PrintLayout LayoutPage::printLayout(const JobOptions& options) const
     layout.fitToPage = choices_.fitToPage;
     layout.gray = printsInGray(ppd_, options);
     return layout;
+}
+
+SummarySection LayoutPage::summary()
+{
+    if (!isBuilt()) prepareToShow();
+    SummarySection section{title(), {}};
+    const QList<QPair<QString, QComboBox*>> popups = {
+        {tr("Paper size:"), paperSize_},       {tr("Paper source:"), paperSource_},
+        {tr("Two-sided:"), twoSided_},         {tr("Orientation:"), orientation_},
+        {tr("Pages per sheet:"), pagesPerSheet_}};
+    for (const auto& [label, popup] : popups) section.rows.append({label, popup->currentText()});
+    if (choices_.numberUp > 1) {
+        section.rows.append({tr("Page order:"), pageOrder_->currentText()});
+        section.rows.append({tr("Borders:"), pageBorder_->currentText()});
+    }
+    section.rows.append({tr("Pages:"), choices_.allPages ? tr("All") : choices_.range.trimmed()});
+    QStringList output;
+    for (QCheckBox* box : {collate_, reverse_, fitToPage_})
+        if (box->isChecked()) output << box->text();
+    section.rows.append({tr("Output:"), output.isEmpty() ? tr("As the document is") : output.join(QStringLiteral(", "))});
+    return section;
 }
 
 // ---------------------------------------------------------------------------------
@@ -416,6 +438,7 @@ void LayoutPage::build()
         changed();
     });
     fillPopUps();
+    QTimer::singleShot(kCountDelayMs, this, &LayoutPage::startCounting);
 }
 
 void LayoutPage::fillFromPpd(QComboBox* popup, const char* keyword, bool skipCustom)

@@ -7,6 +7,7 @@
 #include "host/HostPage.h"
 #include "host/PreviewLayout.h"
 #include "host/PreviewRenderer.h"
+#include "host/SummaryPage.h"
 
 #include <QPointer>
 
@@ -39,6 +40,8 @@ public:
     // The sheets as they will print, for the preview; `options` (every option of the
     // job) says whether the output is gray.
     PrintLayout printLayout(const JobOptions& options) const;
+    // The page's rows in the Summary (the controls are built for it if need be).
+    SummarySection summary();
     // The worker that counts and draws the document's pages, made on first use.
     PreviewService* previewService();
     // The document's pages: -1 while they are not counted (or cannot be).

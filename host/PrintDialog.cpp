@@ -386,6 +386,7 @@ QList<SummarySection> PrintDialog::summarySections() const
     job.rows.append({tr("Document:"),
                      document_.path.isEmpty() ? document_.name : QDir::toNativeSeparators(document_.path)});
     sections.append(job);
+    sections.append(layoutPage_->summary());
     // Each panel's summary, asked anew every time the summary is shown.
     for (platform::PDEPanel* panel : panels_) {
         SummarySection section{panel->panelName(), {}};

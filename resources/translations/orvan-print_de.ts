@@ -377,6 +377,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <translation>Layout und Papier</translation>
     </message>
     <message>
+        <source>As the document is</source>
+        <translation>Wie im Dokument</translation>
+    </message>
+    <message>
         <source>The document's pages are still being counted to check the page range; print again in a moment.</source>
         <translation>Die Seiten des Dokuments werden noch gezählt, um den Seitenbereich zu prüfen; drucken Sie gleich noch einmal.</translation>
     </message>

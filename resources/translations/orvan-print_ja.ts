@@ -377,6 +377,10 @@ The printer may ignore some of them. Print anyway?</source>
         <translation>レイアウトと用紙</translation>
     </message>
     <message>
+        <source>As the document is</source>
+        <translation>文書のまま</translation>
+    </message>
+    <message>
         <source>The document's pages are still being counted to check the page range; print again in a moment.</source>
         <translation>ページ範囲を確認するため、文書のページ数を数えています。少し待ってからもう一度印刷してください。</translation>
     </message>

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTreeWidget>
 
 namespace {
 
@@ -118,6 +119,20 @@ TEST_F(LayoutPageTest, EachChoiceIsMarkedOrSentUnderItsLpName)
     // The description has them: no standard option doubles them.
     EXPECT_FALSE(sent.contains("media"));
     EXPECT_FALSE(sent.contains("sides"));
+
+    // The Summary says it all.
+    QTest::mouseClick(find<QAbstractButton>(dialog, "summaryButton"), Qt::LeftButton);
+    QMap<QString, QString> summary;
+    auto* tree = find<QTreeWidget>(dialog, "summaryView");
+    ASSERT_NE(tree, nullptr);
+    for (int s = 0; s < tree->topLevelItemCount(); ++s)
+        for (int r = 0; r < tree->topLevelItem(s)->childCount(); ++r)
+            summary.insert(tree->topLevelItem(s)->text(0) + '/' + tree->topLevelItem(s)->child(r)->text(0).trimmed(),
+                           tree->topLevelItem(s)->child(r)->text(1));
+    EXPECT_EQ(summary.value("Layout and Paper/Paper size:"), "A4");
+    EXPECT_EQ(summary.value("Layout and Paper/Borders:"), "Double thick line");
+    EXPECT_EQ(summary.value("Layout and Paper/Pages:"), "All");
+    EXPECT_EQ(summary.value("Layout and Paper/Output:"), "Collate copies, Reverse order, Fit to page");
 
     // What a page range the user typed becomes.
     typeRange(QStringLiteral(" 1 , 1-1 "));
