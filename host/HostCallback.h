@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <cups/ppd.h>
 
@@ -19,8 +20,21 @@ struct PpdCloser {
 };
 using PpdPtr = std::unique_ptr<ppd_file_t, PpdCloser>;
 
-// Opens a PPD file and marks its defaults; null with a one-line reason in `error`.
-PpdPtr openPpd(const QString& path, QString* error = nullptr);
+// Opens a PPD file, puts its texts in the user's language (libcups takes it from the
+// locale: LC_ALL, LC_MESSAGES, LANG) and marks its defaults. Null with a one-line reason
+// in `error` that names the file and the cause (no such file, a directory, empty,
+// permission denied, not a printer description, or where libcups stopped reading).
+// A description that opens but looks damaged (cut short, a quoted string or an option
+// left open) opens as far as libcups read it, with one line per finding in `warnings`,
+// each naming its line ("line 212: the file ends inside a quoted string"); a sound one
+// leaves `warnings` empty. The text is only looked through when `warnings` is given.
+PpdPtr openPpd(const QString& path, QString* error = nullptr, QStringList* warnings = nullptr);
+
+// The plug-in bundle a printer description names for its dialog panels in its main
+// keyword *PrintDialogExtension ("OrvanPDE.bundle"). Empty when it names none, or names
+// anything but a plain file name (a path, "..", control characters): the host looks the
+// name up in its own bundle folder and nowhere else.
+QString dialogExtensionOf(ppd_file_t* ppd);
 
 using HandOver = QPair<QString, QString>; // keyword, choice name
 

@@ -99,7 +99,7 @@ bool PrivateCupsd::start(QString* error)
         return false;
     }
     const QString root = dir_->path();
-    for (const char* sub : {"spool", "spool/tmp", "cache", "state", "log", "ppd", "ssl"})
+    for (const char* sub : {"spool", "spool/tmp", "cache", "state", "log", "ppd", "ssl", "output"})
         QDir(root).mkpath(QString::fromLatin1(sub));
     port_ = freePort();
     if (port_ == 0) {
@@ -251,6 +251,79 @@ bool PrivateCupsd::addQueue(const QString& name, const QString& ppd, QString* er
     if (makeDefault && !admin(QStringLiteral("lpadmin"), {QStringLiteral("-d"), name}, error)) return false;
     if (stopped && !admin(QStringLiteral("cupsdisable"), {name}, error)) return false;
     return true;
+}
+
+bool PrivateCupsd::addFilteringQueue(const QString& name, const QString& ppd, QString* error)
+{
+    const QStringList arguments{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                                QStringLiteral("file://") + printerDataPath(name), QStringLiteral("-P"), ppd};
+    return admin(QStringLiteral("lpadmin"), arguments, error); // -E: enabled and accepting
+}
+
+QString PrivateCupsd::printerDataPath(const QString& queue) const
+{
+    return directory() + QStringLiteral("/output/") + queue + QStringLiteral(".prn");
+}
+
+QByteArray PrivateCupsd::printerData(const QString& queue) const
+{
+    QFile file(printerDataPath(queue));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int PrivateCupsd::printFile(const QString& queue, const QString& file, const QMap<QString, QString>& options,
+                            QString* error) const
+{
+    http_t* http = httpConnect2("127.0.0.1", port_, nullptr, AF_INET, HTTP_ENCRYPTION_NEVER, 1, 10000, nullptr);
+    if (!http) {
+        *error = QStringLiteral("cannot connect to %1").arg(server());
+        return 0;
+    }
+    // A Print-Job request as lp makes it, to this server whatever CUPS_SERVER says.
+    const QByteArray resource = "/printers/" + queue.toUtf8();
+    const QByteArray uri = "ipp://" + server().toUtf8() + resource;
+    ipp_t* request = ippNewRequest(IPP_OP_PRINT_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                 QFileInfo(file).fileName().toUtf8().constData());
+    cups_option_t* cupsOptions = nullptr;
+    int count = 0;
+    for (auto it = options.cbegin(); it != options.cend(); ++it)
+        count = cupsAddOption(it.key().toUtf8().constData(), it.value().toUtf8().constData(), count, &cupsOptions);
+    cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_OPERATION);
+    cupsEncodeOptions2(request, count, cupsOptions, IPP_TAG_JOB);
+    cupsFreeOptions(count, cupsOptions);
+    ipp_t* response = cupsDoFileRequest(http, request, resource.constData(), QFile::encodeName(file).constData());
+    ipp_attribute_t* id = response ? ippFindAttribute(response, "job-id", IPP_TAG_INTEGER) : nullptr;
+    const int job = id && ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING ? ippGetInteger(id, 0) : 0;
+    if (job == 0)
+        *error = QStringLiteral("printing %1 on %2: %3").arg(file, queue, QString::fromUtf8(cupsLastErrorString()));
+    ippDelete(response);
+    httpClose(http);
+    return job;
+}
+
+bool PrivateCupsd::waitForJob(int jobId, QString* error, int timeoutMs) const
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QMap<QString, QStringList> attributes;
+    for (;;) {
+        attributes = jobAttributes(jobId, error);
+        const int state = attributes.value(QStringLiteral("job-state")).value(0).toInt();
+        if (state == IPP_JSTATE_COMPLETED) {
+            error->clear();
+            return true;
+        }
+        if (state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED || deadline.hasExpired() || !isRunning()) break;
+        QThread::msleep(100);
+    }
+    *error = QStringLiteral("job %1 did not complete: state %2 (%3) %4\n%5")
+                 .arg(jobId)
+                 .arg(attributes.value(QStringLiteral("job-state")).value(0),
+                      attributes.value(QStringLiteral("job-state-reasons")).join(QLatin1Char(',')),
+                      attributes.value(QStringLiteral("job-printer-state-message")).value(0), errorLog());
+    return false;
 }
 
 QMap<QString, QStringList> PrivateCupsd::jobAttributes(int jobId, QString* error) const

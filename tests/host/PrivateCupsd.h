@@ -54,6 +54,21 @@ public:
     // the reason in `error` when the server does not answer.
     QMap<QString, QStringList> jobAttributes(int jobId, QString* error) const;
 
+    // What reaches the printer. A filtering queue is started and accepting; its jobs run
+    // through CUPS's filters as on a real printer (pdftopdf, pdftops, pstops, ...), and
+    // its device is the file printerDataPath(name), which holds what the filters wrote
+    // for the queue's last job. One job at a time per queue: wait for each.
+    bool addFilteringQueue(const QString& name, const QString& ppd, QString* error);
+    QString printerDataPath(const QString& queue) const;
+    QByteArray printerData(const QString& queue) const;
+    // Prints `file` on `queue` with `options` as `lp -o name=value` does (the server
+    // finds the document's type); the job id, or 0 with the reason in `error`.
+    int printFile(const QString& queue, const QString& file, const QMap<QString, QString>& options,
+                  QString* error) const;
+    // Waits until job `jobId` has completed; false with the reason (the job's state and
+    // the end of the error log) when it ends otherwise or is not done in `timeoutMs`.
+    bool waitForJob(int jobId, QString* error, int timeoutMs = 120000) const;
+
 private:
     bool launch(QString* error);
 
