@@ -182,7 +182,11 @@ void LayoutPage::addJobOptions(JobOptions* options) const
 
 bool LayoutPage::checkRange(QList<PageRange>* ranges, QString* problem) const
 {
-    return PageRanges::parse(choices_.range, ranges, problem, count_ == Count::Done ? pageCount_ : 0);
+    // With several pages a sheet, CUPS's filters read the range as sheets of paper.
+    const bool sheets = choices_.numberUp > 1;
+    int count = count_ == Count::Done ? pageCount_ : 0;
+    if (sheets && count > 0) count = (count + choices_.numberUp - 1) / choices_.numberUp;
+    return PageRanges::parse(choices_.range, ranges, problem, count, sheets);
 }
 
 bool LayoutPage::canPrint(QString* why) const
@@ -586,7 +590,12 @@ void LayoutPage::showRangeState()
     if (!isBuilt() || !rangeProblem_) return;
     switch (count_) {
     case Count::Done:
-        pageCountText_->setText(pageCount_ == 1 ? tr("of 1 page") : tr("of %1 pages").arg(pageCount_));
+        if (choices_.numberUp > 1) {
+            const int sheets = (pageCount_ + choices_.numberUp - 1) / choices_.numberUp;
+            pageCountText_->setText(sheets == 1 ? tr("of 1 sheet") : tr("of %1 sheets").arg(sheets));
+        } else {
+            pageCountText_->setText(pageCount_ == 1 ? tr("of 1 page") : tr("of %1 pages").arg(pageCount_));
+        }
         break;
     case Count::Counting: pageCountText_->setText(tr("counting pages\u2026")); break;
     default: pageCountText_->clear(); break;

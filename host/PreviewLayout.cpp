@@ -5,7 +5,6 @@
 
 #include "host/JobOptions.h"
 
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -39,31 +38,33 @@ bool isGrayChoice(const QString& choice)
 
 } // namespace
 
-bool PageRanges::parse(const QString& text, QList<PageRange>* ranges, QString* problem, int pageCount)
+bool PageRanges::parse(const QString& text, QList<PageRange>* ranges, QString* problem, int pageCount, bool sheets)
 {
-    static const QRegularExpression single(QStringLiteral("^([0-9]+)$"));
-    static const QRegularExpression span(QStringLiteral("^([0-9]*)\\s*-\\s*([0-9]*)$"));
+    // Only ASCII digits are page numbers; "" stands for an open end of a range.
+    auto isNumber = [](const QString& part) {
+        for (QChar c : part)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+        return true;
+    };
     QList<PageRange> result;
     const QStringList pieces = text.split(QLatin1Char(','));
     for (const QString& raw : pieces) {
         const QString piece = raw.trimmed();
         if (piece.isEmpty()) continue;
+        const qsizetype dash = piece.indexOf(QLatin1Char('-'));
+        const QString from = (dash < 0 ? piece : piece.left(dash)).trimmed();
+        const QString to = dash < 0 ? from : piece.mid(dash + 1).trimmed();
+        if (!isNumber(from) || !isNumber(to) || (from.isEmpty() && to.isEmpty()) || (dash < 0 && from.isEmpty())) {
+            *problem = tr("%1 is not a page or a range of pages. Write pages like this: 1-3, 7.").arg(quoted(piece));
+            return false;
+        }
         PageRange range;
         bool firstOk = true;
         bool lastOk = true;
-        if (const QRegularExpressionMatch m = single.match(piece); m.hasMatch()) {
-            range.first = m.captured(1).toInt(&firstOk);
-            range.last = range.first;
-        } else if (const QRegularExpressionMatch s = span.match(piece);
-                   s.hasMatch() && !(s.captured(1).isEmpty() && s.captured(2).isEmpty())) {
-            range.first = s.captured(1).isEmpty() ? 1 : s.captured(1).toInt(&firstOk);
-            range.last = s.captured(2).isEmpty() ? 0 : s.captured(2).toInt(&lastOk);
-            if (lastOk && !s.captured(2).isEmpty() && range.last == 0) {
-                *problem = tr("There is no page 0: pages are counted from 1.");
-                return false;
-            }
-        } else {
-            *problem = tr("%1 is not a page or a range of pages. Write pages like this: 1-3, 7.").arg(quoted(piece));
+        range.first = from.isEmpty() ? 1 : from.toInt(&firstOk);
+        range.last = to.isEmpty() ? 0 : to.toInt(&lastOk);
+        if (lastOk && !to.isEmpty() && range.last == 0) {
+            *problem = tr("There is no page 0: pages are counted from 1.");
             return false;
         }
         if (!firstOk || !lastOk) {
@@ -79,8 +80,16 @@ bool PageRanges::parse(const QString& text, QList<PageRange>* ranges, QString* p
             return false;
         }
         if (pageCount > 0 && std::max(range.first, range.last) > pageCount) {
-            *problem = pageCount == 1 ? tr("The document has one page; %1 is past its end.").arg(quoted(piece))
-                                      : tr("The document has %1 pages; %2 is past its end.").arg(pageCount).arg(quoted(piece));
+            if (sheets)
+                *problem = pageCount == 1
+                               ? tr("With several pages a sheet the range counts sheets, and the document makes "
+                                    "one; %1 is past its end.").arg(quoted(piece))
+                               : tr("With several pages a sheet the range counts sheets, and the document makes "
+                                    "%1; %2 is past its end.").arg(pageCount).arg(quoted(piece));
+            else
+                *problem = pageCount == 1
+                               ? tr("The document has one page; %1 is past its end.").arg(quoted(piece))
+                               : tr("The document has %1 pages; %2 is past its end.").arg(pageCount).arg(quoted(piece));
             return false;
         }
         result.append(range);
@@ -146,16 +155,27 @@ QSizeF PrintLayout::sheetSize() const
 
 int PrintLayout::sheetCount(int documentPages) const
 {
-    const int pages = static_cast<int>(PageRanges::select(ranges, documentPages).size());
     const int perSheet = std::max(1, numberUp);
-    return (pages + perSheet - 1) / perSheet;
+    if (perSheet == 1) return static_cast<int>(PageRanges::select(ranges, documentPages).size());
+    // Several pages a sheet: CUPS's filters take page-ranges as sheets.
+    return static_cast<int>(PageRanges::select(ranges, (documentPages + perSheet - 1) / perSheet).size());
 }
 
 QList<PrintLayout::Cell> PrintLayout::cells(int sheet, int documentPages) const
 {
     QList<Cell> list;
-    const QList<int> pages = PageRanges::select(ranges, documentPages);
     const int perSheet = std::max(1, numberUp);
+    // The document's pages in the order they land on sheets, and the first of this sheet.
+    QList<int> pages;
+    int first = sheet * perSheet;
+    if (perSheet == 1) {
+        pages = PageRanges::select(ranges, documentPages);
+    } else {
+        for (int i = 0; i < documentPages; ++i) pages << i;
+        const QList<int> sheets = PageRanges::select(ranges, (documentPages + perSheet - 1) / perSheet);
+        if (sheet < 0 || sheet >= sheets.size()) return list;
+        first = sheets.at(sheet) * perSheet;
+    }
     const QSizeF size = sheetSize();
     auto [columns, rows] = wideGrid(perSheet);
     if (size.height() > size.width()) std::swap(columns, rows);
@@ -167,7 +187,7 @@ QList<PrintLayout::Cell> PrintLayout::cells(int sheet, int documentPages) const
     const double w = size.width() / columns;
     const double h = size.height() / rows;
     for (int slot = 0; slot < columns * rows; ++slot) {
-        const int index = sheet * perSheet + slot;
+        const int index = first + slot;
         if (index < 0 || index >= pages.size()) break;
         int column = acrossFirst ? slot % columns : slot / rows;
         int row = acrossFirst ? slot / columns : slot % rows;

@@ -27,8 +27,10 @@ class PageRanges {
 public:
     // Reads a list such as "1-3, 7, 10-" (spaces allowed). False with a sentence for the
     // user when it is no such list, names page 0, runs backwards ("5-3"), or names a page
-    // past `pageCount` (when known, that is > 0).
-    static bool parse(const QString& text, QList<PageRange>* ranges, QString* problem, int pageCount = 0);
+    // past `pageCount` (when known, that is > 0). With `sheets` the numbers count sheets
+    // of paper (CUPS applies page-ranges after putting several pages on a sheet).
+    static bool parse(const QString& text, QList<PageRange>* ranges, QString* problem, int pageCount = 0,
+                      bool sheets = false);
     // The ranges as CUPS takes them in page-ranges ("1-3,7,10-"): ascending, merged.
     static QString format(const QList<PageRange>& ranges);
     // The pages (from 0) of a document of `pageCount` pages that `ranges` select, in
@@ -45,7 +47,8 @@ struct PrintLayout {
     int numberUp = 1;                 // 1, 2, 4, 6, 9 or 16
     QString numberUpLayout = QStringLiteral("lrtb");
     QString pageBorder = QStringLiteral("none");
-    QList<PageRange> ranges;          // empty: every page
+    QList<PageRange> ranges;          // empty: every page; with several pages a sheet,
+                                      // sheets (as CUPS's filters read page-ranges)
     bool fitToPage = false;
     bool gray = false;
 

@@ -373,6 +373,14 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
 <context>
     <name>host::LayoutPage</name>
     <message>
+        <source>of 1 sheet</source>
+        <translation>von 1 Blatt</translation>
+    </message>
+    <message>
+        <source>of %1 sheets</source>
+        <translation>von %1 Blättern</translation>
+    </message>
+    <message>
         <source>Layout and Paper</source>
         <translation>Layout und Papier</translation>
     </message>
@@ -603,6 +611,14 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
 </context>
 <context>
     <name>host::PageRanges</name>
+    <message>
+        <source>With several pages a sheet the range counts sheets, and the document makes one; %1 is past its end.</source>
+        <translation>Bei mehreren Seiten pro Blatt zählt der Bereich Blätter, und das Dokument ergibt eines; %1 liegt hinter seinem Ende.</translation>
+    </message>
+    <message>
+        <source>With several pages a sheet the range counts sheets, and the document makes %1; %2 is past its end.</source>
+        <translation>Bei mehreren Seiten pro Blatt zählt der Bereich Blätter, und das Dokument ergibt %1; %2 liegt hinter seinem Ende.</translation>
+    </message>
     <message>
         <source>There is no page 0: pages are counted from 1.</source>
         <translation>Es gibt keine Seite 0: Seiten werden ab 1 gezählt.</translation>

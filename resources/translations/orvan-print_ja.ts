@@ -373,6 +373,14 @@ The printer may ignore some of them. Print anyway?</source>
 <context>
     <name>host::LayoutPage</name>
     <message>
+        <source>of 1 sheet</source>
+        <translation>（全 1 枚）</translation>
+    </message>
+    <message>
+        <source>of %1 sheets</source>
+        <translation>（全 %1 枚）</translation>
+    </message>
+    <message>
         <source>Layout and Paper</source>
         <translation>レイアウトと用紙</translation>
     </message>
@@ -603,6 +611,14 @@ The printer may ignore some of them. Print anyway?</source>
 </context>
 <context>
     <name>host::PageRanges</name>
+    <message>
+        <source>With several pages a sheet the range counts sheets, and the document makes one; %1 is past its end.</source>
+        <translation>1 枚に複数ページを印刷するときは範囲は用紙の枚数で数えます。文書は 1 枚になるため、%1 は終わりより後ろです。</translation>
+    </message>
+    <message>
+        <source>With several pages a sheet the range counts sheets, and the document makes %1; %2 is past its end.</source>
+        <translation>1 枚に複数ページを印刷するときは範囲は用紙の枚数で数えます。文書は %1 枚になるため、%2 は終わりより後ろです。</translation>
+    </message>
     <message>
         <source>There is no page 0: pages are counted from 1.</source>
         <translation>0 ページはありません。ページは 1 から数えます。</translation>

@@ -1,6 +1,8 @@
 // Every choice of the Layout and Paper page, made in the window, as the private print
 // server receives the job: the printer description's options on the Orvan queue, CUPS's
-// standard ones on a queue whose description has no paper options.
+// standard ones on a queue whose description has no paper options; and what reaches the
+// printer through CUPS's filters: the pages left after the page range and pages per
+// sheet, and the paper options' codes.
 #include "host/LayoutPage.h"
 #include "tests/host/DocumentSupport.h"
 #include "tests/host/HostQueueTest.h"
@@ -55,7 +57,7 @@ TEST_F(LayoutEndToEnd, EveryChoiceArrivesWithTheJob)
     choose("pagesPerSheetPopUp", "4");
     choose("pageOrderPopUp", "Bottom to top, left to right");
     choose("pageBorderPopUp", "Single thick line");
-    typeRange(QStringLiteral("7, 1-3"));
+    typeRange(QStringLiteral("3, 1")); // sheets, with four pages a sheet
     for (const char* box : {"collateBox", "reverseBox", "fitToPageBox"})
         QTest::mouseClick(find<QCheckBox>(dialog, box), Qt::LeftButton);
     find<QSpinBox>(dialog, "copiesField")->setValue(2);
@@ -70,7 +72,7 @@ TEST_F(LayoutEndToEnd, EveryChoiceArrivesWithTheJob)
         {"number-up", "4"},
         {"number-up-layout", "btlr"},
         {"page-border", "single-thick"},
-        {"page-ranges", "1-3,7-7"}, // ascending, as the server takes them
+        {"page-ranges", "1-1,3-3"}, // ascending, as the server takes them
         {"collate", "true"},
         {"outputorder", "reverse"},
         {"fit-to-page", "true"},
@@ -108,6 +110,58 @@ TEST_F(LayoutEndToEnd, AQueueWithoutPaperOptionsGetsCupssStandardOnes)
     EXPECT_EQ(attribute(attributes, "number-up"), "2");
     EXPECT_EQ(attribute(attributes, "page-ranges").toStdString(), "2-2147483647"); // to the end
     EXPECT_FALSE(attributes.contains("PageSize"));
+}
+
+// The sheets in PostScript printer data, one "%%Page:" comment each.
+int sheetsIn(const QByteArray& data)
+{
+    int sheets = 0;
+    for (qsizetype at = data.indexOf("\n%%Page:"); at >= 0; at = data.indexOf("\n%%Page:", at + 1)) ++sheets;
+    return sheets;
+}
+
+TEST_F(LayoutEndToEnd, ThePrinterGetsThePagesAndPaperChosen)
+{
+    QString error;
+    ASSERT_TRUE(cupsd_.addFilteringQueue(QStringLiteral("Filtering"), testsupport::bundledPpdPath(), &error))
+        << error.toStdString();
+    struct Case {
+        QString document;
+        QString range;
+        const char* perSheet;
+        int sheets;
+    };
+    // Ten pages. With several a sheet CUPS's filters read the range as sheets: two a sheet
+    // make five, of which 2-4 are three; four a sheet make three, of which 1,3 are two.
+    // One a sheet, 9- is two pages.
+    const QList<Case> cases = {
+        {"ten.pdf", "2-4", "2", 3},
+        {"ten.pdf", "1,3", "4", 2},
+        {"ten.pdf", "9-", "1", 2},
+        {"ten.ps", "3-4", "1", 2},
+    };
+    for (const Case& c : cases) {
+        const std::string what = (c.document + QLatin1Char(' ') + c.range + QLatin1Char('/') + c.perSheet).toStdString();
+        const QByteArray data = c.document.endsWith(QLatin1String(".pdf")) ? hosttest::pdfPages(10)
+                                                                            : hosttest::postScriptPages(10);
+        host::DialogOptions o = queueOptions();
+        o.printer = QStringLiteral("Filtering");
+        host::PrintDialog* dialog = open(o, hosttest::documentOf(data, c.document));
+        ASSERT_TRUE(dialog) << what;
+        ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Filtering")) << dialog->serverNotice().toStdString();
+        choose("paperSizePopUp", "A4");
+        choose("twoSidedPopUp", "Long-Edge Binding");
+        choose("pagesPerSheetPopUp", c.perSheet);
+        typeRange(c.range);
+        ASSERT_TRUE(print()) << what;
+        ASSERT_TRUE(cupsd_.waitForJob(lastJobId_, &error)) << what << ": " << error.toStdString();
+        const QByteArray printed = cupsd_.printerData(QStringLiteral("Filtering"));
+        EXPECT_EQ(sheetsIn(printed), c.sheets) << what;
+        EXPECT_TRUE(printed.contains("*PageSize A4")) << what;
+        EXPECT_TRUE(printed.contains("<</PageSize [595 842] /ImagingBBox null>>setpagedevice")) << what;
+        EXPECT_TRUE(printed.contains("*Duplex DuplexNoTumble")) << what;
+        EXPECT_TRUE(printed.contains("<</Duplex true /Tumble false>>setpagedevice")) << what;
+    }
 }
 
 } // namespace

@@ -83,7 +83,9 @@ TEST(PrintLayout, PagesLandOnSheetsInTheirOrder)
         {4, "rlbt", host::Portrait, "", 3, {{0, 1, 1}, {1, 0, 1}, {2, 1, 0}, {3, 0, 0}}},
         {4, "btrl", host::Portrait, "", 3, {{0, 1, 1}, {1, 1, 0}, {2, 0, 1}, {3, 0, 0}}},
         {6, "lrtb", host::Portrait, "", 2, {{0, 0, 0}, {1, 1, 0}, {2, 0, 1}, {3, 1, 1}, {4, 0, 2}, {5, 1, 2}}},
-        {4, "lrtb", host::Portrait, "2-3,9", 1, {{1, 0, 0}, {2, 1, 0}, {8, 0, 1}}},
+        // Several pages a sheet: the range counts sheets, as CUPS's filters read it.
+        {4, "lrtb", host::Portrait, "2-3", 2, {{4, 0, 0}, {5, 1, 0}, {6, 0, 1}, {7, 1, 1}}},
+        {2, "lrtb", host::Portrait, "5", 1, {{8, 0, 0}, {9, 0, 1}}},
         {16, "lrtb", host::Portrait, "", 1, {}},
     };
     for (const Case& c : cases) {
@@ -194,10 +196,11 @@ TEST_F(Preview, ShowsThePdfsPagesOnTheSheetsAsTheyWillPrint)
     ASSERT_TRUE(hosttest::waitFor([&] { return window->sheetCount() == 3; }));
     EXPECT_EQ(window->printLayout().sheetSize().toSize(), QSize(595, 420));
     auto* field = find<QLineEdit>(dialog, "rangeField");
-    QTest::keyClicks(field, QStringLiteral("2-4"));
+    // Two a sheet, the range counts sheets of paper: the second and third.
+    QTest::keyClicks(field, QStringLiteral("2-3"));
     ASSERT_TRUE(hosttest::waitFor([&] { return window->sheetCount() == 2; }));
-    EXPECT_EQ(window->pagesOn(0), (QList<int>{1, 2}));
-    EXPECT_EQ(window->pagesOn(1), (QList<int>{3}));
+    EXPECT_EQ(window->pagesOn(0), (QList<int>{2, 3}));
+    EXPECT_EQ(window->pagesOn(1), (QList<int>{4}));
     // Through the sheets with the keys and buttons.
     QTest::keyClick(window, Qt::Key_PageDown);
     EXPECT_EQ(window->sheet(), 1);
