@@ -334,6 +334,8 @@ void LayoutPage::build()
                                      tr("Top to bottom, left to right"), tr("Top to bottom, right to left"),
                                      tr("Bottom to top, left to right"), tr("Bottom to top, right to left")};
     for (int i = 0; i < kLayouts.size(); ++i) pageOrder_->addItem(layoutTexts.at(i), kLayouts.at(i));
+    // The longest order is read whole.
+    grid->setColumnMinimumWidth(4, pageOrder_->sizeHint().width());
     const QStringList borderTexts = {tr("None"), tr("Single line"), tr("Single thick line"), tr("Double line"),
                                      tr("Double thick line")};
     for (int i = 0; i < kBorders.size(); ++i) pageBorder_->addItem(borderTexts.at(i), kBorders.at(i));
