@@ -30,6 +30,7 @@ set(_bundle "lib/orvan-print/OrvanPDE.bundle")
 set(_expected
   bin/orvan-print
   lib/orvan-print/liborvan_platform.so
+  lib/orvan-print/orvan-preview.so
   ${_bundle}/Info.json
   ${_bundle}/OrvanPDE.so
   ${_bundle}/Resources/PDEView.ui

@@ -3,6 +3,7 @@
 #
 #   bin/orvan-print
 #   lib/orvan-print/liborvan_platform.so            (platform/CMakeLists.txt)
+#   lib/orvan-print/orvan-preview.so                (the preview's renderer, loaded on demand)
 #   lib/orvan-print/OrvanPDE.bundle/OrvanPDE.so
 #   lib/orvan-print/OrvanPDE.bundle/Info.json       (resources/CMakeLists.txt, as the
 #   lib/orvan-print/OrvanPDE.bundle/Resources/...    rest of the bundle)
@@ -24,6 +25,8 @@ install(TARGETS OrvanPDE LIBRARY DESTINATION lib/orvan-print/OrvanPDE.bundle)
 # for a type, and the cache lists them by desktop file name: the name puts orvan-print
 # after every viewer, so it never becomes the opener of a type another program reads.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/zz-orvan-print.desktop DESTINATION share/applications)
+# Found beside the platform library by the preview worker.
+install(TARGETS orvan-preview LIBRARY DESTINATION lib/orvan-print)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/orvan-print.svg DESTINATION share/icons/hicolor/scalable/apps)
 
 # The manual page is orvan-print's own --help and --version, laid out by help2man, so the
@@ -87,8 +90,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/platform")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "cups-client")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 # QtKeychain reaches the desktop's secret store through libsecret, which it loads when
-# it runs: without it a passcode is not kept, nothing more.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0")
+# it runs: without it a passcode is not kept, nothing more. The preview of PostScript
+# documents goes through ghostscript.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0, ghostscript")
 
 set(CPACK_POST_BUILD_SCRIPTS "${CMAKE_CURRENT_LIST_DIR}/packaging/PrivateLibrary.cmake")
 

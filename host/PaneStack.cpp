@@ -135,6 +135,8 @@ int PaneStack::findEntry(const QString& name) const
 
 QString PaneStack::shownKey() const
 {
+    // Until an entry is shown the stack's first widget is merely there, not chosen.
+    if (!anyShown_) return QString();
     for (const Entry& entry : entries())
         if (entry.widget && entry.widget == stack_->currentWidget()) return entry.key;
     return QString();
@@ -169,6 +171,7 @@ bool PaneStack::showEntry(int index)
     if (entry.panel) entry.panel->willShow();
     if (entry.page) entry.page->prepareToShow();
     showWidget(entry);
+    anyShown_ = true;
     const QSignalBlocker block(popUp_);
     popUp_->setCurrentIndex(popUp_->findData(entry.key, kKeyRole));
     emit shown(entry.key);

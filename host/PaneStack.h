@@ -75,6 +75,7 @@ private:
     bool currentPanelKeepsStage() const;
 
     QComboBox* popUp_;
+    bool anyShown_ = false; // whether an entry was ever shown
     QStackedWidget* stack_;
     QList<HostPage*> leading_;
     QList<HostPage*> trailing_;

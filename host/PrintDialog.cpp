@@ -3,10 +3,12 @@
 #include "host/DestinationModel.h"
 #include "host/FileJob.h"
 #include "host/HostPage.h"
+#include "host/LayoutPage.h"
 #include "host/PaneStack.h"
 #include "host/PlugInHost.h"
 #include "host/SecretStore.h"
 #include "host/Summary.h"
+#include "host/PreviewWindow.h"
 #include "ui_PrintDialog.h"
 
 #include "platform/Alert.h"
@@ -126,6 +128,7 @@ PrintDialog::~PrintDialog()
 {
     // The panels hold the callback and the printer description, and their views hold
     // raw pointers into the panels: the panels go first, while everything is alive.
+    if (preview_) delete preview_.data();
     if (plugIn_) plugIn_->releasePanels();
     panels_.clear();
     if (panes_) panes_->clearPanels();
@@ -159,13 +162,18 @@ void PrintDialog::buildWindow()
     });
 
     panes_ = new PaneStack(ui_->panelPopUp, ui_->panelStack, this);
+    layoutPage_ = new LayoutPage;
+    leadingPages_.append(layoutPage_);
     summaryPage_ = new SummaryPage([this] { return summarySections(); });
     panes_->setHostPages(leadingPages_, trailingPages_, summaryPage_);
     for (HostPage* page : hostPages())
         connect(page, &HostPage::choicesChanged, this, [this] { scheduleConstraintCheck(QString(), QString()); });
+    // A host page builds its controls when first shown: the answers go after them again.
+    connect(panes_, &PaneStack::shown, this, &PrintDialog::orderAnswers);
 
     connect(ui_->helpButton, &QToolButton::clicked, this, &PrintDialog::showHelp);
     connect(ui_->summaryButton, &QPushButton::clicked, this, &PrintDialog::showSummary);
+    connect(ui_->previewButton, &QPushButton::clicked, this, &PrintDialog::showPreview);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->printButton, &QPushButton::clicked, this, &PrintDialog::print);
     const int answerWidth =
@@ -176,6 +184,12 @@ void PrintDialog::buildWindow()
     buildDefaultsMenu();
 
     ui_->printerPopUp->setFocus();
+}
+
+void PrintDialog::orderAnswers()
+{
+    panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->previewButton, ui_->defaultsButton,
+                                 ui_->cancelButton, ui_->printButton});
 }
 
 QList<HostPage*> PrintDialog::hostPages() const { return leadingPages_ + trailingPages_; }
@@ -453,8 +467,7 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
                          "The job is printed with the printer's defaults.</p>")
                           .arg(name.toHtmlEscaped()));
     for (platform::PDEPanel* panel : std::as_const(panels_)) panel->willShow();
-    panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->defaultsButton, ui_->cancelButton,
-                                 ui_->printButton});
+    orderAnswers();
     for (platform::PDEPanel* panel : std::as_const(panels_)) panel->restoreValuesAndReturnError(nullptr);
     // The page shown before is shown again, with what the restore changed.
     panes_->showKeyOrFirst(shownKey);
@@ -475,10 +488,19 @@ QList<SummarySection> PrintDialog::summarySections() const
                      document_.path.isEmpty() ? document_.name : QDir::toNativeSeparators(document_.path)});
     sections.append(job);
 
+    // The Layout and Paper page words its own section.
+    sections.append(layoutPage_->summary());
+    QStringList layoutOptions = layoutPage_->ownedKeywords();
+    JobOptions layoutOwn;
+    layoutPage_->addJobOptions(&layoutOwn);
+    for (const auto& option : layoutOwn.items()) layoutOptions << option.first;
+
     // Everything else is what Print would send, by who shows it, asked anew each time.
     SummaryInput input;
     input.ppd = ppd_.get();
-    input.options = jobOptions();
+    const JobOptions sent = jobOptions();
+    for (const auto& option : sent.items())
+        if (!layoutOptions.contains(option.first)) input.options.set(option.first, option.second);
     input.encodings = plugIn_->optionEncodings();
     input.secretOptions = plugIn_->secretOptions();
     input.otherTitle = tr("Other options");
@@ -493,7 +515,8 @@ QList<SummarySection> PrintDialog::summarySections() const
         };
         return source;
     };
-    for (HostPage* page : leadingPages_) input.sources.append(pageSource(page));
+    for (HostPage* page : leadingPages_)
+        if (page != layoutPage_) input.sources.append(pageSource(page));
     for (platform::PDEPanel* panel : panels_)
         input.sources.append({panel->panelName(), panel->supportedPPDOptionKeys(), panel->summaryInfo(), {}});
     for (HostPage* page : trailingPages_) input.sources.append(pageSource(page));
@@ -527,6 +550,7 @@ void PrintDialog::scheduleConstraintCheck(const QString& key, const QString& cho
 
 void PrintDialog::checkConstraints()
 {
+    if (preview_) preview_->setPrintLayout(layoutPage_->printLayout(jobOptions()));
     const QStringList conflicts = conflictingOptions(ppd_.get());
     if (conflicts.isEmpty()) {
         ui_->conflictNotice->clear();
@@ -584,6 +608,7 @@ void PrintDialog::updateControls()
         for (QAction* action : menu->actions())
             if (action->objectName().startsWith(QLatin1String("saveDefaults"))) action->setEnabled(!isFileDestination());
     if (options_.defaultsOnly) ui_->printButton->setEnabled(!loading && !sending && !isFileDestination());
+    ui_->previewButton->setEnabled(!loading && !sending);
 }
 
 bool PrintDialog::isSettled() const
@@ -633,6 +658,17 @@ void PrintDialog::showHelp()
     helpWindow_->show();
     helpWindow_->raise();
 }
+
+void PrintDialog::showPreview()
+{
+    if (!preview_) preview_ = new PreviewWindow(layoutPage_->previewService(), document_, this);
+    preview_->setPrintLayout(layoutPage_->printLayout(jobOptions()));
+    preview_->show();
+    preview_->raise();
+    preview_->activateWindow();
+}
+
+PreviewWindow* PrintDialog::previewWindow() const { return preview_.data(); }
 
 void PrintDialog::reject()
 {

@@ -32,9 +32,11 @@ namespace host {
 
 class DestinationModel;
 class HostPage;
+class LayoutPage;
 class PaneStack;
 class PlugInHost;
 class SecretStore;
+class PreviewWindow;
 
 struct DialogOptions {
     QString bundlePath;        // empty: defaultBundlePath()
@@ -115,6 +117,9 @@ public:
     // The queue's defaults the dialog started from (empty for Save to File).
     const QueueOptions& queueDefaults() const { return queueDefaults_; }
     void showHelp();
+    // Opens the preview (or brings it up) with the sheets as they will print now.
+    void showPreview();
+    PreviewWindow* previewWindow() const;
 
 signals:
     void settled();
@@ -163,6 +168,8 @@ private:
     void updateControls();
     void updateSettled();
     QList<HostPage*> hostPages() const;
+    // The answers last in the tab order, after whatever the shown page has built.
+    void orderAnswers();
 
     // Printing.
     void submitted(quint64 request, int jobId, const QString& error);
@@ -230,6 +237,8 @@ private:
     quint64 defaultsRequest_ = 0;
     bool defaultsForEveryone_ = false;
     DefaultsSelection savingDefaults_;
+    LayoutPage* layoutPage_ = nullptr;     // in the stack, first
+    QPointer<PreviewWindow> preview_;      // deletes itself when closed
 };
 
 } // namespace host

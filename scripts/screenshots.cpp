@@ -7,6 +7,7 @@
 #include "host/JobOptions.h"
 #include "host/PrintDialog.h"
 #include "host/StartPage.h"
+#include "host/PreviewWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,6 +23,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -109,6 +111,34 @@ int main(int argc, char** argv)
     dialog->show();
     if (!QTest::qWaitFor([&] { return dialog->isSettled(); }, 10000)) fail(QStringLiteral("the dialog did not settle"));
     save(dialog.get(), QStringLiteral("orvan-print.png"));
+
+    // Layout and Paper, the page shown first: A4, two pages a sheet with borders.
+    QWidget* layout = child<QWidget>(dialog.get(), "layoutPage");
+    for (const auto& [popup, choice] : {std::pair{"paperSizePopUp", "A4"}, std::pair{"pagesPerSheetPopUp", "2"},
+                                        std::pair{"pageBorderPopUp", "Single line"}}) {
+        auto* box = child<QComboBox>(layout, popup);
+        const int index = box ? box->findText(QString::fromLatin1(choice)) : -1;
+        if (index < 0) {
+            fail(QStringLiteral("no %1 in %2").arg(QString::fromLatin1(choice), QString::fromLatin1(popup)));
+            continue;
+        }
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    save(layout, QStringLiteral("layout-and-paper.png"));
+
+    // The preview of the test page on those sheets, once it is drawn.
+    if (auto* button = child<QAbstractButton>(dialog.get(), "previewButton")) button->click();
+    if (QPointer<host::PreviewWindow> preview = dialog->previewWindow()) {
+        preview->resize(520, 460);
+        if (!QTest::qWaitFor([&] { return !preview || preview->isSheetComplete() || !preview->message().isEmpty(); }, 30000))
+            fail(QStringLiteral("the preview never drew its sheet"));
+        if (preview && !preview->message().isEmpty()) fail(preview->message());
+        save(preview, QStringLiteral("preview.png"));
+        if (preview) preview->close();
+    } else {
+        fail(QStringLiteral("the preview did not open"));
+    }
 
     // Image Options, and Color Balance opened from it: switch on, Cyan, a few levels.
     dialog->showPanel(0);

@@ -209,8 +209,8 @@
         <translation>「%1」の保存された設定が壊れているため、デフォルトを表示しています。印刷すると置き換えられます。（%2）</translation>
     </message>
     <message>
-        <source>&lt;p style=&apos;font-size:large&apos;&gt;No options for %1&lt;/p&gt;&lt;p&gt;The Orvan printer extension offers no panels for this printer. The job is printed with the printer&apos;s defaults.&lt;/p&gt;</source>
-        <translation>&lt;p style=&apos;font-size:large&apos;&gt;%1 のオプションはありません&lt;/p&gt;&lt;p&gt;Orvan プリンター拡張機能には、このプリンター用のパネルがありません。ジョブはプリンターのデフォルト設定で印刷されます。&lt;/p&gt;</translation>
+        <source>&lt;p style='font-size:large'&gt;No options for %1&lt;/p&gt;&lt;p&gt;The Orvan printer extension offers no panels for this printer. The job is printed with the printer's defaults.&lt;/p&gt;</source>
+        <translation>&lt;p style='font-size:large'&gt;%1 のオプションはありません&lt;/p&gt;&lt;p&gt;Orvan プリンター拡張機能には、このプリンター用のパネルがありません。ジョブはプリンターのデフォルト設定で印刷されます。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Job</source>
@@ -268,7 +268,6 @@ The printer may ignore some of them. Print anyway?</source>
         <source>The job could not be sent to %1.</source>
         <translation>ジョブを %1 に送信できませんでした。</translation>
     </message>
-
     <message>
         <source>The job cannot be printed as it is set up.</source>
         <translation>現在の設定ではこのジョブを印刷できません。</translation>
@@ -332,6 +331,10 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>Print</source>
         <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>プレビュー...</translation>
     </message>
 </context>
 <context>
@@ -576,6 +579,378 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>Open...</source>
         <translation>開く...</translation>
+    </message>
+</context>
+<context>
+    <name>host::LayoutPage</name>
+    <message>
+        <source>of 1 sheet</source>
+        <translation>（全 1 枚）</translation>
+    </message>
+    <message>
+        <source>of %1 sheets</source>
+        <translation>（全 %1 枚）</translation>
+    </message>
+    <message>
+        <source>Layout and Paper</source>
+        <translation>レイアウトと用紙</translation>
+    </message>
+    <message>
+        <source>As the document is</source>
+        <translation>文書のまま</translation>
+    </message>
+    <message>
+        <source>The document's pages are still being counted to check the page range; print again in a moment.</source>
+        <translation>ページ範囲を確認するため、文書のページ数を数えています。少し待ってからもう一度印刷してください。</translation>
+    </message>
+    <message>
+        <source>Paper size:</source>
+        <translation>用紙サイズ:</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translation>1枚あたりのページ数:</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translation>給紙方法:</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>ページの順序:</translation>
+    </message>
+    <message>
+        <source>Two-sided:</source>
+        <translation>両面:</translation>
+    </message>
+    <message>
+        <source>Borders:</source>
+        <translation>枠線:</translation>
+    </message>
+    <message>
+        <source>Orientation:</source>
+        <translation>印刷の向き:</translation>
+    </message>
+    <message>
+        <source>Left to right, top to bottom</source>
+        <translation>左から右、上から下</translation>
+    </message>
+    <message>
+        <source>Left to right, bottom to top</source>
+        <translation>左から右、下から上</translation>
+    </message>
+    <message>
+        <source>Right to left, top to bottom</source>
+        <translation>右から左、上から下</translation>
+    </message>
+    <message>
+        <source>Right to left, bottom to top</source>
+        <translation>右から左、下から上</translation>
+    </message>
+    <message>
+        <source>Top to bottom, left to right</source>
+        <translation>上から下、左から右</translation>
+    </message>
+    <message>
+        <source>Top to bottom, right to left</source>
+        <translation>上から下、右から左</translation>
+    </message>
+    <message>
+        <source>Bottom to top, left to right</source>
+        <translation>下から上、左から右</translation>
+    </message>
+    <message>
+        <source>Bottom to top, right to left</source>
+        <translation>下から上、右から左</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Single line</source>
+        <translation>一重線</translation>
+    </message>
+    <message>
+        <source>Single thick line</source>
+        <translation>一重線（太）</translation>
+    </message>
+    <message>
+        <source>Double line</source>
+        <translation>二重線</translation>
+    </message>
+    <message>
+        <source>Double thick line</source>
+        <translation>二重線（太）</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>Reverse landscape</source>
+        <translation>横（逆向き）</translation>
+    </message>
+    <message>
+        <source>Reverse portrait</source>
+        <translation>縦（逆向き）</translation>
+    </message>
+    <message>
+        <source>Pages:</source>
+        <translation>ページ:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>範囲:</translation>
+    </message>
+    <message>
+        <source>e.g. 1-3, 7</source>
+        <translation>例: 1-3, 7</translation>
+    </message>
+    <message>
+        <source>Page range</source>
+        <translation>ページ範囲</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>出力:</translation>
+    </message>
+    <message>
+        <source>Collate copies</source>
+        <translation>部単位で印刷</translation>
+    </message>
+    <message>
+        <source>Reverse order</source>
+        <translation>逆順に印刷</translation>
+    </message>
+    <message>
+        <source>Fit to page</source>
+        <translation>用紙に合わせる</translation>
+    </message>
+    <message>
+        <source>Printer's default</source>
+        <translation>プリンターの既定</translation>
+    </message>
+    <message>
+        <source>US Letter</source>
+        <translation>US レター</translation>
+    </message>
+    <message>
+        <source>US Legal</source>
+        <translation>US リーガル</translation>
+    </message>
+    <message>
+        <source>Executive</source>
+        <translation>エグゼクティブ</translation>
+    </message>
+    <message>
+        <source>Tabloid</source>
+        <translation>タブロイド</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A5</source>
+        <translation>A5</translation>
+    </message>
+    <message>
+        <source>Envelope #10</source>
+        <translation>封筒 #10</translation>
+    </message>
+    <message>
+        <source>Envelope DL</source>
+        <translation>封筒 DL</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Upper tray</source>
+        <translation>上段トレイ</translation>
+    </message>
+    <message>
+        <source>Lower tray</source>
+        <translation>下段トレイ</translation>
+    </message>
+    <message>
+        <source>Multi-purpose tray</source>
+        <translation>手差しトレイ</translation>
+    </message>
+    <message>
+        <source>Large-capacity tray</source>
+        <translation>大容量トレイ</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Long-edge binding</source>
+        <translation>長辺とじ</translation>
+    </message>
+    <message>
+        <source>Short-edge binding</source>
+        <translation>短辺とじ</translation>
+    </message>
+    <message>
+        <source>of 1 page</source>
+        <translation>（全 1 ページ）</translation>
+    </message>
+    <message>
+        <source>of %1 pages</source>
+        <translation>（全 %1 ページ）</translation>
+    </message>
+    <message>
+        <source>counting pages…</source>
+        <translation>ページ数を数えています…</translation>
+    </message>
+</context>
+<context>
+    <name>host::PageRanges</name>
+    <message>
+        <source>With several pages a sheet the range counts sheets, and the document makes one; %1 is past its end.</source>
+        <translation>1 枚に複数ページを印刷するときは範囲は用紙の枚数で数えます。文書は 1 枚になるため、%1 は終わりより後ろです。</translation>
+    </message>
+    <message>
+        <source>With several pages a sheet the range counts sheets, and the document makes %1; %2 is past its end.</source>
+        <translation>1 枚に複数ページを印刷するときは範囲は用紙の枚数で数えます。文書は %1 枚になるため、%2 は終わりより後ろです。</translation>
+    </message>
+    <message>
+        <source>There is no page 0: pages are counted from 1.</source>
+        <translation>0 ページはありません。ページは 1 から数えます。</translation>
+    </message>
+    <message>
+        <source>%1 is not a page or a range of pages. Write pages like this: 1-3, 7.</source>
+        <translation>%1 はページでもページ範囲でもありません。1-3, 7 のように書いてください。</translation>
+    </message>
+    <message>
+        <source>%1 names a page far past the end of any document.</source>
+        <translation>%1 はどの文書の終わりよりもはるかに後ろのページです。</translation>
+    </message>
+    <message>
+        <source>%1 runs backwards; write it as %2-%3.</source>
+        <translation>%1 は逆順です。%2-%3 と書いてください。</translation>
+    </message>
+    <message>
+        <source>The document has one page; %1 is past its end.</source>
+        <translation>文書は 1 ページです。%1 は文書の終わりより後ろです。</translation>
+    </message>
+    <message>
+        <source>The document has %1 pages; %2 is past its end.</source>
+        <translation>文書は %1 ページです。%2 は文書の終わりより後ろです。</translation>
+    </message>
+    <message>
+        <source>Type the pages to print, such as 1-3, 7.</source>
+        <translation>印刷するページを 1-3, 7 のように入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>host::PreviewService</name>
+    <message>
+        <source>The preview cannot be shown: its renderer (orvan-preview.so, which needs the poppler library for Qt) is missing.</source>
+        <translation>プレビューを表示できません。レンダラー（Qt 用 poppler ライブラリが必要な orvan-preview.so）がありません。</translation>
+    </message>
+    <message>
+        <source>PostScript documents need ghostscript to be previewed, and it is not installed.</source>
+        <translation>PostScript 文書のプレビューには ghostscript が必要ですが、インストールされていません。</translation>
+    </message>
+    <message>
+        <source>The document is encrypted: it opens only with its password, which orvan-print cannot ask for.</source>
+        <translation>文書は暗号化されています。パスワードがないと開けませんが、orvan-print はパスワードを尋ねられません。</translation>
+    </message>
+    <message>
+        <source>The document is damaged and cannot be read.</source>
+        <translation>文書が壊れているため読み込めません。</translation>
+    </message>
+    <message>
+        <source>Only PDF and PostScript documents can be previewed.</source>
+        <translation>プレビューできるのは PDF と PostScript の文書だけです。</translation>
+    </message>
+    <message>
+        <source>A page of the document could not be drawn.</source>
+        <translation>文書のページを描画できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>host::PreviewWindow</name>
+    <message>
+        <source>Preview of “%1”</source>
+        <translation>「%1」のプレビュー</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>First sheet</source>
+        <translation>最初の用紙</translation>
+    </message>
+    <message>
+        <source>Previous sheet</source>
+        <translation>前の用紙</translation>
+    </message>
+    <message>
+        <source>Next sheet</source>
+        <translation>次の用紙</translation>
+    </message>
+    <message>
+        <source>Last sheet</source>
+        <translation>最後の用紙</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>The document has no pages.</source>
+        <translation>文書にページがありません。</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2</source>
+        <translation>用紙 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Counting the pages…</source>
+        <translation>ページ数を数えています…</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 ページ</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>1 sheet</source>
+        <translation>用紙 1 枚</translation>
+    </message>
+    <message>
+        <source>%1 sheets</source>
+        <translation>用紙 %1 枚</translation>
+    </message>
+    <message>
+        <source>%1, printed on %2</source>
+        <translation>%1、%2 に印刷</translation>
+    </message>
+    <message>
+        <source>The page range selects no page of the document.</source>
+        <translation>ページ範囲に文書のページが含まれていません。</translation>
     </message>
 </context>
 </TS>

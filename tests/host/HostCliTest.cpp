@@ -91,7 +91,9 @@ TEST_F(HostCli, ErrorsAreOneLineAndExitWithStatusTwo)
         {{QStringLiteral("--bundle"), path(QStringLiteral("nowhere.bundle"))}, QStringLiteral("cannot load the plug-in bundle")},
         {{QStringLiteral("--bundle"), notABundle}, QStringLiteral("cannot load the plug-in bundle")},
         {{QStringLiteral("--panel"), QStringLiteral("-1")}, QStringLiteral("panels are counted from 0")},
-        {{QStringLiteral("--panel"), QStringLiteral("2")}, QStringLiteral("no panel \u201c2\u201d; the panels are 0 \u201cImage Options\u201d, 1 \u201cJob Type\u201d")},
+        {{QStringLiteral("--panel"), QStringLiteral("3")},
+         QStringLiteral("no panel \u201c3\u201d; the panels are 0 \u201cLayout and Paper\u201d, 1 \u201cImage Options\u201d, "
+                        "2 \u201cJob Type\u201d")},
         {{QStringLiteral("--panel"), QStringLiteral("Colour")}, QStringLiteral("no panel \u201cColour\u201d")},
     };
     for (const Case& c : cases) {
@@ -179,15 +181,16 @@ TEST_F(HostCli, ScreenshotShowsTheWholeDialog)
     const Outcome bad = run({QStringLiteral("--offscreen"), QStringLiteral("--screenshot"), path(QStringLiteral("no/dir/x.png"))});
     EXPECT_EQ(bad.status, 3);
 
-    // --panel: the Job Type panel shown first, named or counted; the first one by default.
+    // --panel: the Job Type panel shown first, named or counted; the first entry (Layout
+    // and Paper) by default.
     const QString byName = path(QStringLiteral("job-type.png"));
-    const QString byPosition = path(QStringLiteral("panel-1.png"));
+    const QString byPosition = path(QStringLiteral("panel-2.png"));
     const QString first = path(QStringLiteral("panel-0.png"));
     const QMap<QString, QString> english = {{QStringLiteral("LANG"), QStringLiteral("C.UTF-8")},
                                             {QStringLiteral("LANGUAGE"), QString()},
                                             {QStringLiteral("LC_ALL"), QString()}};
     ASSERT_EQ(run({"--offscreen", "--panel", "Job Type", "--screenshot", byName}, english).status, 0);
-    ASSERT_EQ(run({"--offscreen", "--panel", "1", "--screenshot", byPosition}, english).status, 0);
+    ASSERT_EQ(run({"--offscreen", "--panel", "2", "--screenshot", byPosition}, english).status, 0);
     ASSERT_EQ(run({"--offscreen", "--panel", "0", "--screenshot", first}, english).status, 0);
     const QString unchosen = path(QStringLiteral("unchosen.png"));
     ASSERT_EQ(run({"--offscreen", "--screenshot", unchosen}, english).status, 0);

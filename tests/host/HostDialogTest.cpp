@@ -107,12 +107,13 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
 
     auto* panelPopUp = find<QComboBox>(dialog, "panelPopUp");
     auto* stack = find<QStackedWidget>(dialog, "panelStack");
-    EXPECT_EQ(popUpTitles(panelPopUp),
-              (QStringList{QStringLiteral("Image Options"), QStringLiteral("Job Type"), QStringLiteral("Summary")}));
+    EXPECT_EQ(popUpTitles(panelPopUp), (QStringList{QStringLiteral("Layout and Paper"), QStringLiteral("Image Options"),
+                                                    QStringLiteral("Job Type"), QStringLiteral("Summary")}));
     ASSERT_EQ(dialog->panels().size(), 2);
-    // One panel at a time, the first one first.
+    // The host's Layout and Paper page first, then one panel at a time.
+    EXPECT_EQ(stack->currentWidget()->objectName(), QStringLiteral("layoutPage"));
     for (int i = 0; i < dialog->panels().size(); ++i) {
-        if (i > 0) pick(panelPopUp, dialog->panels().at(i)->panelName());
+        pick(panelPopUp, dialog->panels().at(i)->panelName());
         QWidget* view = dialog->panels().at(i)->panelView();
         ASSERT_NE(view, nullptr);
         EXPECT_TRUE(stack->currentWidget()->isAncestorOf(view));

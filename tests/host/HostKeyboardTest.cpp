@@ -1,7 +1,7 @@
 // orvan-print's window as a screen reader and a keyboard-only user meet it: every
 // control has a spoken name, Tab runs through the top row, the panel pop-up, the shown
-// panel and the answers in reading order, and a job goes out without the mouse. And the
-// panel shown first, as --panel chooses it.
+// page or panel and the answers in reading order, and a job goes out without the mouse.
+// And the entry shown first, as --panel chooses it.
 #include "platform/PDEPanel.h"
 #include "tests/host/HostTestSupport.h"
 #include "tests/support/KeyboardSupport.h"
@@ -34,6 +34,13 @@ QWidget* shownView(host::PrintDialog* dialog)
     return nullptr;
 }
 
+// The page shown under the pane pop-up: the host's own or a panel's.
+QWidget* shownPage(host::PrintDialog* dialog)
+{
+    auto* stack = find<QStackedWidget>(dialog, "panelStack");
+    return stack ? stack->currentWidget() : nullptr;
+}
+
 class HostKeyboard : public hosttest::HostDialogTest {
 protected:
     host::PrintDialog* openActive(const host::DialogOptions& options)
@@ -46,7 +53,7 @@ protected:
     }
 
     // Tab once round from the printer pop-up: every enabled control of the window, in
-    // reading order, the shown panel's between the panel pop-up and Help.
+    // reading order, the shown page's between the panel pop-up and Help.
     void expectTabRound(host::PrintDialog* dialog)
     {
         auto* printers = find<QWidget>(dialog, "printerPopUp");
@@ -58,12 +65,13 @@ protected:
         EXPECT_EQ(readingOrderBreaks(round, dialog).join(", ").toStdString(), "") << shown;
 
         const QStringList top = {"printerPopUp", "copiesField", "jobNameField", "panelPopUp"};
-        const QStringList answers = {"helpButton", "summaryButton", "defaultsButton", "cancelButton", "printButton"};
+        const QStringList answers = {"helpButton",     "summaryButton", "previewButton",
+                                     "defaultsButton", "cancelButton",  "printButton"};
         ASSERT_GT(round.size(), top.size() + answers.size()) << shown;
         EXPECT_EQ(names(round.mid(0, top.size())).join(' ').toStdString(), top.join(' ').toStdString());
         EXPECT_EQ(names(round.mid(round.size() - answers.size())).join(' ').toStdString(),
                   answers.join(' ').toStdString());
-        QWidget* view = shownView(dialog);
+        QWidget* view = shownPage(dialog);
         ASSERT_NE(view, nullptr);
         for (QWidget* control : round.mid(top.size(), round.size() - top.size() - answers.size()))
             EXPECT_TRUE(view->isAncestorOf(control)) << control->objectName().toStdString() << " in " << shown;
@@ -79,15 +87,17 @@ TEST_F(HostKeyboard, EveryControlIsNamedAndTabRunsThroughTheShownPanel)
     EXPECT_TRUE(find<QPushButton>(dialog, "printButton")->isDefault());
 
     QMap<QString, QString> spoken;
-    for (int i = 0; i < dialog->panels().size(); ++i) {
-        dialog->showPanel(i);
+    QStringList entries = {QStringLiteral("layout")};
+    for (platform::PDEPanel* panel : dialog->panels()) entries << panel->panelKind();
+    for (const QString& entry : entries) {
+        ASSERT_TRUE(dialog->showEntry(entry));
         QStringList unnamed;
         for (QWidget* control : accessibleControls(dialog)) {
             const QString name = spokenName(control);
             if (name.isEmpty()) unnamed << control->objectName() + QStringLiteral(" (") + control->metaObject()->className() + ')';
             spoken.insert(control->objectName(), name);
         }
-        EXPECT_EQ(unnamed.join(", ").toStdString(), "") << dialog->panels().at(i)->panelName().toStdString();
+        EXPECT_EQ(unnamed.join(", ").toStdString(), "") << entry.toStdString();
         expectTabRound(dialog);
     }
     EXPECT_EQ(spoken.value("printerPopUp"), "Printer:");
@@ -96,6 +106,11 @@ TEST_F(HostKeyboard, EveryControlIsNamedAndTabRunsThroughTheShownPanel)
     EXPECT_EQ(spoken.value("panelPopUp"), "Options");
     EXPECT_EQ(spoken.value("helpButton"), "Help");
     EXPECT_EQ(spoken.value("printButton"), "Print");
+    EXPECT_EQ(spoken.value("previewButton"), "Preview...");
+    EXPECT_EQ(spoken.value("paperSizePopUp"), "Paper size:");
+    EXPECT_EQ(spoken.value("pagesPerSheetPopUp"), "Pages per sheet:");
+    EXPECT_EQ(spoken.value("allPagesButton"), "Pages:");
+    EXPECT_EQ(spoken.value("rangeField"), "Page range");
 
     // A new printer state brings new pages; the answers stay after the panel.
     dialog->showPanel(0);
@@ -118,9 +133,11 @@ TEST_F(HostKeyboard, PrintsSecurelyWithTheKeyboardAlone)
     press(Qt::Key_A, Qt::ControlModifier);
     typeText(QStringLiteral("Quarterly"));
 
-    // The panel pop-up: Down shows Job Type; Tab goes into it.
+    // The panel pop-up: from Layout and Paper, Down twice shows Job Type; Tab goes into it.
     press(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), find<QWidget>(dialog, "panelPopUp"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(find<QComboBox>(dialog, "panelPopUp")->currentText(), "Image Options");
     press(Qt::Key_Down);
     EXPECT_EQ(find<QComboBox>(dialog, "panelPopUp")->currentText(), "Job Type");
     QWidget* jobType = shownView(dialog);
@@ -177,7 +194,7 @@ TEST_F(HostKeyboard, EscapeCancels)
 
 TEST_F(HostKeyboard, ThePanelShownFirstIsChosenByPositionNameOrKind)
 {
-    for (const QString& wanted : {QStringLiteral("1"), QStringLiteral("Job Type"), QStringLiteral("job type"),
+    for (const QString& wanted : {QStringLiteral("2"), QStringLiteral("Job Type"), QStringLiteral("job type"),
                                   QStringLiteral("com.PrinterJobTypePDE")}) {
         host::DialogOptions chosen = options();
         chosen.panel = wanted;
@@ -206,16 +223,19 @@ TEST_F(HostKeyboard, ThePanelShownFirstIsChosenByPositionNameOrKind)
     host::DialogOptions first = options();
     first.panel = QStringLiteral("0");
     ASSERT_TRUE(openActive(first));
+    EXPECT_EQ(shownPage(dialog_.get())->objectName(), "layoutPage");
+    first.panel = QStringLiteral("1");
+    ASSERT_TRUE(openActive(first));
     EXPECT_EQ(shownView(dialog_.get())->objectName(), "PDEView");
 
     // A panel that is not there is an error that names the panels there are.
-    for (const QString& unknown : {QStringLiteral("2"), QStringLiteral("Colour"), QStringLiteral("Summary")}) {
+    for (const QString& unknown : {QStringLiteral("3"), QStringLiteral("Colour"), QStringLiteral("Summary")}) {
         host::DialogOptions wrong = options();
         wrong.panel = unknown;
         QString error;
         EXPECT_EQ(host::PrintDialog::create(wrong, hosttest::pdf(), &error), nullptr) << unknown.toStdString();
         EXPECT_TRUE(error.contains(unknown)) << error.toStdString();
-        EXPECT_TRUE(error.contains(QStringLiteral("1 \u201cJob Type\u201d"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("2 \u201cJob Type\u201d"))) << error.toStdString();
     }
 }
 

@@ -7,6 +7,7 @@
 // description's own texts through it.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
+#include "host/PreviewWindow.h"
 #include "platform/PDEPanel.h"
 #include "tests/host/HostTestSupport.h"
 #include "tests/support/KeyboardSupport.h"
@@ -155,10 +156,24 @@ protected:
         EXPECT_TRUE(hosttest::waitFor([&] { return !dialog->conflictNotice().isEmpty(); }, 5000));
 
         Texts texts;
+        // The Layout and Paper page with a page range past the end, each panel, and the
+        // preview with what it says of the sheets.
+        EXPECT_TRUE(dialog->showEntry(QStringLiteral("layout")));
+        QTest::keyClicks(find<QLineEdit>(dialog, "rangeField"), QStringLiteral("7"));
+        EXPECT_TRUE(hosttest::waitFor([&] { return find<QLabel>(dialog, "rangeProblem")->isVisible(); }));
+        collect(dialog, &texts);
         for (int i = 0; i < dialog->panels().size(); ++i) {
             dialog->showPanel(i);
             collect(dialog, &texts);
         }
+        dialog->showPreview();
+        EXPECT_TRUE(hosttest::waitFor([&] { return dialog->previewWindow()->isSheetComplete(); }));
+        Texts preview;
+        collect(dialog->previewWindow(), &preview);
+        for (auto it = preview.cbegin(); it != preview.cend(); ++it) texts.insert(QStringLiteral("preview.") + it.key(), it.value());
+        dialog->previewWindow()->close();
+        // Back to all pages, so the question below is about the conflict.
+        QTest::mouseClick(find<QAbstractButton>(dialog, "allPagesButton"), Qt::LeftButton);
         dialog->showSummary();
         collect(dialog, &texts);
 
@@ -227,8 +242,11 @@ TEST_F(HostTranslation, NoVisibleTextOfTheWindowStaysInEnglish)
     EXPECT_EQ(german.value("windowTitle"), "\u201ereport.pdf\u201c drucken");
     EXPECT_EQ(german.value("printButton.text"), "Drucken");
     EXPECT_EQ(german.value("printerPopUp.item0"), "In Datei speichern");
-    EXPECT_EQ(german.value("panelPopUp.item0"), "Bildoptionen");
-    EXPECT_EQ(german.value("panelPopUp.item1"), "Auftragstyp");
+    EXPECT_EQ(german.value("panelPopUp.item0"), "Layout und Papier");
+    EXPECT_EQ(german.value("panelPopUp.item1"), "Bildoptionen");
+    EXPECT_EQ(german.value("panelPopUp.item2"), "Auftragstyp");
+    EXPECT_EQ(german.value("previewButton.text"), "Vorschau...");
+    EXPECT_EQ(german.value("preview.windowTitle"), "Vorschau von \u201ereport.pdf\u201c");
     EXPECT_TRUE(german.value("serverNotice.text").startsWith("Der Druckserver 127.0.0.1:9 ist nicht erreichbar"))
         << german.value("serverNotice.text").toStdString();
     EXPECT_TRUE(german.value("presetNotice.text").contains("Einträge fehlen")) << german.value("presetNotice.text").toStdString();

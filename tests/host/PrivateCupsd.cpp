@@ -357,6 +357,12 @@ QMap<QString, QStringList> PrivateCupsd::jobAttributes(int jobId, QString* error
                 case IPP_TAG_BOOLEAN:
                     values << QString::fromLatin1(ippGetBoolean(attribute, i) ? "true" : "false");
                     break;
+                case IPP_TAG_RANGE: {
+                    int upper = 0;
+                    const int lower = ippGetRange(attribute, i, &upper);
+                    values << QStringLiteral("%1-%2").arg(lower).arg(upper);
+                    break;
+                }
                 default: {
                     const char* text = ippGetString(attribute, i, nullptr);
                     values << QString::fromUtf8(text ? text : "");
