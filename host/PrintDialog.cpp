@@ -102,6 +102,7 @@ PrintDialog::PrintDialog(const DialogOptions& options, const Document& document)
     connect(cups_, &CupsClient::enumerationFinished, this, &PrintDialog::enumerationFinished);
     connect(cups_, &CupsClient::ppdFetched, this, &PrintDialog::ppdFetched);
     connect(cups_, &CupsClient::submitted, this, &PrintDialog::submitted);
+    connect(cups_, &CupsClient::polled, this, &PrintDialog::printersPolled);
 }
 
 PrintDialog::~PrintDialog()
@@ -289,6 +290,14 @@ void PrintDialog::showPrinterState()
     setNotice(ui_->printerState, parts.join(QStringLiteral(" \u2014 ")), false);
 }
 
+void PrintDialog::printersPolled(const QList<Destination>& queues, const QString& error)
+{
+    // A server that does not answer now keeps what it said before.
+    if (!error.isEmpty()) return;
+    destinations_->sync(queues, printer_);
+    showPrinterState();
+}
+
 // ---------------------------------------------------------------------------------
 // Printer state, panels and pages
 
@@ -346,6 +355,8 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
     context.ownedKeywords = context.panelKeywords;
     for (HostPage* page : hostPages()) context.ownedKeywords << page->ownedKeywords();
     for (HostPage* page : hostPages()) page->bind(context, preset.options);
+    // A queue that left the server while in use goes once another is chosen.
+    destinations_->dropGone(printer_);
 
     // panelView before willShow; the controls are filled before the record is applied,
     // so that what the record restores is what the panel shows.
@@ -500,6 +511,18 @@ void PrintDialog::reject()
 {
     if (isBusy()) return; // the server's answer decides what happens next
     QDialog::reject();
+}
+
+void PrintDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (options_.useServer) cups_->startWatching();
+}
+
+void PrintDialog::hideEvent(QHideEvent* event)
+{
+    cups_->stopWatching();
+    QDialog::hideEvent(event);
 }
 
 void PrintDialog::closeEvent(QCloseEvent* event)

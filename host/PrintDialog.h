@@ -108,6 +108,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The queues' state is watched while the window is shown.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     explicit PrintDialog(const DialogOptions& options, const Document& document);
@@ -121,6 +124,7 @@ private:
     void ppdFetched(quint64 request, const QString& queue, const SharedPpd& ppd, const QString& error);
     SharedPpd openFallbackPpd(QString* error) const;
     void showPrinterState();
+    void printersPolled(const QList<Destination>& queues, const QString& error);
 
     // A new printer state: description, callback, preset, panels, pages.
     void activate(const QString& printer, SharedPpd ppd);

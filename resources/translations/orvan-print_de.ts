@@ -266,6 +266,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
 <context>
     <name>host::DestinationModel</name>
     <message>
+        <source>No longer on the print server</source>
+        <translation>Nicht mehr auf dem Druckserver</translation>
+    </message>
+    <message>
         <source>Save to File</source>
         <translation>In Datei speichern</translation>
     </message>

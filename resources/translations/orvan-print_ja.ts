@@ -266,6 +266,10 @@ The printer may ignore some of them. Print anyway?</source>
 <context>
     <name>host::DestinationModel</name>
     <message>
+        <source>No longer on the print server</source>
+        <translation>プリントサーバーにはもうありません</translation>
+    </message>
+    <message>
         <source>Save to File</source>
         <translation>ファイルに保存</translation>
     </message>
