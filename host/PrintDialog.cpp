@@ -1,6 +1,7 @@
 #include "host/PrintDialog.h"
 
 #include "host/DestinationModel.h"
+#include "host/FeaturesPage.h"
 #include "host/FileJob.h"
 #include "host/HostPage.h"
 #include "host/PaneStack.h"
@@ -143,6 +144,7 @@ void PrintDialog::buildWindow()
 
     panes_ = new PaneStack(ui_->panelPopUp, ui_->panelStack, this);
     summaryPage_ = new SummaryPage([this] { return summarySections(); });
+    trailingPages_.append(new FeaturesPage);
     panes_->setHostPages(leadingPages_, trailingPages_, summaryPage_);
     for (HostPage* page : hostPages())
         connect(page, &HostPage::choicesChanged, this, [this] { scheduleConstraintCheck(QString(), QString()); });
@@ -154,6 +156,10 @@ void PrintDialog::buildWindow()
     connect(ui_->summaryButton, &QPushButton::clicked, this, &PrintDialog::showSummary);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->printButton, &QPushButton::clicked, this, &PrintDialog::print);
+    // A page makes its controls when first shown: they join the tab order before the answers.
+    connect(panes_, &PaneStack::shown, this, [this] {
+        panes_->orderTabChain(this, {ui_->helpButton, ui_->summaryButton, ui_->cancelButton, ui_->printButton});
+    });
     const int answerWidth =
         std::max({ui_->cancelButton->sizeHint().width(), ui_->printButton->sizeHint().width(), 88});
     ui_->cancelButton->setMinimumWidth(answerWidth);

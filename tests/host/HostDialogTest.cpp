@@ -108,7 +108,8 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     auto* panelPopUp = find<QComboBox>(dialog, "panelPopUp");
     auto* stack = find<QStackedWidget>(dialog, "panelStack");
     EXPECT_EQ(popUpTitles(panelPopUp),
-              (QStringList{QStringLiteral("Image Options"), QStringLiteral("Job Type"), QStringLiteral("Summary")}));
+              (QStringList{QStringLiteral("Image Options"), QStringLiteral("Job Type"), QStringLiteral("Printer Features"),
+                           QStringLiteral("Summary")}));
     ASSERT_EQ(dialog->panels().size(), 2);
     // One panel at a time, the first one first.
     for (int i = 0; i < dialog->panels().size(); ++i) {
