@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 #include <cups/cups.h>
 
@@ -86,6 +87,20 @@ QString optionValue(const cups_dest_t& dest, const char* name)
     return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));
 }
 
+// printer-state-reasons as the dialog keeps them: "none" says there are none.
+void addReason(Destination* destination, const QString& reason)
+{
+    const QString keyword = reason.trimmed();
+    if (!keyword.isEmpty() && keyword != QLatin1String("none") && !destination->reasons.contains(keyword))
+        destination->reasons << keyword;
+}
+
+QString ippText(ipp_attribute_t* attribute, int index = 0)
+{
+    const char* text = ippGetString(attribute, index, nullptr);
+    return QString::fromUtf8(text ? text : "");
+}
+
 } // namespace
 
 QString CupsClient::serverName()
@@ -125,7 +140,7 @@ void CupsWorker::enumerate()
         destination.isDefault = dest.is_default != 0;
         destination.state = optionValue(dest, "printer-state").toInt();
         for (const QString& reason : optionValue(dest, "printer-state-reasons").split(QLatin1Char(','), Qt::SkipEmptyParts))
-            if (reason.trimmed() != QLatin1String("none")) destination.reasons << reason.trimmed();
+            addReason(&destination, reason);
         destination.accepting = optionValue(dest, "printer-is-accepting-jobs") != QLatin1String("false");
         found.append(destination);
     }
@@ -136,6 +151,60 @@ void CupsWorker::enumerate()
     });
     for (const Destination& destination : found) emit destinationFound(destination);
     emit enumerationFinished(QString());
+}
+
+void CupsWorker::poll()
+{
+    QString error;
+    Connection http = connectToServer(&error, stopping);
+    if (!http) {
+        emit polled({}, error);
+        return;
+    }
+    // CUPS-Get-Printers lists classes too; only what the pop-up and its state line show
+    // is asked for.
+    static const char* const wanted[] = {"printer-name", "printer-info", "printer-location", "printer-state",
+                                         "printer-state-reasons", "printer-state-message",
+                                         "printer-is-accepting-jobs", "printer-type"};
+    ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PRINTERS);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  static_cast<int>(std::size(wanted)), nullptr, wanted);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ipp_t* response = cupsDoRequest(http.get(), request, "/");
+    const ipp_status_t status = cupsLastError();
+    if (!response || (status > IPP_STATUS_OK_CONFLICTING && status != IPP_STATUS_ERROR_NOT_FOUND)) {
+        ippDelete(response);
+        emit polled({}, tr("the print server %1 answered: %2").arg(CupsClient::serverName(), lastCupsError()));
+        return;
+    }
+    QList<Destination> queues;
+    Destination current;
+    auto finish = [&] {
+        if (!current.name.isEmpty()) queues.append(current);
+        current = Destination();
+    };
+    // The answer holds one printer group after the other.
+    for (ipp_attribute_t* attribute = ippFirstAttribute(response); attribute; attribute = ippNextAttribute(response)) {
+        const char* name = ippGetName(attribute);
+        if (!name) {
+            finish(); // a separator between two printers
+            continue;
+        }
+        if (ippGetGroupTag(attribute) != IPP_TAG_PRINTER) continue;
+        const QByteArray key(name);
+        if (key == "printer-name") current.name = ippText(attribute);
+        else if (key == "printer-info") current.info = ippText(attribute);
+        else if (key == "printer-location") current.location = ippText(attribute);
+        else if (key == "printer-state") current.state = ippGetInteger(attribute, 0);
+        else if (key == "printer-state-message") current.message = ippText(attribute).trimmed();
+        else if (key == "printer-is-accepting-jobs") current.accepting = ippGetBoolean(attribute, 0) != 0;
+        else if (key == "printer-type") current.isDefault = (ippGetInteger(attribute, 0) & CUPS_PRINTER_DEFAULT) != 0;
+        else if (key == "printer-state-reasons")
+            for (int i = 0; i < ippGetCount(attribute); ++i) addReason(&current, ippText(attribute, i));
+    }
+    finish();
+    ippDelete(response);
+    emit polled(queues, QString());
 }
 
 void CupsWorker::fetchPpd(quint64 request, const QString& queue)
@@ -248,6 +317,7 @@ CupsClient::CupsClient(QObject* parent) : QObject(parent), worker_(new CupsWorke
     qRegisterMetaType<host::JobRequest>();
     qRegisterMetaType<host::QueueOptions>("host::QueueOptions");
     qRegisterMetaType<host::DefaultsRequest>();
+    qRegisterMetaType<QList<host::Destination>>();
     thread_.setObjectName(QStringLiteral("cups"));
     worker_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
@@ -263,8 +333,55 @@ CupsClient::CupsClient(QObject* parent) : QObject(parent), worker_(new CupsWorke
 CupsClient::~CupsClient()
 {
     worker_->stopping = true;
+    if (watcher_) watcher_->stopping = true;
     thread_.quit();
+    if (watchThread_) watchThread_->quit();
     thread_.wait();
+    if (watchThread_) watchThread_->wait();
+}
+
+void CupsClient::startWatching()
+{
+    if (!watchThread_) {
+        watchThread_ = std::make_unique<QThread>();
+        watchThread_->setObjectName(QStringLiteral("cups-watch"));
+        watcher_ = new CupsWorker;
+        watcher_->moveToThread(watchThread_.get());
+        connect(watchThread_.get(), &QThread::finished, watcher_, &QObject::deleteLater);
+        connect(watcher_, &CupsWorker::polled, this, [this](const QList<host::Destination>& queues, const QString& error) {
+            pollPending_ = false;
+            emit polled(queues, error);
+        });
+        watchThread_->start();
+        watchTimer_ = new QTimer(this);
+        watchTimer_->setInterval(watchInterval_);
+        connect(watchTimer_, &QTimer::timeout, this, &CupsClient::pollNow);
+    }
+    if (watchTimer_->isActive()) return;
+    watchTimer_->start();
+    pollNow();
+}
+
+void CupsClient::stopWatching()
+{
+    if (watchTimer_) watchTimer_->stop();
+}
+
+bool CupsClient::isWatching() const { return watchTimer_ && watchTimer_->isActive(); }
+
+void CupsClient::setWatchInterval(int milliseconds)
+{
+    watchInterval_ = std::max(50, milliseconds);
+    if (watchTimer_) watchTimer_->setInterval(watchInterval_);
+}
+
+void CupsClient::pollNow()
+{
+    // One request at a time: a server slower than the interval is asked again only
+    // once it has answered.
+    if (pollPending_ || !watcher_) return;
+    pollPending_ = true;
+    QMetaObject::invokeMethod(watcher_, &CupsWorker::poll, Qt::QueuedConnection);
 }
 
 void CupsClient::enumerate()

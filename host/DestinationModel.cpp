@@ -19,28 +19,28 @@ DestinationModel::~DestinationModel() = default;
 int DestinationModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid()) return 0;
-    return queueCount() + (queues_.isEmpty() ? 0 : 1) + 1;
+    return queueCount() + (queues_.empty() ? 0 : 1) + 1;
 }
 
 int DestinationModel::fileRow() const { return rowCount() - 1; }
 
 int DestinationModel::rowOf(const QString& queue) const
 {
-    for (int i = 0; i < queues_.size(); ++i)
-        if (queues_.at(i).name == queue) return i;
+    for (int i = 0; i < queueCount(); ++i)
+        if (queues_[static_cast<size_t>(i)]->name == queue) return i;
     return -1;
 }
 
 const Destination* DestinationModel::destination(const QString& queue) const
 {
     const int row = rowOf(queue);
-    return row < 0 ? nullptr : &queues_.at(row);
+    return row < 0 ? nullptr : queues_[static_cast<size_t>(row)].get();
 }
 
 Qt::ItemFlags DestinationModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid()) return Qt::NoItemFlags;
-    if (!queues_.isEmpty() && index.row() == queueCount()) return Qt::NoItemFlags; // the separator
+    if (!queues_.empty() && index.row() == queueCount()) return Qt::NoItemFlags; // the separator
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
@@ -64,7 +64,7 @@ QVariant DestinationModel::data(const QModelIndex& index, int role) const
         // QComboBox draws a row whose accessible description says so as a separator.
         return role == Qt::AccessibleDescriptionRole ? QVariant(separatorMark()) : QVariant();
     }
-    const Destination& queue = queues_.at(row);
+    const Destination& queue = *queues_[static_cast<size_t>(row)];
     switch (role) {
     case Qt::DisplayRole:
         return queue.isDefault ? tr("%1 (default)").arg(queue.name) : queue.name;
@@ -93,21 +93,52 @@ void DestinationModel::upsert(const Destination& destination)
 {
     const int row = rowOf(destination.name);
     if (row >= 0) {
-        queues_[row] = destination;
+        *queues_[static_cast<size_t>(row)] = destination;
         emit dataChanged(index(row), index(row));
         return;
     }
     const int at = queueCount();
-    if (queues_.isEmpty()) {
-        // The first queue brings the separator before Save to File.
-        beginInsertRows(QModelIndex(), 0, 1);
-        queues_.append(destination);
-        endInsertRows();
-        return;
-    }
-    beginInsertRows(QModelIndex(), at, at);
-    queues_.append(destination);
+    // The first queue brings the separator before Save to File.
+    beginInsertRows(QModelIndex(), at, queues_.empty() ? at + 1 : at);
+    queues_.push_back(std::make_unique<Destination>(destination));
     endInsertRows();
+}
+
+void DestinationModel::sync(const QList<Destination>& listed, const QString& keep)
+{
+    QStringList names;
+    for (Destination queue : listed) {
+        names << queue.name;
+        if (const Destination* known = destination(queue.name)) queue.isDefault = known->isDefault;
+        upsert(queue);
+    }
+    for (int row = queueCount() - 1; row >= 0; --row) {
+        Destination& queue = *queues_[static_cast<size_t>(row)];
+        if (names.contains(queue.name)) continue;
+        if (queue.name != keep) {
+            removeRow(row);
+        } else if (!queue.gone) {
+            queue.gone = true;
+            emit dataChanged(index(row), index(row));
+        }
+    }
+}
+
+void DestinationModel::dropGone(const QString& keep)
+{
+    for (int row = queueCount() - 1; row >= 0; --row) {
+        const Destination& queue = *queues_[static_cast<size_t>(row)];
+        if (queue.gone && queue.name != keep) removeRow(row);
+    }
+}
+
+void DestinationModel::removeRow(int row)
+{
+    // The last queue takes the separator with it.
+    const bool last = queueCount() == 1;
+    beginRemoveRows(QModelIndex(), row, last ? row + 1 : row);
+    queues_.erase(queues_.begin() + row);
+    endRemoveRows();
 }
 
 QString DestinationModel::reasonText(const QString& keyword)
@@ -148,6 +179,7 @@ QString DestinationModel::reasonText(const QString& keyword)
 
 QString DestinationModel::stateText(const Destination& destination)
 {
+    if (destination.gone) return tr("No longer on the print server");
     QString state;
     switch (destination.state) {
     case 3:
@@ -170,6 +202,15 @@ QString DestinationModel::stateText(const Destination& destination)
         if (!reasons.contains(text)) reasons << text;
     }
     if (!destination.accepting) reasons << tr("not accepting jobs");
+    // Why it stopped or what is wrong, in the administrator's or the printer's own words;
+    // an idle queue's message is only what its last job did.
+    // The server's own "Paused" says again what the state says.
+    const bool troubled = destination.state == 5 || !destination.reasons.isEmpty();
+    const QString& message = destination.message;
+    const bool repeats = message.compare(state, Qt::CaseInsensitive) == 0 ||
+                         message.compare(QLatin1String("Paused"), Qt::CaseInsensitive) == 0 ||
+                         reasons.contains(message, Qt::CaseInsensitive);
+    if (troubled && !message.isEmpty() && !repeats) reasons << message;
     if (reasons.isEmpty()) return state;
     if (state.isEmpty()) return reasons.join(QStringLiteral(", "));
     return tr("%1: %2").arg(state, reasons.join(QStringLiteral(", ")));

@@ -2,11 +2,15 @@
 // The printer pop-up's rows: the server's queues as the CUPS worker reports them (the
 // default first), a separator, and Save to File, which is there from the start. What the
 // server says of a queue (location, state, why it stopped) is kept with it and updated
-// in place whenever the worker reports it again.
+// in place whenever the worker reports it again; queues come and go as the server lists
+// them, but the one in use stays, marked as gone.
 #include "host/CupsWorker.h"
 
 #include <QAbstractListModel>
 #include <QList>
+
+#include <memory>
+#include <vector>
 
 namespace host {
 
@@ -28,11 +32,18 @@ public:
 
     // Adds a queue after the ones known, or updates what is known of it.
     void upsert(const Destination& destination);
+    // What the server lists now: new queues are added, known ones updated (keeping
+    // whether they are the default, which the first listing decided), and the ones no
+    // longer listed removed, but for `keep`, which stays marked as gone.
+    void sync(const QList<Destination>& listed, const QString& keep);
+    // Removes the queues marked gone, but for `keep`.
+    void dropGone(const QString& keep);
     // The row of `queue`, of Save to File; -1 for none.
     int rowOf(const QString& queue) const;
     int fileRow() const;
     int queueCount() const { return static_cast<int>(queues_.size()); }
-    // What the server said of `queue`; null when it is not listed.
+    // What the server said of `queue`; null when it is not listed. The record stays
+    // where it is, updated in place, for as long as the queue is listed.
     const Destination* destination(const QString& queue) const;
 
     // "Idle", "Printing", "Paused", with the reasons the server gives ("Out of paper").
@@ -41,7 +52,9 @@ public:
     static QString reasonText(const QString& keyword);
 
 private:
-    QList<Destination> queues_;
+    void removeRow(int row);
+
+    std::vector<std::unique_ptr<Destination>> queues_;
 };
 
 } // namespace host

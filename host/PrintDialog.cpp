@@ -1,6 +1,7 @@
 #include "host/PrintDialog.h"
 
 #include "host/DestinationModel.h"
+#include "host/FeaturesPage.h"
 #include "host/FileJob.h"
 #include "host/HostPage.h"
 #include "host/LayoutPage.h"
@@ -122,6 +123,7 @@ PrintDialog::PrintDialog(const DialogOptions& options, const Document& document)
                 if (request == ppdRequest_) fetchedDefaults_ = defaults;
             });
     connect(cups_, &CupsClient::defaultsSaved, this, &PrintDialog::defaultsAnswered);
+    connect(cups_, &CupsClient::polled, this, &PrintDialog::printersPolled);
 }
 
 PrintDialog::~PrintDialog()
@@ -165,6 +167,7 @@ void PrintDialog::buildWindow()
     layoutPage_ = new LayoutPage;
     leadingPages_.append(layoutPage_);
     summaryPage_ = new SummaryPage([this] { return summarySections(); });
+    trailingPages_.append(new FeaturesPage);
     panes_->setHostPages(leadingPages_, trailingPages_, summaryPage_);
     for (HostPage* page : hostPages())
         connect(page, &HostPage::choicesChanged, this, [this] { scheduleConstraintCheck(QString(), QString()); });
@@ -325,6 +328,14 @@ void PrintDialog::showPrinterState()
     setNotice(ui_->printerState, parts.join(QStringLiteral(" \u2014 ")), false);
 }
 
+void PrintDialog::printersPolled(const QList<Destination>& queues, const QString& error)
+{
+    // A server that does not answer now keeps what it said before.
+    if (!error.isEmpty()) return;
+    destinations_->sync(queues, printer_);
+    showPrinterState();
+}
+
 // ---------------------------------------------------------------------------------
 // Printer state, panels and pages
 
@@ -457,6 +468,8 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
     context.ownedKeywords = context.panelKeywords;
     for (HostPage* page : hostPages()) context.ownedKeywords << page->ownedKeywords();
     for (HostPage* page : hostPages()) page->bind(context, preset.options);
+    // A queue that left the server while in use goes once another is chosen.
+    destinations_->dropGone(printer_);
 
     // panelView before willShow; the controls are filled before the record is applied,
     // so that what the record restores is what the panel shows.
@@ -674,6 +687,18 @@ void PrintDialog::reject()
 {
     if (isBusy()) return; // the server's answer decides what happens next
     QDialog::reject();
+}
+
+void PrintDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (options_.useServer) cups_->startWatching();
+}
+
+void PrintDialog::hideEvent(QHideEvent* event)
+{
+    cups_->stopWatching();
+    QDialog::hideEvent(event);
 }
 
 void PrintDialog::closeEvent(QCloseEvent* event)

@@ -140,6 +140,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The queues' state is watched while the window is shown.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     explicit PrintDialog(const DialogOptions& options, const Document& document);
@@ -154,6 +157,7 @@ private:
                     const QStringList& warnings);
     SharedPpd openFallbackPpd(QString* error, QStringList* warnings) const;
     void showPrinterState();
+    void printersPolled(const QList<Destination>& queues, const QString& error);
 
     // A new printer state: description, callback, preset, panels, pages. The settings
     // kept in the secret store are read first (asynchronously); then completeActivation.

@@ -476,6 +476,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>a filter is insecure</source>
         <translation>ein Filter ist unsicher</translation>
     </message>
+    <message>
+        <source>No longer on the print server</source>
+        <translation>Nicht mehr auf dem Druckserver</translation>
+    </message>
 </context>
 <context>
     <name>host::SecretStore</name>
@@ -951,6 +955,137 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
     <message>
         <source>The page range selects no page of the document.</source>
         <translation>Der Seitenbereich wählt keine Seite des Dokuments.</translation>
+    </message>
+</context>
+<context>
+    <name>host::FeaturesPage</name>
+    <message>
+        <source>Printer Features</source>
+        <translation>Druckerfunktionen</translation>
+    </message>
+    <message>
+        <source>Feature set:</source>
+        <translation>Funktionsgruppe:</translation>
+    </message>
+    <message>
+        <source>This printer has no further options.</source>
+        <translation>Dieser Drucker hat keine weiteren Optionen.</translation>
+    </message>
+    <message>
+        <source>This printer has no printer description: the options it takes are those every printer takes.</source>
+        <translation>Dieser Drucker hat keine Druckerbeschreibung: Er kennt nur die Optionen, die jeder Drucker kennt.</translation>
+    </message>
+    <message>
+        <source>What this printer has fitted, as its administrator set it up.</source>
+        <translation>Was an diesem Drucker eingebaut ist, wie sein Administrator es eingerichtet hat.</translation>
+    </message>
+    <message>
+        <source>(no choices)</source>
+        <translation>(keine Auswahl)</translation>
+    </message>
+    <message>
+        <source>Conflicts with other chosen options</source>
+        <translation>Widerspricht anderen gewählten Optionen</translation>
+    </message>
+    <message>
+        <source>Enter a value it takes, or choose another setting for it.</source>
+        <translation>Geben Sie einen zulässigen Wert ein oder wählen Sie eine andere Einstellung.</translation>
+    </message>
+    <message>
+        <source>%1, custom value</source>
+        <translation>%1, eigener Wert</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation>„%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 pt</source>
+        <translation>%1 bis %2 pt</translation>
+    </message>
+    <message>
+        <source>%1 digits</source>
+        <translation>%1 Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 to %2 digits</source>
+        <translation>%1 bis %2 Ziffern</translation>
+    </message>
+    <message>
+        <source>up to %1 characters</source>
+        <translation>bis zu %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 to %2 characters</source>
+        <translation>%1 bis %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3; “%4” is not.</source>
+        <translation>%1 muss eine ganze Zahl von %2 bis %3 sein; „%4“ ist keine.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3; “%4” is not.</source>
+        <translation>%1 muss eine Zahl von %2 bis %3 sein; „%4“ ist keine.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number of points from %2 to %3; “%4” is not.</source>
+        <translation>%1 muss eine Zahl von %2 bis %3 Punkt sein; „%4“ ist keine.</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 digits.</source>
+        <translation>%1 muss aus %2 Ziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 to %3 digits.</source>
+        <translation>%1 muss aus %2 bis %3 Ziffern bestehen.</translation>
+    </message>
+    <message>
+        <source>%1 may have at most %2 characters; it has %3.</source>
+        <translation>%1 darf höchstens %2 Zeichen haben; es sind %3.</translation>
+    </message>
+    <message>
+        <source>%1 must have from %2 to %3 characters; it has %4.</source>
+        <translation>%1 muss %2 bis %3 Zeichen haben; es sind %4.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 nimmt keinen Wert an.</translation>
+    </message>
+    <message>
+        <source>The printer description offers a custom value for “%1” but declares nothing to enter for it.</source>
+        <translation>Die Druckerbeschreibung bietet für „%1“ einen eigenen Wert an, nennt aber nichts, was einzugeben wäre.</translation>
+    </message>
+    <message>
+        <source>The printer description gives “%1” a custom value of a kind that is not known.</source>
+        <translation>Die Druckerbeschreibung gibt „%1“ einen eigenen Wert unbekannter Art.</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: its range is not a number.</source>
+        <translation>Die Druckerbeschreibung lässt für „%1“ keinen eigenen Wert zu: Ihr Bereich ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: it gives a negative length (%2 to %3 characters).</source>
+        <translation>Die Druckerbeschreibung lässt für „%1“ keinen eigenen Wert zu: Sie gibt eine negative Länge an (%2 bis %3 Zeichen).</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: it asks for at least %2 characters but allows at most %3.</source>
+        <translation>Die Druckerbeschreibung lässt für „%1“ keinen eigenen Wert zu: Sie verlangt mindestens %2 Zeichen, erlaubt aber höchstens %3.</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: its lowest value, %2, is above its highest, %3.</source>
+        <translation>Die Druckerbeschreibung lässt für „%1“ keinen eigenen Wert zu: Ihr kleinster Wert, %2, liegt über ihrem größten, %3.</translation>
     </message>
 </context>
 </TS>

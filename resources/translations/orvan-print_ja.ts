@@ -476,6 +476,10 @@ The printer may ignore some of them. Print anyway?</source>
         <source>a filter is insecure</source>
         <translation>フィルターが安全ではありません</translation>
     </message>
+    <message>
+        <source>No longer on the print server</source>
+        <translation>プリントサーバーにはもうありません</translation>
+    </message>
 </context>
 <context>
     <name>host::SecretStore</name>
@@ -951,6 +955,137 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>The page range selects no page of the document.</source>
         <translation>ページ範囲に文書のページが含まれていません。</translation>
+    </message>
+</context>
+<context>
+    <name>host::FeaturesPage</name>
+    <message>
+        <source>Printer Features</source>
+        <translation>プリンター機能</translation>
+    </message>
+    <message>
+        <source>Feature set:</source>
+        <translation>機能セット:</translation>
+    </message>
+    <message>
+        <source>This printer has no further options.</source>
+        <translation>このプリンターにはほかのオプションはありません。</translation>
+    </message>
+    <message>
+        <source>This printer has no printer description: the options it takes are those every printer takes.</source>
+        <translation>このプリンターにはプリンター記述ファイルがありません。使えるのはすべてのプリンターに共通のオプションだけです。</translation>
+    </message>
+    <message>
+        <source>What this printer has fitted, as its administrator set it up.</source>
+        <translation>このプリンターに装着されているもの（管理者の設定による）。</translation>
+    </message>
+    <message>
+        <source>(no choices)</source>
+        <translation>（選択肢なし）</translation>
+    </message>
+    <message>
+        <source>Conflicts with other chosen options</source>
+        <translation>ほかに選んだオプションと矛盾しています</translation>
+    </message>
+    <message>
+        <source>Enter a value it takes, or choose another setting for it.</source>
+        <translation>使える値を入力するか、別の設定を選んでください。</translation>
+    </message>
+    <message>
+        <source>%1, custom value</source>
+        <translation>%1、カスタム値</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>“%1” (%2)</source>
+        <translation>「%1」（%2）</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>%1 to %2 pt</source>
+        <translation>%1～%2 pt</translation>
+    </message>
+    <message>
+        <source>%1 digits</source>
+        <translation>%1 桁</translation>
+    </message>
+    <message>
+        <source>%1 to %2 digits</source>
+        <translation>%1～%2 桁</translation>
+    </message>
+    <message>
+        <source>up to %1 characters</source>
+        <translation>%1 文字まで</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 文字</translation>
+    </message>
+    <message>
+        <source>%1 to %2 characters</source>
+        <translation>%1～%2 文字</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from %2 to %3; “%4” is not.</source>
+        <translation>%1 には %2～%3 の整数を入力してください。「%4」は使えません。</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3; “%4” is not.</source>
+        <translation>%1 には %2～%3 の数値を入力してください。「%4」は使えません。</translation>
+    </message>
+    <message>
+        <source>%1 must be a number of points from %2 to %3; “%4” is not.</source>
+        <translation>%1 には %2～%3 ポイントの数値を入力してください。「%4」は使えません。</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 digits.</source>
+        <translation>%1 は %2 桁の数字にしてください。</translation>
+    </message>
+    <message>
+        <source>%1 must be %2 to %3 digits.</source>
+        <translation>%1 は %2～%3 桁の数字にしてください。</translation>
+    </message>
+    <message>
+        <source>%1 may have at most %2 characters; it has %3.</source>
+        <translation>%1 は %2 文字までです（今は %3 文字）。</translation>
+    </message>
+    <message>
+        <source>%1 must have from %2 to %3 characters; it has %4.</source>
+        <translation>%1 は %2～%3 文字にしてください（今は %4 文字）。</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 には値を入力できません。</translation>
+    </message>
+    <message>
+        <source>The printer description offers a custom value for “%1” but declares nothing to enter for it.</source>
+        <translation>プリンター記述ファイルは「%1」にカスタム値を用意していますが、入力する項目を定義していません。</translation>
+    </message>
+    <message>
+        <source>The printer description gives “%1” a custom value of a kind that is not known.</source>
+        <translation>プリンター記述ファイルは「%1」に未知の種類のカスタム値を定義しています。</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: its range is not a number.</source>
+        <translation>プリンター記述ファイルでは「%1」にカスタム値を設定できません。範囲が数値ではありません。</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: it gives a negative length (%2 to %3 characters).</source>
+        <translation>プリンター記述ファイルでは「%1」にカスタム値を設定できません。負の長さ（%2～%3 文字）が定義されています。</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: it asks for at least %2 characters but allows at most %3.</source>
+        <translation>プリンター記述ファイルでは「%1」にカスタム値を設定できません。%2 文字以上が必要なのに、%3 文字までしか許されていません。</translation>
+    </message>
+    <message>
+        <source>The printer description allows no custom value for “%1”: its lowest value, %2, is above its highest, %3.</source>
+        <translation>プリンター記述ファイルでは「%1」にカスタム値を設定できません。最小値 %2 が最大値 %3 を上回っています。</translation>
     </message>
 </context>
 </TS>

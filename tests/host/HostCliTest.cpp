@@ -91,9 +91,9 @@ TEST_F(HostCli, ErrorsAreOneLineAndExitWithStatusTwo)
         {{QStringLiteral("--bundle"), path(QStringLiteral("nowhere.bundle"))}, QStringLiteral("cannot load the plug-in bundle")},
         {{QStringLiteral("--bundle"), notABundle}, QStringLiteral("cannot load the plug-in bundle")},
         {{QStringLiteral("--panel"), QStringLiteral("-1")}, QStringLiteral("panels are counted from 0")},
-        {{QStringLiteral("--panel"), QStringLiteral("3")},
-         QStringLiteral("no panel \u201c3\u201d; the panels are 0 \u201cLayout and Paper\u201d, 1 \u201cImage Options\u201d, "
-                        "2 \u201cJob Type\u201d")},
+        {{QStringLiteral("--panel"), QStringLiteral("9")},
+         QStringLiteral("no panel \u201c9\u201d; the panels are 0 \u201cLayout and Paper\u201d, 1 \u201cImage Options\u201d, "
+                        "2 \u201cJob Type\u201d, 3 \u201cPrinter Features\u201d")},
         {{QStringLiteral("--panel"), QStringLiteral("Colour")}, QStringLiteral("no panel \u201cColour\u201d")},
     };
     for (const Case& c : cases) {

@@ -107,8 +107,9 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
 
     auto* panelPopUp = find<QComboBox>(dialog, "panelPopUp");
     auto* stack = find<QStackedWidget>(dialog, "panelStack");
-    EXPECT_EQ(popUpTitles(panelPopUp), (QStringList{QStringLiteral("Layout and Paper"), QStringLiteral("Image Options"),
-                                                    QStringLiteral("Job Type"), QStringLiteral("Summary")}));
+    EXPECT_EQ(popUpTitles(panelPopUp),
+              (QStringList{QStringLiteral("Layout and Paper"), QStringLiteral("Image Options"), QStringLiteral("Job Type"),
+                           QStringLiteral("Printer Features"), QStringLiteral("Summary")}));
     ASSERT_EQ(dialog->panels().size(), 2);
     // The host's Layout and Paper page first, then one panel at a time.
     EXPECT_EQ(stack->currentWidget()->objectName(), QStringLiteral("layoutPage"));

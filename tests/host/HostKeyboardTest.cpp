@@ -229,7 +229,7 @@ TEST_F(HostKeyboard, ThePanelShownFirstIsChosenByPositionNameOrKind)
     EXPECT_EQ(shownView(dialog_.get())->objectName(), "PDEView");
 
     // A panel that is not there is an error that names the panels there are.
-    for (const QString& unknown : {QStringLiteral("3"), QStringLiteral("Colour"), QStringLiteral("Summary")}) {
+    for (const QString& unknown : {QStringLiteral("9"), QStringLiteral("Colour"), QStringLiteral("Summary")}) {
         host::DialogOptions wrong = options();
         wrong.panel = unknown;
         QString error;
