@@ -1,6 +1,7 @@
 #include "host/PrintDialog.h"
 
 #include "host/DestinationModel.h"
+#include "host/FileDestination.h"
 #include "host/FileJob.h"
 #include "host/HostPage.h"
 #include "host/PaneStack.h"
@@ -78,6 +79,7 @@ std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, c
                   tr("Looking for printers on %1\u2026").arg(CupsClient::serverName()), false);
         dialog->cups_->enumerate();
     }
+    dialog->updateFileRow();
     dialog->updateSettled();
     return dialog;
 }
@@ -133,6 +135,16 @@ void PrintDialog::buildWindow()
     ui_->printerPopUp->setModel(destinations_);
     ui_->printerPopUp->setCurrentIndex(destinations_->fileRow());
     connect(ui_->printerPopUp, &QComboBox::activated, this, &PrintDialog::destinationChosen);
+
+    // Save to File's row: the file (--output's, or chosen), and the format.
+    FileDestination* file = ui_->fileDestination;
+    file->setChooser([this](const QString& suggestion) { return fileChooser_ ? fileChooser_(suggestion) : QString(); });
+    file->setDocumentName(document_.name);
+    file->setPath(options_.outputPath);
+    ui_->fileLabel->setBuddy(file->firstControl());
+    QWidget::setTabOrder(ui_->copiesField, file->firstControl());
+    QWidget::setTabOrder(file->firstControl(), file->lastControl());
+    QWidget::setTabOrder(file->lastControl(), ui_->jobNameField);
 
     ui_->copiesField->setValue(1);
     ui_->jobNameField->setText(document_.name);
@@ -199,6 +211,7 @@ void PrintDialog::enumerationFinished(const QString& error)
     if (error.isEmpty() && !userChoseDestination_ && wantedPrinter_.isEmpty() && options_.outputPath.isEmpty() &&
         printer_.isEmpty() && ppdRequest_ == 0 && queues > 0)
         selectDestination(destinations_->index(0).data(DestinationModel::QueueRole).toString(), false);
+    updateFileRow();
     updateSettled();
 }
 
@@ -346,6 +359,14 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
     context.ownedKeywords = context.panelKeywords;
     for (HostPage* page : hostPages()) context.ownedKeywords << page->ownedKeywords();
     for (HostPage* page : hostPages()) page->bind(context, preset.options);
+    if (printer_.isEmpty()) {
+        ui_->fileDestination->setPrinterData(FileJob::printerDataOf(ppd_.get()));
+        ui_->fileDestination->setFolder(preset.options.value(QStringLiteral("file-folder")));
+        ui_->fileDestination->setFormat(preset.options.value(QStringLiteral("file-format")) == QLatin1String("pdf")
+                                            ? FileJob::Format::Pdf
+                                            : FileJob::Format::PrinterData);
+    }
+    updateFileRow();
 
     // panelView before willShow; the controls are filled before the record is applied,
     // so that what the record restores is what the panel shows.
@@ -373,6 +394,12 @@ QList<SummarySection> PrintDialog::summarySections() const
     job.rows.append({tr("Copies:"), QString::number(ui_->copiesField->value())});
     job.rows.append({tr("Document:"),
                      document_.path.isEmpty() ? document_.name : QDir::toNativeSeparators(document_.path)});
+    if (printer_.isEmpty()) {
+        const QString file = ui_->fileDestination->path();
+        job.rows.append({tr("File:"), file.isEmpty() ? tr("chosen when you print") : QDir::toNativeSeparators(file)});
+        job.rows.append({tr("Format:"), ui_->fileDestination->format() == FileJob::Format::Pdf ? tr("PDF document")
+                                                                                                 : tr("Printer data")});
+    }
     sections.append(job);
     // Each panel's summary, asked anew every time the summary is shown.
     for (platform::PDEPanel* panel : panels_) {
@@ -438,20 +465,26 @@ void PrintDialog::updateControls()
     // Loading a description: the old panels are not this printer's, so they rest.
     // Sending a job: nothing may change under it.
     const bool loading = ppdRequest_ != 0;
-    const bool sending = submitRequest_ != 0;
-    if (sending) ui_->busyText->setText(tr("Sending to %1\u2026").arg(printer_));
+    const bool sending = submitRequest_ != 0 || fileJob_;
+    if (fileJob_) {
+        const QString file = QFileInfo(fileJob_->request().path).fileName();
+        ui_->busyText->setText(fileJob_->step().isEmpty() ? tr("Saving %1\u2026").arg(file)
+                                                          : tr("Saving %1: %2\u2026").arg(file, fileJob_->step()));
+    } else if (sending) ui_->busyText->setText(tr("Sending to %1\u2026").arg(printer_));
     else if (loading) ui_->busyText->setText(tr("Loading the options of %1\u2026").arg(ppdRequestQueue_));
     else ui_->busyText->clear();
     ui_->printButton->setEnabled(!loading && !sending);
     ui_->printerPopUp->setEnabled(!sending);
     ui_->copiesField->setEnabled(!sending);
     ui_->jobNameField->setEnabled(!sending);
+    ui_->fileDestination->setEnabled(!sending);
     ui_->panelPopUp->setEnabled(!loading && !sending);
     ui_->panelStack->setEnabled(!loading && !sending);
     ui_->summaryButton->setEnabled(!loading && !sending);
+    updateFileRow();
 }
 
-bool PrintDialog::isSettled() const { return !enumerating_ && ppdRequest_ == 0 && submitRequest_ == 0; }
+bool PrintDialog::isSettled() const { return !enumerating_ && ppdRequest_ == 0 && !isBusy(); }
 
 void PrintDialog::updateSettled()
 {
@@ -498,12 +531,21 @@ void PrintDialog::showHelp()
 
 void PrintDialog::reject()
 {
+    if (fileJob_) {
+        fileJob_->cancel(); // stops the filters; the dialog stays, nothing written
+        return;
+    }
     if (isBusy()) return; // the server's answer decides what happens next
     QDialog::reject();
 }
 
 void PrintDialog::closeEvent(QCloseEvent* event)
 {
+    if (fileJob_) {
+        fileJob_->cancel();
+        event->ignore();
+        return;
+    }
     if (isBusy()) {
         event->ignore(); // the job is on its way; its answer decides
         return;
@@ -525,17 +567,11 @@ void PrintDialog::print()
 {
     if (isBusy() || ppdRequest_ != 0 || !callback_) return;
 
-    QString outputPath = options_.outputPath;
+    QString outputPath = ui_->fileDestination->path();
     if (isFileDestination() && outputPath.isEmpty()) {
-        const QString suffix = document_.format == QLatin1String("application/pdf") ? QStringLiteral(".pdf")
-                                                                                      : QStringLiteral(".ps");
-        // Never the document itself: a suggestion of its own name.
-        const QString base = QFileInfo(document_.name).completeBaseName();
-        outputPath = fileChooser_ ? fileChooser_(QDir::homePath() + QLatin1Char('/') +
-                                                 (base.isEmpty() ? QStringLiteral("output") : base) +
-                                                 QStringLiteral("-print") + suffix)
-                                  : QString();
+        outputPath = fileChooser_ ? fileChooser_(ui_->fileDestination->suggestion()) : QString();
         if (outputPath.isEmpty()) return;
+        ui_->fileDestination->setPath(outputPath);
     }
 
     for (HostPage* page : hostPages()) {
@@ -562,20 +598,7 @@ void PrintDialog::print()
 
     const JobOptions options = jobOptions();
     if (isFileDestination()) {
-        FileJob job;
-        job.path = outputPath;
-        job.document = document_;
-        job.options = options;
-        job.jobName = jobName();
-        job.copies = ui_->copiesField->value();
-        job.ppdPath = options_.ppdPath;
-        QString error;
-        if (!job.write(&error)) {
-            platform::runAlert(tr("The document could not be saved."), error);
-            emit printFailed(error);
-            return;
-        }
-        finishPrinting(0);
+        saveToFile(outputPath, options);
         return;
     }
 
@@ -605,6 +628,58 @@ void PrintDialog::submitted(quint64 request, int jobId, const QString& error)
     finishPrinting(jobId);
 }
 
+void PrintDialog::saveToFile(const QString& path, const JobOptions& options)
+{
+    FileJob::Request request;
+    request.path = path;
+    request.document = document_;
+    request.options = options;
+    request.jobName = jobName();
+    request.copies = ui_->copiesField->value();
+    request.ppdPath = options_.ppdPath;
+    request.format = ui_->fileDestination->format();
+    request.privateOptions = FileJob::textOptionsOf(ppd_.get());
+    auto* job = new FileJob(std::move(request), this);
+    fileJob_ = job;
+    connect(job, &FileJob::stepChanged, this, &PrintDialog::updateControls);
+    connect(job, &FileJob::finished, this, &PrintDialog::fileJobFinished);
+    job->start();
+    updateControls();
+    updateSettled();
+}
+
+void PrintDialog::fileJobFinished(FileJob::Outcome outcome, const QString& message)
+{
+    // The job has said its last word; it goes once this returns to the event loop.
+    if (fileJob_) fileJob_->deleteLater();
+    fileJob_.clear();
+    updateControls();
+    switch (outcome) {
+    case FileJob::Outcome::Written:
+        finishPrinting(0);
+        return;
+    case FileJob::Outcome::Cancelled:
+        ui_->busyText->setText(tr("Stopped; nothing was written."));
+        break;
+    case FileJob::Outcome::Failed:
+        platform::runAlert(tr("The document could not be saved."), message);
+        emit printFailed(message);
+        break;
+    }
+    updateSettled();
+}
+
+void PrintDialog::updateFileRow()
+{
+    // Shown while Save to File is chosen; not while the server may still name a default
+    // queue, so that the row does not come and go as the window opens.
+    const bool fileChosen = ui_->printerPopUp->currentIndex() == destinations_->fileRow();
+    const bool undecided = enumerating_ && options_.outputPath.isEmpty() && !userChoseDestination_;
+    const bool shown = fileChosen && !undecided;
+    ui_->fileLabel->setVisible(shown);
+    ui_->fileDestination->setVisible(shown);
+}
+
 void PrintDialog::finishPrinting(int jobId)
 {
     savePreset();
@@ -618,6 +693,12 @@ void PrintDialog::savePreset()
     if (callback_->printSettings()) preset.settings = callback_->printSettings()->values;
     preset.marked = markedNonDefaultChoices(ppd_.get());
     for (HostPage* page : hostPages()) page->saveValues(&preset.options);
+    if (printer_.isEmpty()) {
+        preset.options.insert(QStringLiteral("file-folder"), ui_->fileDestination->folder());
+        preset.options.insert(QStringLiteral("file-format"), ui_->fileDestination->format() == FileJob::Format::Pdf
+                                                                 ? QStringLiteral("pdf")
+                                                                 : QStringLiteral("printer-data"));
+    }
     // A name the user typed is kept; the document's own name is not a setting.
     const QString name = ui_->jobNameField->text().trimmed();
     if (name != document_.name) preset.jobName = name;
