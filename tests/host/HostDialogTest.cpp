@@ -129,6 +129,8 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     QMap<QString, QString> rows = summary(dialog);
     EXPECT_EQ(rows.value(QStringLiteral("Job/Printer:")), QStringLiteral("Save to File"));
     EXPECT_EQ(rows.value(QStringLiteral("Job/Job name:")), QStringLiteral("report.pdf"));
+    EXPECT_EQ(rows.value(QStringLiteral("Job/File:")), options().outputPath);
+    EXPECT_EQ(rows.value(QStringLiteral("Job/Format:")), QStringLiteral("Printer data"));
     EXPECT_TRUE(rows.contains(QStringLiteral("Image Options")));
     EXPECT_EQ(rows.value(QStringLiteral("Image Options/Output Color:")), QStringLiteral("Color"));
     EXPECT_EQ(rows.value(QStringLiteral("Job Type/Job Type")), QStringLiteral("Normal Print"));
