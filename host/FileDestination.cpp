@@ -54,7 +54,7 @@ public:
     {
         // Room for a usual path; longer ones are elided rather than widening the window.
         const int wanted = fontMetrics().horizontalAdvance(fullText()) + 4;
-        return {std::min(wanted, fontMetrics().averageCharWidth() * 40), QLabel::sizeHint().height()};
+        return {std::min(wanted, fontMetrics().averageCharWidth() * 32), QLabel::sizeHint().height()};
     }
     QSize minimumSizeHint() const override
     {

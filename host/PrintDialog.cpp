@@ -467,7 +467,9 @@ void PrintDialog::updateControls()
     const bool loading = ppdRequest_ != 0;
     const bool sending = submitRequest_ != 0 || fileJob_;
     if (fileJob_) {
-        const QString file = QFileInfo(fileJob_->request().path).fileName();
+        // A long name is elided: the window keeps its size while it saves.
+        const QString file = ui_->busyText->fontMetrics().elidedText(QFileInfo(fileJob_->request().path).fileName(),
+                                                                     Qt::ElideMiddle, 200);
         ui_->busyText->setText(fileJob_->step().isEmpty() ? tr("Saving %1\u2026").arg(file)
                                                           : tr("Saving %1: %2\u2026").arg(file, fileJob_->step()));
     } else if (sending) ui_->busyText->setText(tr("Sending to %1\u2026").arg(printer_));

@@ -466,7 +466,7 @@ The printer may ignore some of them. Print anyway?</source>
     </message>
     <message>
         <source>No file chosen yet: Print asks for one</source>
-        <translation>ファイルはまだ選択されていません：印刷時に選択を求めます</translation>
+        <translation>未選択：印刷時に選択します</translation>
     </message>
 </context>
 </TS>
