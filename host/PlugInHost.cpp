@@ -65,6 +65,8 @@ std::unique_ptr<PlugInHost> PlugInHost::load(const QString& bundlePath, QString*
     std::unique_ptr<PlugInHost> host(new PlugInHost);
     host->name_ = root.value(QStringLiteral("CFBundleName")).toString();
     host->version_ = root.value(QStringLiteral("CFBundleShortVersionString")).toString();
+    for (const QJsonValue& key : root.value(QStringLiteral("SecretSettings")).toArray())
+        if (key.isString() && !key.toString().isEmpty()) host->secretSettings_ << key.toString();
     host->loader_ = std::make_unique<QPluginLoader>(dir + QLatin1Char('/') + module);
     // Symbols of the module stay private to it; the platform library is shared.
     host->loader_->setLoadHints(QLibrary::PreventUnloadHint);

@@ -3,6 +3,7 @@
 // loaded with QPluginLoader, and the one entry object of the module.
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -32,6 +33,9 @@ public:
     // The bundle's display name and version from Info.json.
     QString name() const { return name_; }
     QString version() const { return version_; }
+    // The print-settings keys whose values the bundle declares secret (a passcode): the
+    // host keeps them in the desktop's secret store, never in its files.
+    const QStringList& secretSettings() const { return secretSettings_; }
 
     // The printer-module panels for `callback`, in the plug-in's order. The previous
     // panels are gone once this returns (the plug-in replaces its list); the panels
@@ -49,6 +53,7 @@ private:
     platform::PDEPlugIn* entry_ = nullptr; // the loader's root object
     QString name_;
     QString version_;
+    QStringList secretSettings_;
 };
 
 // Where orvan-print looks for its bundle when none is named: $ORVAN_PRINT_BUNDLE, the

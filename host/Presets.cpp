@@ -72,8 +72,9 @@ PresetStore::Status PresetStore::load(const QString& printer, Preset* preset, QS
     const QJsonValue marked = root.value(QStringLiteral("marked"));
     const QJsonValue jobName = root.value(QStringLiteral("jobName"));
     const QJsonValue options = root.value(QStringLiteral("options"));
+    const QJsonValue secretsKept = root.value(QStringLiteral("secretsKept"));
     if (!settings.isObject() || !marked.isArray() || !(jobName.isString() || jobName.isUndefined()) ||
-        !(options.isObject() || options.isUndefined()))
+        !(options.isObject() || options.isUndefined()) || !(secretsKept.isArray() || secretsKept.isUndefined()))
         return damaged(tr("missing or mistyped entries"));
 
     const QJsonObject settingsObject = settings.toObject();
@@ -91,6 +92,10 @@ PresetStore::Status PresetStore::load(const QString& printer, Preset* preset, QS
     for (auto it = optionsObject.begin(); it != optionsObject.end(); ++it) {
         if (!it.value().isString()) return damaged(tr("setting %1 is not text").arg(it.key()));
         preset->options.insert(it.key(), it.value().toString());
+    }
+    for (const QJsonValue& key : secretsKept.toArray()) {
+        if (!key.isString()) return damaged(tr("missing or mistyped entries"));
+        preset->secretsKept << key.toString();
     }
     preset->jobName = jobName.toString();
     return Status::Found;
@@ -120,12 +125,13 @@ bool PresetStore::save(const QString& printer, const Preset& preset, QString* er
     QJsonObject options;
     for (auto it = preset.options.cbegin(); it != preset.options.cend(); ++it) options.insert(it.key(), it.value());
     if (!options.isEmpty()) root.insert(QStringLiteral("options"), options);
+    if (!preset.secretsKept.isEmpty()) root.insert(QStringLiteral("secretsKept"), QJsonArray::fromStringList(preset.secretsKept));
 
     const QString path = fileFor(printer);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    // Owner-only before a byte is written, so the passcode is never readable by others,
+    // Owner-only before a byte is written, so the user's settings are never readable by others,
     // not even in the temporary file that replaces the old one.
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return failed(QStringLiteral("cannot protect %1").arg(QDir::toNativeSeparators(path)));

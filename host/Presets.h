@@ -1,8 +1,8 @@
 #pragma once
 // Each printer's print settings kept between runs: the panels' records, the choices
 // marked in its printer description, and the job name. One file per printer in
-// $XDG_CONFIG_HOME/orvan-print/, readable by the user alone (a record may hold a
-// secure-print passcode).
+// $XDG_CONFIG_HOME/orvan-print/, readable by the user alone. Settings the bundle
+// declares secret are not kept here (the dialog gives them to the secret store).
 #include "host/HostCallback.h"
 
 #include <QCoreApplication>
@@ -16,6 +16,7 @@ struct Preset {
     QMap<QString, QString> settings; // the panels' print-settings records
     QList<HandOver> marked;          // PPD choices that differ from the defaults
     QMap<QString, QString> options;  // the choices of orvan-print's own pages
+    QStringList secretsKept;         // settings kept in the desktop's secret store, not here
     QString jobName;                 // empty: the document's own name
 };
 

@@ -6,6 +6,7 @@
 #include "host/HostPage.h"
 #include "host/PaneStack.h"
 #include "host/PlugInHost.h"
+#include "host/SecretStore.h"
 #include "ui_PrintDialog.h"
 
 #include "platform/Alert.h"
@@ -60,6 +61,14 @@ std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, c
 
     dialog->buildWindow();
     dialog->activate(QString(), std::move(ppd));
+    // The first state is complete before the window shows (and --panel is looked up).
+    if (dialog->secretRequest_ != 0) {
+        PrintDialog* raw = dialog.get();
+        QEventLoop wait;
+        const QMetaObject::Connection done = connect(raw, &PrintDialog::activated, &wait, &QEventLoop::quit);
+        if (raw->secretRequest_ != 0) wait.exec(QEventLoop::ExcludeUserInputEvents);
+        disconnect(done);
+    }
     if (!options.panel.isEmpty()) {
         const int entry = dialog->findPanel(options.panel);
         if (entry < 0) {
@@ -100,6 +109,7 @@ PrintDialog::PrintDialog(const DialogOptions& options, const Document& document)
         return QFileDialog::getSaveFileName(this, tr("Save to File"), suggestion);
     };
     cups_ = new CupsClient(this);
+    secrets_ = new SecretStore(this);
     connect(cups_, &CupsClient::destinationFound, this, &PrintDialog::addDestination);
     connect(cups_, &CupsClient::enumerationFinished, this, &PrintDialog::enumerationFinished);
     connect(cups_, &CupsClient::ppdFetched, this, &PrintDialog::ppdFetched);
@@ -157,9 +167,6 @@ void PrintDialog::buildWindow()
     panes_->setHostPages(leadingPages_, trailingPages_, summaryPage_);
     for (HostPage* page : hostPages())
         connect(page, &HostPage::choicesChanged, this, [this] { scheduleConstraintCheck(QString(), QString()); });
-
-    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
-    ui_->conflictIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
 
     connect(ui_->helpButton, &QToolButton::clicked, this, &PrintDialog::showHelp);
     connect(ui_->summaryButton, &QPushButton::clicked, this, &PrintDialog::showSummary);
@@ -322,6 +329,57 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
     } else {
         setNotice(ui_->presetNotice, QString(), false);
     }
+
+    secretRequest_ = 0;
+    bool inFile = false;
+    for (const QString& key : plugIn_->secretSettings()) inFile = inFile || preset.settings.contains(key);
+    if (inFile) {
+        // An older file holds them in clear: used now, and moved out of it.
+        moveSecretsOutOfFile(printer, preset);
+        completeActivation(printer, std::move(ppd), preset);
+        return;
+    }
+    if (preset.secretsKept.isEmpty()) {
+        completeActivation(printer, std::move(ppd), preset);
+        return;
+    }
+    const quint64 request = ++lastSecretRequest_;
+    secretRequest_ = request;
+    updateControls();
+    secrets_->read(printer, [this, request, printer, ppd, preset](const SecretStore::Secrets& secrets,
+                                                                  const QString& why) mutable {
+        if (request != secretRequest_) return; // another printer was chosen meanwhile
+        secretRequest_ = 0;
+        if (!why.isEmpty()) qWarning("orvan-print: the secret store cannot be read: %s", qPrintable(why));
+        preset.secretsKept = secrets.keys();
+        for (auto it = secrets.cbegin(); it != secrets.cend(); ++it) preset.settings.insert(it.key(), it.value());
+        completeActivation(printer, std::move(ppd), preset);
+        updateControls();
+        updateSettled();
+    });
+}
+
+void PrintDialog::moveSecretsOutOfFile(const QString& printer, const Preset& preset)
+{
+    SecretStore::Secrets secret;
+    Preset rest = preset;
+    for (const QString& key : plugIn_->secretSettings())
+        if (rest.settings.contains(key)) secret.insert(key, rest.settings.take(key));
+    const quint64 saves = presetSaves_;
+    secrets_->write(printer, secret, [this, printer, rest, secret, saves](bool kept, const QString&) mutable {
+        // A save since (a job printed) wrote the file anew already.
+        if (saves != presetSaves_) return;
+        rest.secretsKept = kept ? secret.keys() : QStringList();
+        if (printer == printer_) secretsKept_ = rest.secretsKept;
+        QString error;
+        if (!presets_.save(printer, rest, &error))
+            qWarning("orvan-print: the settings could not be kept: %s", qPrintable(error));
+    });
+}
+
+void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, const Preset& preset)
+{
+    secretsKept_ = preset.secretsKept;
     markChoices(ppd.get(), preset.marked);
 
     auto callback = std::make_unique<HostCallback>(ppd.get());
@@ -383,6 +441,7 @@ void PrintDialog::activate(const QString& printer, SharedPpd ppd)
     panes_->showKeyOrFirst(shownKey);
     showPrinterState();
     checkConstraints();
+    emit activated();
 }
 
 QList<SummarySection> PrintDialog::summarySections() const
@@ -444,6 +503,11 @@ void PrintDialog::checkConstraints()
         return;
     }
     ui_->conflictNotice->setText(tr("Conflicting options: %1").arg(conflicts.join(QStringLiteral(", "))));
+    if (ui_->conflictIcon->pixmap().isNull()) {
+        // Made when first needed: a style icon costs the start-up a good part of a millisecond.
+        const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize);
+        ui_->conflictIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize, iconSize));
+    }
     ui_->conflictRow->setVisible(true);
 }
 
@@ -464,15 +528,17 @@ void PrintDialog::updateControls()
 {
     // Loading a description: the old panels are not this printer's, so they rest.
     // Sending a job: nothing may change under it.
-    const bool loading = ppdRequest_ != 0;
-    const bool sending = submitRequest_ != 0 || fileJob_;
+    const bool loading = ppdRequest_ != 0 || secretRequest_ != 0;
+    const bool sending = submitRequest_ != 0 || keepingSettings_ || fileJob_;
     if (fileJob_) {
         // A long name is elided: the window keeps its size while it saves.
         const QString file = ui_->busyText->fontMetrics().elidedText(QFileInfo(fileJob_->request().path).fileName(),
                                                                      Qt::ElideMiddle, 200);
         ui_->busyText->setText(fileJob_->step().isEmpty() ? tr("Saving %1\u2026").arg(file)
                                                           : tr("Saving %1: %2\u2026").arg(file, fileJob_->step()));
-    } else if (sending) ui_->busyText->setText(tr("Sending to %1\u2026").arg(printer_));
+    } else if (keepingSettings_) ui_->busyText->setText(tr("Keeping the settings\u2026"));
+    else if (sending) ui_->busyText->setText(tr("Sending to %1\u2026").arg(printer_));
+    else if (secretRequest_ != 0) ui_->busyText->setText(tr("Reading the secret store\u2026"));
     else if (loading) ui_->busyText->setText(tr("Loading the options of %1\u2026").arg(ppdRequestQueue_));
     else ui_->busyText->clear();
     ui_->printButton->setEnabled(!loading && !sending);
@@ -486,7 +552,10 @@ void PrintDialog::updateControls()
     updateFileRow();
 }
 
-bool PrintDialog::isSettled() const { return !enumerating_ && ppdRequest_ == 0 && !isBusy(); }
+bool PrintDialog::isSettled() const
+{
+    return !enumerating_ && ppdRequest_ == 0 && secretRequest_ == 0 && !isBusy();
+}
 
 void PrintDialog::updateSettled()
 {
@@ -567,7 +636,7 @@ JobOptions PrintDialog::jobOptions() const
 
 void PrintDialog::print()
 {
-    if (isBusy() || ppdRequest_ != 0 || !callback_) return;
+    if (isBusy() || ppdRequest_ != 0 || secretRequest_ != 0 || !callback_) return;
 
     QString outputPath = ui_->fileDestination->path();
     if (isFileDestination() && outputPath.isEmpty()) {
@@ -684,13 +753,20 @@ void PrintDialog::updateFileRow()
 
 void PrintDialog::finishPrinting(int jobId)
 {
-    savePreset();
-    emit printed(jobId);
-    accept();
+    // The settings are kept before the dialog closes: a secret store answers later.
+    keepingSettings_ = true;
+    updateControls();
+    savePreset([this, jobId] {
+        keepingSettings_ = false;
+        updateControls();
+        emit printed(jobId);
+        accept();
+    });
 }
 
-void PrintDialog::savePreset()
+void PrintDialog::savePreset(std::function<void()> then)
 {
+    ++presetSaves_;
     Preset preset;
     if (callback_->printSettings()) preset.settings = callback_->printSettings()->values;
     preset.marked = markedNonDefaultChoices(ppd_.get());
@@ -704,10 +780,31 @@ void PrintDialog::savePreset()
     // A name the user typed is kept; the document's own name is not a setting.
     const QString name = ui_->jobNameField->text().trimmed();
     if (name != document_.name) preset.jobName = name;
-    QString error;
-    if (!presets_.save(printer_, preset, &error))
-        qWarning("orvan-print: the settings could not be kept: %s", qPrintable(error));
     setNotice(ui_->presetNotice, QString(), false);
+
+    const auto save = [this](const Preset& kept) {
+        QString error;
+        if (!presets_.save(printer_, kept, &error))
+            qWarning("orvan-print: the settings could not be kept: %s", qPrintable(error));
+    };
+    // Secret settings go to the secret store, never into the file; without a store they
+    // are not kept at all.
+    SecretStore::Secrets secret;
+    for (const QString& key : plugIn_->secretSettings())
+        if (preset.settings.contains(key)) secret.insert(key, preset.settings.take(key));
+    if (secret.isEmpty() && secretsKept_.isEmpty()) {
+        save(preset);
+        then();
+        return;
+    }
+    secrets_->write(printer_, secret, [this, preset, secret, save, then](bool kept, const QString& why) mutable {
+        if (!kept && !secret.isEmpty())
+            qWarning("orvan-print: settings marked secret are not kept for next time: %s", qPrintable(why));
+        preset.secretsKept = kept ? secret.keys() : QStringList();
+        secretsKept_ = preset.secretsKept;
+        save(preset);
+        then();
+    });
 }
 
 } // namespace host

@@ -34,6 +34,7 @@ class DestinationModel;
 class HostPage;
 class PaneStack;
 class PlugInHost;
+class SecretStore;
 
 struct DialogOptions {
     QString bundlePath;        // empty: defaultBundlePath()
@@ -72,8 +73,9 @@ public:
     // The printers are listed (or the server failed), the chosen printer's description
     // is loaded, and no job is on its way.
     bool isSettled() const;
-    // A job is on its way to the server, or the filters are writing the file.
-    bool isBusy() const { return submitRequest_ != 0 || fileJob_; }
+    // A job is on its way (to the server, or through the filters into the file), or the
+    // settings are being kept after it.
+    bool isBusy() const { return submitRequest_ != 0 || keepingSettings_ || fileJob_; }
 
     const QList<platform::PDEPanel*>& panels() const { return panels_; }
     HostCallback* callback() const { return callback_.get(); }
@@ -101,6 +103,8 @@ public:
 
 signals:
     void settled();
+    // A printer state is complete: its panels and pages show its settings.
+    void activated();
     // After the job went out (jobId 0 for a file), just before the dialog accepts.
     void printed(int jobId);
     // The job could not be submitted or written; the dialog stays open.
@@ -126,8 +130,12 @@ private:
     SharedPpd openFallbackPpd(QString* error) const;
     void showPrinterState();
 
-    // A new printer state: description, callback, preset, panels, pages.
+    // A new printer state: description, callback, preset, panels, pages. The settings
+    // kept in the secret store are read first (asynchronously); then completeActivation.
     void activate(const QString& printer, SharedPpd ppd);
+    void completeActivation(const QString& printer, SharedPpd ppd, const Preset& preset);
+    // Moves secret settings that an older file holds in clear into the secret store.
+    void moveSecretsOutOfFile(const QString& printer, const Preset& preset);
     QList<SummarySection> summarySections() const;
     void scheduleConstraintCheck(const QString& key, const QString& choice);
     void checkConstraints();
@@ -140,7 +148,8 @@ private:
     void saveToFile(const QString& path, const JobOptions& options);
     void fileJobFinished(FileJob::Outcome outcome, const QString& message);
     void updateFileRow();
-    void savePreset();
+    // Keeps the printer's settings (secret ones in the secret store), then `then`.
+    void savePreset(std::function<void()> then);
     void finishPrinting(int jobId);
     QString jobName() const;
 
@@ -154,6 +163,7 @@ private:
     CupsClient* cups_ = nullptr;             // child
     DestinationModel* destinations_ = nullptr; // child
     PaneStack* panes_ = nullptr;             // child
+    SecretStore* secrets_ = nullptr;         // child
     SummaryPage* summaryPage_ = nullptr;     // in the stack
     QList<HostPage*> leadingPages_;          // before the panels, in the stack
     QList<HostPage*> trailingPages_;         // after the panels, in the stack
@@ -173,6 +183,11 @@ private:
     quint64 ppdRequest_ = 0;
     QString ppdRequestQueue_;
     quint64 submitRequest_ = 0;
+    quint64 secretRequest_ = 0;       // reading the secret store for the next printer state
+    quint64 lastSecretRequest_ = 0;
+    QStringList secretsKept_;         // what the secret store holds for the printer now
+    bool keepingSettings_ = false;    // after a job: saving the settings, then closing
+    quint64 presetSaves_ = 0;         // each save of a preset counts
     bool wasSettled_ = false;
 
     // Constraint checks are gathered and run once after the action that changed marks.

@@ -221,6 +221,14 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>Stopped; nothing was written.</source>
         <translation>Abgebrochen; es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>Keeping the settings…</source>
+        <translation>Einstellungen werden gesichert…</translation>
+    </message>
+    <message>
+        <source>Reading the secret store…</source>
+        <translation>Schlüsselbund wird gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -467,6 +475,13 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
     <message>
         <source>No file chosen yet: Print asks for one</source>
         <translation>Noch keine Datei gewählt: Beim Drucken wird danach gefragt</translation>
+    </message>
+</context>
+<context>
+    <name>host::SecretStore</name>
+    <message>
+        <source>the secret store did not answer</source>
+        <translation>der Schlüsselbund hat nicht geantwortet</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,14 @@ The printer may ignore some of them. Print anyway?</source>
         <source>Stopped; nothing was written.</source>
         <translation>中止しました。何も書き込まれていません。</translation>
     </message>
+    <message>
+        <source>Keeping the settings…</source>
+        <translation>設定を保存しています…</translation>
+    </message>
+    <message>
+        <source>Reading the secret store…</source>
+        <translation>キーリングを読み込んでいます…</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -467,6 +475,13 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>No file chosen yet: Print asks for one</source>
         <translation>未選択：印刷時に選択します</translation>
+    </message>
+</context>
+<context>
+    <name>host::SecretStore</name>
+    <message>
+        <source>the secret store did not answer</source>
+        <translation>キーリングが応答しませんでした</translation>
     </message>
 </context>
 </TS>

@@ -245,12 +245,15 @@ TEST_F(HostDialog, PresetsComeBackInAFreshProcess)
 
     host::PresetStore store(presetDirectory());
     const QString file = store.fileFor(QString());
-    EXPECT_EQ(modeOf(file), 0600); // it holds the passcode
+    EXPECT_EQ(modeOf(file), 0600); // the user's settings, the user's alone
     EXPECT_EQ(modeOf(presetDirectory()), 0700);
     host::Preset preset;
     ASSERT_EQ(store.load(QString(), &preset), host::PresetStore::Status::Found);
     EXPECT_EQ(preset.jobName, QStringLiteral("Budget"));
-    EXPECT_EQ(preset.settings.value(QStringLiteral("jobtypePasscode")), QStringLiteral("1234"));
+    // The passcode is no file's: without a secret store (none in this test) it is not kept.
+    EXPECT_FALSE(preset.settings.contains(QStringLiteral("jobtypePasscode")));
+    EXPECT_TRUE(preset.secretsKept.isEmpty());
+    EXPECT_FALSE(hosttest::readBytes(file).contains("1234"));
     EXPECT_TRUE(preset.marked.contains({QStringLiteral("ColorModel"), QStringLiteral("Gray")}));
 
     // A restart: a new process opens the dialog on the same preset directory.

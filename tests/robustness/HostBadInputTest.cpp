@@ -130,8 +130,11 @@ TEST_F(HostBadPreset, AnythingInTheSavedSettings)
     EXPECT_EQ(setting("stateEnableSettings"), QStringLiteral("0"));
     EXPECT_EQ(setting("statetargetColorSettings"), QStringLiteral("0"));
     EXPECT_EQ(setting("jobtypeSettings"), QStringLiteral("0"));
-    for (const char* kept : {"CyanMidSettings", "jobtypeUserID", "jobtypePasscode", "jobtypeDocName", "someoneElsesKey"})
+    for (const char* kept : {"CyanMidSettings", "jobtypeUserID", "jobtypeDocName", "someoneElsesKey"})
         EXPECT_EQ(setting(kept), hostile.settings.value(QString::fromLatin1(kept))) << kept;
+    // A passcode is never kept in the file; here no secret store keeps it either.
+    EXPECT_FALSE(saved.settings.contains(QStringLiteral("jobtypePasscode")));
+    EXPECT_TRUE(saved.secretsKept.isEmpty());
     EXPECT_EQ(saved.jobName, QString(255, QLatin1Char('j')));
     for (const host::HandOver& mark : saved.marked) {
         EXPECT_NE(mark.first, QStringLiteral("NoSuchOption"));
