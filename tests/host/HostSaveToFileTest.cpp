@@ -4,6 +4,7 @@
 #include "host/FileDestination.h"
 #include "host/FileJob.h"
 #include "tests/host/HostTestSupport.h"
+#include "tests/robustness/RobustnessHost.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QRegularExpression>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -55,12 +55,6 @@ QStringList leftIn(const QString& dir, const QStringList& ours)
     QStringList files = QDir(dir).entryList(QDir::Files | QDir::Hidden);
     for (const QString& name : ours) files.removeAll(name);
     return files;
-}
-
-int modeOf(const QString& file)
-{
-    struct stat info {};
-    return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
 }
 
 class HostSaveToFile : public hosttest::HostDialogTest {
@@ -128,7 +122,7 @@ TEST_F(HostSaveToFile, ThePdfHasThePageRangePagesPerSheetAndOrientationApplied)
         EXPECT_EQ(info.pages, c.pages) << what.join(' ').toStdString();
         EXPECT_EQ(info.size, c.size) << what.join(' ').toStdString();
         // A PDF carries no printer code: an ordinary file.
-        EXPECT_EQ(modeOf(r.path) & 0600, 0600);
+        EXPECT_EQ(robust::modeOf(r.path) & 0600, 0600);
         const QJsonObject ticket =
             QJsonDocument::fromJson(hosttest::readBytes(r.path + QStringLiteral(".ticket.json"))).object();
         EXPECT_EQ(ticket.value("output-format").toString(), "pdf");
