@@ -128,17 +128,17 @@ void FileDestination::nameFormats()
 {
     const int current = formatPopUp_->currentIndex();
     QString printerData = tr("Printer data");
-    if (printerData_.suffix == QLatin1String("ps")) printerData = tr("Printer data (PostScript)");
-    else if (printerData_.suffix == QLatin1String("pdf")) printerData = tr("Printer data (PDF)");
+    if (printerDataSuffix_ == QLatin1String("ps")) printerData = tr("Printer data (PostScript)");
+    else if (printerDataSuffix_ == QLatin1String("pdf")) printerData = tr("Printer data (PDF)");
     formatPopUp_->clear();
     formatPopUp_->addItem(printerData, static_cast<int>(FileJob::Format::PrinterData));
     formatPopUp_->addItem(tr("PDF document"), static_cast<int>(FileJob::Format::Pdf));
     formatPopUp_->setCurrentIndex(std::max(0, current));
 }
 
-void FileDestination::setPrinterData(const FileJob::PrinterData& data)
+void FileDestination::setPrinterDataSuffix(const QString& suffix)
 {
-    printerData_ = data;
+    printerDataSuffix_ = suffix;
     nameFormats();
 }
 
@@ -155,7 +155,7 @@ void FileDestination::setFormat(FileJob::Format format)
 
 QString FileDestination::suffixOf(FileJob::Format format) const
 {
-    return format == FileJob::Format::Pdf ? QStringLiteral("pdf") : printerData_.suffix;
+    return format == FileJob::Format::Pdf ? QStringLiteral("pdf") : printerDataSuffix_;
 }
 
 QString FileDestination::suffix() const { return suffixOf(format()); }

@@ -26,9 +26,9 @@ public:
     using Chooser = std::function<QString(const QString& suggestion)>;
     void setChooser(Chooser chooser) { chooser_ = std::move(chooser); }
 
-    // What the printer description's filters send its printer: names the first format
-    // and gives printer data its suffix.
-    void setPrinterData(const FileJob::PrinterData& data);
+    // The suffix of what the printer description's filters send its printer
+    // (FileJob::printerDataSuffix): names the first format and gives its files' suffix.
+    void setPrinterDataSuffix(const QString& suffix);
 
     QString path() const { return path_; }
     void setPath(const QString& path);
@@ -69,7 +69,7 @@ private:
     QString path_;
     QString folder_;
     QString documentName_;
-    FileJob::PrinterData printerData_{QStringLiteral("ps"), QStringLiteral("application/postscript")};
+    QString printerDataSuffix_ = QStringLiteral("ps");
     FileJob::Format lastFormat_ = FileJob::Format::PrinterData; // before the user's change
     QLabel* pathLabel_ = nullptr;     // child
     QPushButton* chooseButton_ = nullptr; // child

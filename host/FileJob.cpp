@@ -119,9 +119,9 @@ void keep(QStringList* lines, const QString& line)
 
 } // namespace
 
-FileJob::PrinterData FileJob::printerDataOf(ppd_file_t* ppd)
+QString FileJob::printerDataSuffix(ppd_file_t* ppd)
 {
-    const PrinterData postscript{QStringLiteral("ps"), QStringLiteral("application/postscript")};
+    const QString postscript = QStringLiteral("ps");
     if (!ppd) return postscript;
     // What the last filter hands to the printer: with cupsFilter2 lines ("source
     // destination cost program") CUPS goes by those alone; a cupsFilter line ("source
@@ -140,13 +140,8 @@ FileJob::PrinterData FileJob::printerDataOf(ppd_file_t* ppd)
         }
     }
     if (sent.isEmpty() || std::all_of(sent.cbegin(), sent.cend(), isPostScript)) return postscript;
-    if (std::all_of(sent.cbegin(), sent.cend(), isPdf)) return {QStringLiteral("pdf"), QStringLiteral("application/pdf")};
-    return {QStringLiteral("prn"), QStringLiteral("application/vnd.cups-raw")};
-}
-
-QString FileJob::suffixFor(Format format, ppd_file_t* ppd)
-{
-    return format == Format::Pdf ? QStringLiteral("pdf") : printerDataOf(ppd).suffix;
+    if (std::all_of(sent.cbegin(), sent.cend(), isPdf)) return QStringLiteral("pdf");
+    return QStringLiteral("prn");
 }
 
 QStringList FileJob::textOptionsOf(ppd_file_t* ppd)
@@ -328,7 +323,9 @@ void FileJob::readOutput()
             const QByteArray quoted = '(' + standIn + ')';
             for (const auto& [pattern, replacement] : {std::pair{quoted, postScriptString(real)}, std::pair{standIn, real}}) {
                 const qsizetype position = pendingOutput_.indexOf(pattern, from);
-                if (position >= 0 && (at < 0 || position < at)) {
+                // A stand-in at the very end may yet turn out to be a quoted one.
+                const bool settled = atEnd || position + pattern.size() < pendingOutput_.size();
+                if (position >= 0 && settled && (at < 0 || position < at)) {
                     at = position;
                     found = pattern;
                     value = replacement;

@@ -47,16 +47,9 @@ public:
         QString cupsfilter; // the program to run; empty: findCupsfilter()
     };
 
-    // What a printer with this description is sent, as far as its filters tell: the
-    // suffix for its files ("ps", "pdf", or "prn" when the description names a driver's
-    // own format) and the MIME type.
-    struct PrinterData {
-        QString suffix;
-        QString mimeType;
-    };
-    static PrinterData printerDataOf(ppd_file_t* ppd);
-    // The suffix (without the dot) of files of `format` for `ppd`.
-    static QString suffixFor(Format format, ppd_file_t* ppd);
+    // The suffix for files of what a printer with this description is sent, as far as
+    // its filters tell: "ps", "pdf", or "prn" for a driver's own format.
+    static QString printerDataSuffix(ppd_file_t* ppd);
     // The options of `ppd` that take free text (custom string, password and passcode
     // values): the privateOptions of a request.
     static QStringList textOptionsOf(ppd_file_t* ppd);
@@ -74,7 +67,6 @@ public:
     // Stops the filters; finished(Cancelled) follows once they are gone, and nothing is
     // written.
     void cancel();
-    bool isRunning() const { return running_; }
     const Request& request() const { return request_; }
     // The filter at work now, as CUPS names it ("pdftops"); empty before the first.
     QString step() const { return step_; }

@@ -418,7 +418,7 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
     for (HostPage* page : hostPages()) context.ownedKeywords << page->ownedKeywords();
     for (HostPage* page : hostPages()) page->bind(context, preset.options);
     if (printer_.isEmpty()) {
-        ui_->fileDestination->setPrinterData(FileJob::printerDataOf(ppd_.get()));
+        ui_->fileDestination->setPrinterDataSuffix(FileJob::printerDataSuffix(ppd_.get()));
         ui_->fileDestination->setFolder(preset.options.value(QStringLiteral("file-folder")));
         ui_->fileDestination->setFormat(preset.options.value(QStringLiteral("file-format")) == QLatin1String("pdf")
                                             ? FileJob::Format::Pdf

@@ -194,6 +194,32 @@ TEST_F(HostSaveToFile, TheFileIsChosenAndShownInTheDialog)
     EXPECT_TRUE(dialog->isVisible());
 }
 
+// The first format names what the printer description's filters send its printer, and
+// files of it are named for it.
+TEST_F(HostSaveToFile, PrinterDataIsNamedForWhatThePrinterIsSent)
+{
+    struct Case {
+        QByteArray filter; // the description's cupsFilter2 line
+        QString title;
+        QString suffix;
+    };
+    const QList<Case> cases = {
+        {"application/vnd.cups-postscript application/postscript 0 -", "Printer data (PostScript)", "ps"},
+        {"application/vnd.cups-pdf application/pdf 0 -", "Printer data (PDF)", "pdf"},
+        {"image/pwg-raster application/vnd.orvan-raster 50 rastertoorvan", "Printer data", "prn"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(hosttest::writeBytes(path(QStringLiteral("printer.ppd")), ppdWithFilter(c.filter)));
+        host::DialogOptions o = options();
+        o.ppdPath = path(QStringLiteral("printer.ppd"));
+        o.outputPath.clear();
+        host::PrintDialog* dialog = open(o);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(find<QComboBox>(dialog, "fileFormatPopUp")->itemText(0), c.title) << c.filter.toStdString();
+        EXPECT_EQ(fileRow()->suggestion(), QDir::homePath() + QStringLiteral("/report-print.") + c.suffix);
+    }
+}
+
 // A filter chain that cannot make the data: which filter, what it said, nothing written,
 // the dialog open with everything as it was; with --accept, status 3 and the same words.
 TEST_F(HostSaveToFile, AFailingFilterChainIsExplainedAndWritesNothing)
