@@ -171,7 +171,6 @@ void FileDestination::formatChosen()
     if (!path_.isEmpty() && (oldSuffix.compare(suffixOf(lastFormat_), Qt::CaseInsensitive) == 0 || namesAFormat(oldSuffix)))
         setPath(path_.left(path_.size() - oldSuffix.size()) + suffixOf(now));
     lastFormat_ = now;
-    emit formatChanged(now);
 }
 
 void FileDestination::setPath(const QString& path)
@@ -180,7 +179,6 @@ void FileDestination::setPath(const QString& path)
     if (absolute == path_) return;
     path_ = absolute;
     showPath();
-    emit pathChanged(path_);
 }
 
 void FileDestination::showPath()

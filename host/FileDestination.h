@@ -33,7 +33,8 @@ public:
     QString path() const { return path_; }
     void setPath(const QString& path);
     FileJob::Format format() const;
-    // The suffix of a chosen file follows the format.
+    // Shows `format` and leaves the file's name alone (--output's name is the user's);
+    // a format the user picks in the pop-up renames a file named for the other one.
     void setFormat(FileJob::Format format);
     // The folder files are suggested in: the chosen file's, else the one given here (the
     // last one written to), else the home folder.
@@ -53,10 +54,6 @@ public:
     // The controls, for the window's tab order.
     QWidget* firstControl() const;
     QWidget* lastControl() const;
-
-signals:
-    void pathChanged(const QString& path);
-    void formatChanged(host::FileJob::Format format);
 
 private:
     void formatChosen();
