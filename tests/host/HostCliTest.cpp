@@ -163,6 +163,21 @@ TEST_F(HostCli, UnattendedSaveToFileWritesPrinterDataTicketAndSettings)
     EXPECT_EQ(noQueue.status, 3) << noQueue.err.toStdString();
     EXPECT_TRUE(noQueue.err.contains(QStringLiteral("cannot print to Orvan"))) << noQueue.err.toStdString();
 
+    // A filter chain that fails: status 3, which filter and what it said, no file.
+    QByteArray ppd = hosttest::readBytes(testsupport::bundledPpdPath());
+    ppd.replace("*cupsFilter2: \"application/vnd.cups-postscript application/postscript 0 -\"",
+                "*cupsFilter2: \"application/vnd.cups-postscript application/postscript 0 orvan-no-such-filter\"");
+    ASSERT_TRUE(ppd.contains("orvan-no-such-filter") && hosttest::writeBytes(path(QStringLiteral("missing.ppd")), ppd));
+    const QString unwritten = path(QStringLiteral("unwritten.ps"));
+    const Outcome noFilter = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--ppd"),
+                                  path(QStringLiteral("missing.ppd")), QStringLiteral("--output"), unwritten, document});
+    EXPECT_EQ(noFilter.status, 3) << noFilter.err.toStdString();
+    EXPECT_TRUE(noFilter.err.contains(QStringLiteral("orvan-print: The document could not be saved. The filter "
+                                                     "orvan-no-such-filter, which the printer description names, is "
+                                                     "not installed.\ncupsfilter: File")))
+        << noFilter.err.toStdString();
+    EXPECT_FALSE(QFile::exists(unwritten));
+
     // A destination that cannot be written: status 3, and the reason.
     const Outcome failed = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"),
                             path(QStringLiteral("no/such/dir/x.ps")), document});

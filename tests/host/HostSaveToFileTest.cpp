@@ -194,34 +194,8 @@ TEST_F(HostSaveToFile, TheFileIsChosenAndShownInTheDialog)
     EXPECT_TRUE(dialog->isVisible());
 }
 
-// The first format names what the printer description's filters send its printer, and
-// files of it are named for it.
-TEST_F(HostSaveToFile, PrinterDataIsNamedForWhatThePrinterIsSent)
-{
-    struct Case {
-        QByteArray filter; // the description's cupsFilter2 line
-        QString title;
-        QString suffix;
-    };
-    const QList<Case> cases = {
-        {"application/vnd.cups-postscript application/postscript 0 -", "Printer data (PostScript)", "ps"},
-        {"application/vnd.cups-pdf application/pdf 0 -", "Printer data (PDF)", "pdf"},
-        {"image/pwg-raster application/vnd.orvan-raster 50 rastertoorvan", "Printer data", "prn"},
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(hosttest::writeBytes(path(QStringLiteral("printer.ppd")), ppdWithFilter(c.filter)));
-        host::DialogOptions o = options();
-        o.ppdPath = path(QStringLiteral("printer.ppd"));
-        o.outputPath.clear();
-        host::PrintDialog* dialog = open(o);
-        ASSERT_TRUE(dialog);
-        EXPECT_EQ(find<QComboBox>(dialog, "fileFormatPopUp")->itemText(0), c.title) << c.filter.toStdString();
-        EXPECT_EQ(fileRow()->suggestion(), QDir::homePath() + QStringLiteral("/report-print.") + c.suffix);
-    }
-}
-
 // A filter chain that cannot make the data: which filter, what it said, nothing written,
-// the dialog open with everything as it was; with --accept, status 3 and the same words.
+// the dialog open with everything as it was.
 TEST_F(HostSaveToFile, AFailingFilterChainIsExplainedAndWritesNothing)
 {
     ASSERT_TRUE(hosttest::writeBytes(path(QStringLiteral("missing.ppd")),
@@ -289,28 +263,6 @@ TEST_F(HostSaveToFile, AFailingFilterChainIsExplainedAndWritesNothing)
     EXPECT_TRUE(emptyMessage.startsWith(QStringLiteral("The filters made no data from the document.")))
         << emptyMessage.toStdString();
     EXPECT_FALSE(QFile::exists(r.path));
-
-    // Unattended: the same words on stderr, exit status 3, no file.
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("CUPS_SERVER"), unreachableServer());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-    environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
-    child.setProcessEnvironment(environment);
-    const QString document = path(QStringLiteral("letter.pdf"));
-    ASSERT_TRUE(hosttest::writeBytes(document, hosttest::pdfDocument()));
-    const QString unattended = path(QStringLiteral("unattended.ps"));
-    child.start(hosttest::orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--ppd"),
-                                         path(QStringLiteral("missing.ppd")), QStringLiteral("--output"), unattended,
-                                         document});
-    ASSERT_TRUE(child.waitForFinished(120000));
-    const QString err = QString::fromLocal8Bit(child.readAllStandardError());
-    EXPECT_EQ(child.exitCode(), 3) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("orvan-print: The document could not be saved. The filter "
-                                            "orvan-no-such-filter, which the printer description names, is not "
-                                            "installed.")))
-        << err.toStdString();
-    EXPECT_FALSE(QFile::exists(unattended));
 }
 
 // Cancel while the filters run: they stop, nothing is written, the dialog stays; a second
