@@ -2,6 +2,7 @@
 
 #include "host/DestinationModel.h"
 #include "host/FeaturesPage.h"
+#include "host/FileDestination.h"
 #include "host/FileJob.h"
 #include "host/HostPage.h"
 #include "host/LayoutPage.h"
@@ -93,6 +94,7 @@ std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, c
                   tr("Looking for printers on %1\u2026").arg(CupsClient::serverName()), false);
         dialog->cups_->enumerate();
     }
+    dialog->updateFileRow();
     dialog->updateSettled();
     return dialog;
 }
@@ -156,6 +158,16 @@ void PrintDialog::buildWindow()
     ui_->printerPopUp->setModel(destinations_);
     ui_->printerPopUp->setCurrentIndex(destinations_->fileRow());
     connect(ui_->printerPopUp, &QComboBox::activated, this, &PrintDialog::destinationChosen);
+
+    // Save to File's row: the file (--output's, or chosen), and the format.
+    FileDestination* file = ui_->fileDestination;
+    file->setChooser([this](const QString& suggestion) { return fileChooser_ ? fileChooser_(suggestion) : QString(); });
+    file->setDocumentName(document_.name);
+    file->setPath(options_.outputPath);
+    ui_->fileLabel->setBuddy(file->firstControl());
+    QWidget::setTabOrder(ui_->copiesField, file->firstControl());
+    QWidget::setTabOrder(file->firstControl(), file->lastControl());
+    QWidget::setTabOrder(file->lastControl(), ui_->jobNameField);
 
     ui_->copiesField->setValue(1);
     ui_->jobNameField->setText(document_.name);
@@ -233,6 +245,7 @@ void PrintDialog::enumerationFinished(const QString& error)
     if (error.isEmpty() && !userChoseDestination_ && wantedPrinter_.isEmpty() && options_.outputPath.isEmpty() &&
         printer_.isEmpty() && ppdRequest_ == 0 && queues > 0)
         selectDestination(destinations_->index(0).data(DestinationModel::QueueRole).toString(), false);
+    updateFileRow();
     updateSettled();
 }
 
@@ -470,6 +483,14 @@ void PrintDialog::completeActivation(const QString& printer, SharedPpd ppd, cons
     for (HostPage* page : hostPages()) page->bind(context, preset.options);
     // A queue that left the server while in use goes once another is chosen.
     destinations_->dropGone(printer_);
+    if (printer_.isEmpty()) {
+        ui_->fileDestination->setPrinterDataSuffix(FileJob::printerDataSuffix(ppd_.get()));
+        ui_->fileDestination->setFolder(preset.options.value(QStringLiteral("file-folder")));
+        ui_->fileDestination->setFormat(preset.options.value(QStringLiteral("file-format")) == QLatin1String("pdf")
+                                            ? FileJob::Format::Pdf
+                                            : FileJob::Format::PrinterData);
+    }
+    updateFileRow();
 
     // panelView before willShow; the controls are filled before the record is applied,
     // so that what the record restores is what the panel shows.
@@ -499,6 +520,12 @@ QList<SummarySection> PrintDialog::summarySections() const
     job.rows.append({tr("Copies:"), QString::number(ui_->copiesField->value())});
     job.rows.append({tr("Document:"),
                      document_.path.isEmpty() ? document_.name : QDir::toNativeSeparators(document_.path)});
+    if (printer_.isEmpty()) {
+        const QString file = ui_->fileDestination->path();
+        job.rows.append({tr("File:"), file.isEmpty() ? tr("chosen when you print") : QDir::toNativeSeparators(file)});
+        job.rows.append({tr("Format:"), ui_->fileDestination->format() == FileJob::Format::Pdf ? tr("PDF document")
+                                                                                                 : tr("Printer data")});
+    }
     sections.append(job);
 
     // The Layout and Paper page words its own section.
@@ -602,7 +629,13 @@ void PrintDialog::updateControls()
     // Sending a job: nothing may change under it.
     const bool loading = ppdRequest_ != 0 || secretRequest_ != 0;
     const bool sending = isBusy();
-    if (defaultsRequest_ != 0) ui_->busyText->setText(tr("Saving the defaults of %1\u2026").arg(printer_));
+    if (fileJob_) {
+        // A long name is elided: the window keeps its size while it saves.
+        const QString file = ui_->busyText->fontMetrics().elidedText(QFileInfo(fileJob_->request().path).fileName(),
+                                                                     Qt::ElideMiddle, 200);
+        ui_->busyText->setText(fileJob_->step().isEmpty() ? tr("Saving %1\u2026").arg(file)
+                                                          : tr("Saving %1: %2\u2026").arg(file, fileJob_->step()));
+    } else if (defaultsRequest_ != 0) ui_->busyText->setText(tr("Saving the defaults of %1\u2026").arg(printer_));
     else if (keepingSettings_) ui_->busyText->setText(tr("Keeping the settings\u2026"));
     else if (sending) ui_->busyText->setText(tr("Sending to %1\u2026").arg(printer_));
     else if (secretRequest_ != 0) ui_->busyText->setText(tr("Reading the secret store\u2026"));
@@ -612,6 +645,7 @@ void PrintDialog::updateControls()
     ui_->printerPopUp->setEnabled(!sending);
     ui_->copiesField->setEnabled(!sending);
     ui_->jobNameField->setEnabled(!sending);
+    ui_->fileDestination->setEnabled(!sending);
     ui_->panelPopUp->setEnabled(!loading && !sending);
     ui_->panelStack->setEnabled(!loading && !sending);
     ui_->summaryButton->setEnabled(!loading && !sending);
@@ -622,6 +656,7 @@ void PrintDialog::updateControls()
             if (action->objectName().startsWith(QLatin1String("saveDefaults"))) action->setEnabled(!isFileDestination());
     if (options_.defaultsOnly) ui_->printButton->setEnabled(!loading && !sending && !isFileDestination());
     ui_->previewButton->setEnabled(!loading && !sending);
+    updateFileRow();
 }
 
 bool PrintDialog::isSettled() const
@@ -685,6 +720,10 @@ PreviewWindow* PrintDialog::previewWindow() const { return preview_.data(); }
 
 void PrintDialog::reject()
 {
+    if (fileJob_) {
+        fileJob_->cancel(); // stops the filters; the dialog stays, nothing written
+        return;
+    }
     if (isBusy()) return; // the server's answer decides what happens next
     QDialog::reject();
 }
@@ -703,6 +742,11 @@ void PrintDialog::hideEvent(QHideEvent* event)
 
 void PrintDialog::closeEvent(QCloseEvent* event)
 {
+    if (fileJob_) {
+        fileJob_->cancel();
+        event->ignore();
+        return;
+    }
     if (isBusy()) {
         event->ignore(); // the job is on its way; its answer decides
         return;
@@ -733,17 +777,11 @@ void PrintDialog::print()
         return;
     }
 
-    QString outputPath = options_.outputPath;
+    QString outputPath = ui_->fileDestination->path();
     if (isFileDestination() && outputPath.isEmpty()) {
-        const QString suffix = document_.format == QLatin1String("application/pdf") ? QStringLiteral(".pdf")
-                                                                                      : QStringLiteral(".ps");
-        // Never the document itself: a suggestion of its own name.
-        const QString base = QFileInfo(document_.name).completeBaseName();
-        outputPath = fileChooser_ ? fileChooser_(QDir::homePath() + QLatin1Char('/') +
-                                                 (base.isEmpty() ? QStringLiteral("output") : base) +
-                                                 QStringLiteral("-print") + suffix)
-                                  : QString();
+        outputPath = fileChooser_ ? fileChooser_(ui_->fileDestination->suggestion()) : QString();
         if (outputPath.isEmpty()) return;
+        ui_->fileDestination->setPath(outputPath);
     }
 
     for (HostPage* page : hostPages()) {
@@ -770,20 +808,7 @@ void PrintDialog::print()
 
     const JobOptions options = jobOptions();
     if (isFileDestination()) {
-        FileJob job;
-        job.path = outputPath;
-        job.document = document_;
-        job.options = options;
-        job.jobName = jobName();
-        job.copies = ui_->copiesField->value();
-        job.ppdPath = options_.ppdPath;
-        QString error;
-        if (!job.write(&error)) {
-            platform::runAlert(tr("The document could not be saved."), error);
-            emit printFailed(error);
-            return;
-        }
-        finishPrinting(0);
+        saveToFile(outputPath, options);
         return;
     }
 
@@ -813,6 +838,58 @@ void PrintDialog::submitted(quint64 request, int jobId, const QString& error)
     finishPrinting(jobId);
 }
 
+void PrintDialog::saveToFile(const QString& path, const JobOptions& options)
+{
+    FileJob::Request request;
+    request.path = path;
+    request.document = document_;
+    request.options = options;
+    request.jobName = jobName();
+    request.copies = ui_->copiesField->value();
+    request.ppdPath = options_.ppdPath;
+    request.format = ui_->fileDestination->format();
+    request.privateOptions = FileJob::textOptionsOf(ppd_.get());
+    auto* job = new FileJob(std::move(request), this);
+    fileJob_ = job;
+    connect(job, &FileJob::stepChanged, this, &PrintDialog::updateControls);
+    connect(job, &FileJob::finished, this, &PrintDialog::fileJobFinished);
+    job->start();
+    updateControls();
+    updateSettled();
+}
+
+void PrintDialog::fileJobFinished(FileJob::Outcome outcome, const QString& message)
+{
+    // The job has said its last word; it goes once this returns to the event loop.
+    if (fileJob_) fileJob_->deleteLater();
+    fileJob_.clear();
+    updateControls();
+    switch (outcome) {
+    case FileJob::Outcome::Written:
+        finishPrinting(0);
+        return;
+    case FileJob::Outcome::Cancelled:
+        ui_->busyText->setText(tr("Stopped; nothing was written."));
+        break;
+    case FileJob::Outcome::Failed:
+        platform::runAlert(tr("The document could not be saved."), message);
+        emit printFailed(message);
+        break;
+    }
+    updateSettled();
+}
+
+void PrintDialog::updateFileRow()
+{
+    // Shown while Save to File is chosen; not while the server may still name a default
+    // queue, so that the row does not come and go as the window opens.
+    const bool fileChosen = ui_->printerPopUp->currentIndex() == destinations_->fileRow();
+    const bool undecided = enumerating_ && options_.outputPath.isEmpty() && !userChoseDestination_;
+    const bool shown = fileChosen && !undecided;
+    ui_->fileLabel->setVisible(shown);
+    ui_->fileDestination->setVisible(shown);
+}
+
 void PrintDialog::finishPrinting(int jobId)
 {
     // The settings are kept before the dialog closes: a secret store answers later.
@@ -833,6 +910,12 @@ void PrintDialog::savePreset(std::function<void()> then)
     if (callback_->printSettings()) preset.settings = callback_->printSettings()->values;
     preset.marked = presetMarks();
     for (HostPage* page : hostPages()) page->saveValues(&preset.options);
+    if (printer_.isEmpty()) {
+        preset.options.insert(QStringLiteral("file-folder"), ui_->fileDestination->folder());
+        preset.options.insert(QStringLiteral("file-format"), ui_->fileDestination->format() == FileJob::Format::Pdf
+                                                                 ? QStringLiteral("pdf")
+                                                                 : QStringLiteral("printer-data"));
+    }
     // A name the user typed is kept; the document's own name is not a setting.
     const QString name = ui_->jobNameField->text().trimmed();
     if (name != document_.name) preset.jobName = name;

@@ -3,6 +3,7 @@
 // and the bundle's panels one at a time under the pane pop-up, a summary, conflicts,
 // help, and printing to a CUPS queue or to a file.
 #include "host/CupsWorker.h"
+#include "host/FileJob.h"
 #include "host/HostCallback.h"
 #include "host/JobOptions.h"
 #include "host/Presets.h"
@@ -43,6 +44,7 @@ struct DialogOptions {
     QString ppdPath;           // for Save to File and queues without one; empty: the bundled PPD
     QString printer;           // the queue to select once it is found; empty: the default queue
     QString outputPath;        // Save to File writes here; empty: ask when printing
+                               // (or the file chosen in the dialog)
     bool useServer = true;     // false: Save to File only, no server is asked
     QString presetDirectory;   // empty: $XDG_CONFIG_HOME/orvan-print
     QString panel;             // the entry shown first: its position in the pane pop-up
@@ -68,18 +70,20 @@ public:
     // with a message box.
     using Confirmer = std::function<bool(const QString& message, const QString& details)>;
     void setConfirmer(Confirmer confirmer);
-    // Asked for the file to write when Save to File has no output path; empty cancels.
+    // Asked for the file to write ("Choose…", or Print when Save to File has no file
+    // yet); empty cancels.
     using FileChooser = std::function<QString(const QString& suggestion)>;
     void setFileChooser(FileChooser chooser);
 
     // The selected destination: a queue name, or empty for Save to File.
     QString currentPrinter() const { return printer_; }
     bool isFileDestination() const { return printer_.isEmpty(); }
-    // The printers are listed (or the server failed) and the chosen printer's
-    // description is loaded.
+    // The printers are listed (or the server failed), the chosen printer's description
+    // is loaded, and no job is on its way.
     bool isSettled() const;
-    // A job is on its way, or the settings are being kept after it.
-    bool isBusy() const { return submitRequest_ != 0 || keepingSettings_ || defaultsRequest_ != 0; }
+    // A job is on its way (to the server, or through the filters into the file), or the
+    // settings are being kept after it.
+    bool isBusy() const { return submitRequest_ != 0 || keepingSettings_ || defaultsRequest_ != 0 || fileJob_; }
     bool isDefaultsOnly() const { return options_.defaultsOnly; }
 
     const QList<platform::PDEPanel*>& panels() const { return panels_; }
@@ -177,6 +181,9 @@ private:
 
     // Printing.
     void submitted(quint64 request, int jobId, const QString& error);
+    void saveToFile(const QString& path, const JobOptions& options);
+    void fileJobFinished(FileJob::Outcome outcome, const QString& message);
+    void updateFileRow();
     // Keeps the printer's settings (secret ones in the secret store), then `then`.
     void savePreset(std::function<void()> then);
     // The choices to keep with the settings: those that differ from where the dialog
@@ -243,6 +250,7 @@ private:
     DefaultsSelection savingDefaults_;
     LayoutPage* layoutPage_ = nullptr;     // in the stack, first
     QPointer<PreviewWindow> preview_;      // deletes itself when closed
+    QPointer<FileJob> fileJob_; // child while the filters run
 };
 
 } // namespace host

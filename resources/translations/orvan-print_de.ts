@@ -288,6 +288,38 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>Other options</source>
         <translation>Weitere Optionen</translation>
     </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>chosen when you print</source>
+        <translation>wird beim Drucken gewählt</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Dateiformat:</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>Printer data</source>
+        <translation>Druckerdaten</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>%1 wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>Saving %1: %2…</source>
+        <translation>%1 wird gespeichert: %2…</translation>
+    </message>
+    <message>
+        <source>Stopped; nothing was written.</source>
+        <translation>Abgebrochen; es wurde nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -336,6 +368,10 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <source>Preview...</source>
         <translation>Vorschau...</translation>
     </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
 </context>
 <context>
     <name>host::SummaryPage</name>
@@ -372,6 +408,34 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
     <message>
         <source>not all of it could be written (is the disk full?)</source>
         <translation>konnte nicht vollständig geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>CUPS's cupsfilter (%1) is not installed, and the document cannot be run through the printer's filters without it. It comes with the Debian package cups.</source>
+        <translation>cupsfilter von CUPS (%1) ist nicht installiert; ohne ihn kann das Dokument nicht durch die Filter des Druckers laufen. Er gehört zum Debian-Paket cups.</translation>
+    </message>
+    <message>
+        <source>cupsfilter could not be started: %1</source>
+        <translation>cupsfilter konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The filter %1, which the printer description names, is not installed.</source>
+        <translation>Der Filter %1, den die Druckerbeschreibung nennt, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The filter %1 failed:</source>
+        <translation>Der Filter %1 ist fehlgeschlagen:</translation>
+    </message>
+    <message>
+        <source>cupsfilter stopped unexpectedly.</source>
+        <translation>cupsfilter wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>cupsfilter failed with status %1:</source>
+        <translation>cupsfilter ist mit Status %1 fehlgeschlagen:</translation>
+    </message>
+    <message>
+        <source>The filters made no data from the document.</source>
+        <translation>Die Filter haben aus dem Dokument keine Daten erzeugt.</translation>
     </message>
 </context>
 <context>
@@ -1086,6 +1150,45 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
     <message>
         <source>The printer description allows no custom value for “%1”: its lowest value, %2, is above its highest, %3.</source>
         <translation>Die Druckerbeschreibung lässt für „%1“ keinen eigenen Wert zu: Ihr kleinster Wert, %2, liegt über ihrem größten, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>host::FileDestination</name>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Dateiformat:</translation>
+    </message>
+    <message>
+        <source>Printer data: the document as the printer receives it, made by the printer's own filters with every option. PDF document: the pages as they will print, to view or to share.</source>
+        <translation>Druckerdaten: das Dokument so, wie der Drucker es empfängt, erzeugt von den Filtern des Druckers mit allen Optionen. PDF-Dokument: die Seiten so, wie sie gedruckt werden, zum Ansehen oder Weitergeben.</translation>
+    </message>
+    <message>
+        <source>Printer data</source>
+        <translation>Druckerdaten</translation>
+    </message>
+    <message>
+        <source>Printer data (PostScript)</source>
+        <translation>Druckerdaten (PostScript)</translation>
+    </message>
+    <message>
+        <source>Printer data (PDF)</source>
+        <translation>Druckerdaten (PDF)</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>No file chosen yet: Print asks for one</source>
+        <translation>Noch keine Datei gewählt: Beim Drucken wird danach gefragt</translation>
     </message>
 </context>
 </TS>

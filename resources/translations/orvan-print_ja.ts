@@ -288,6 +288,38 @@ The printer may ignore some of them. Print anyway?</source>
         <source>Other options</source>
         <translation>その他のオプション</translation>
     </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル：</translation>
+    </message>
+    <message>
+        <source>chosen when you print</source>
+        <translation>印刷時に選択</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式：</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF 文書</translation>
+    </message>
+    <message>
+        <source>Printer data</source>
+        <translation>プリンターデータ</translation>
+    </message>
+    <message>
+        <source>Saving %1…</source>
+        <translation>%1 を保存しています…</translation>
+    </message>
+    <message>
+        <source>Saving %1: %2…</source>
+        <translation>%1 を保存しています：%2…</translation>
+    </message>
+    <message>
+        <source>Stopped; nothing was written.</source>
+        <translation>中止しました。何も書き込まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialogForm</name>
@@ -336,6 +368,10 @@ The printer may ignore some of them. Print anyway?</source>
         <source>Preview...</source>
         <translation>プレビュー...</translation>
     </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル：</translation>
+    </message>
 </context>
 <context>
     <name>host::SummaryPage</name>
@@ -372,6 +408,34 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>not all of it could be written (is the disk full?)</source>
         <translation>すべてを書き込めませんでした（ディスクがいっぱいではありませんか？）</translation>
+    </message>
+    <message>
+        <source>CUPS's cupsfilter (%1) is not installed, and the document cannot be run through the printer's filters without it. It comes with the Debian package cups.</source>
+        <translation>CUPS の cupsfilter（%1）がインストールされていないため、文書をプリンターのフィルターで処理できません。cupsfilter は Debian パッケージ cups に含まれています。</translation>
+    </message>
+    <message>
+        <source>cupsfilter could not be started: %1</source>
+        <translation>cupsfilter を起動できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The filter %1, which the printer description names, is not installed.</source>
+        <translation>プリンター記述が指定するフィルター %1 がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>The filter %1 failed:</source>
+        <translation>フィルター %1 が失敗しました：</translation>
+    </message>
+    <message>
+        <source>cupsfilter stopped unexpectedly.</source>
+        <translation>cupsfilter が予期せず終了しました。</translation>
+    </message>
+    <message>
+        <source>cupsfilter failed with status %1:</source>
+        <translation>cupsfilter がステータス %1 で失敗しました：</translation>
+    </message>
+    <message>
+        <source>The filters made no data from the document.</source>
+        <translation>フィルターは文書からデータを作成しませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1086,6 +1150,45 @@ The printer may ignore some of them. Print anyway?</source>
     <message>
         <source>The printer description allows no custom value for “%1”: its lowest value, %2, is above its highest, %3.</source>
         <translation>プリンター記述ファイルでは「%1」にカスタム値を設定できません。最小値 %2 が最大値 %3 を上回っています。</translation>
+    </message>
+</context>
+<context>
+    <name>host::FileDestination</name>
+    <message>
+        <source>Choose…</source>
+        <translation>選択…</translation>
+    </message>
+    <message>
+        <source>Choose the file</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式：</translation>
+    </message>
+    <message>
+        <source>Printer data: the document as the printer receives it, made by the printer's own filters with every option. PDF document: the pages as they will print, to view or to share.</source>
+        <translation>プリンターデータ：プリンター自身のフィルターがすべてのオプションを反映して作成する、プリンターが受け取るとおりの文書。PDF 文書：印刷されるとおりのページ。表示や共有に使えます。</translation>
+    </message>
+    <message>
+        <source>Printer data</source>
+        <translation>プリンターデータ</translation>
+    </message>
+    <message>
+        <source>Printer data (PostScript)</source>
+        <translation>プリンターデータ（PostScript）</translation>
+    </message>
+    <message>
+        <source>Printer data (PDF)</source>
+        <translation>プリンターデータ（PDF）</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF 文書</translation>
+    </message>
+    <message>
+        <source>No file chosen yet: Print asks for one</source>
+        <translation>未選択：印刷時に選択します</translation>
     </message>
 </context>
 </TS>

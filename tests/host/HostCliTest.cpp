@@ -129,7 +129,7 @@ TEST_F(HostCli, HelpAndVersion)
     EXPECT_TRUE(version.out.startsWith(QStringLiteral("orvan-print 1."))) << version.out.toStdString();
 }
 
-TEST_F(HostCli, UnattendedSaveToFileWritesTheDocumentTicketAndSettings)
+TEST_F(HostCli, UnattendedSaveToFileWritesPrinterDataTicketAndSettings)
 {
     const QString document = path(QStringLiteral("chart.ps"));
     const QByteArray postscript = "%!PS-Adobe-3.0\n%%Pages: 1\n72 72 moveto (chart) show showpage\n%%EOF\n";
@@ -138,10 +138,14 @@ TEST_F(HostCli, UnattendedSaveToFileWritesTheDocumentTicketAndSettings)
 
     const Outcome r = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"), out, document});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(hosttest::readBytes(out), postscript);
+    // The document's page with the printer description's setup around it.
+    const QByteArray data = hosttest::readBytes(out);
+    EXPECT_TRUE(data.contains("72 72 moveto (chart) show")) << data.toStdString();
+    EXPECT_TRUE(data.contains("%%BeginFeature: *PageSize Letter"));
     const QJsonObject ticket = QJsonDocument::fromJson(hosttest::readBytes(out + QStringLiteral(".ticket.json"))).object();
     EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QStringLiteral("chart.ps"));
-    EXPECT_EQ(ticket.value(QStringLiteral("document-format")).toString(), QStringLiteral("application/postscript"));
+    EXPECT_EQ(ticket.value(QStringLiteral("source-document-format")).toString(), QStringLiteral("application/postscript"));
+    EXPECT_EQ(ticket.value(QStringLiteral("output-format")).toString(), QStringLiteral("printer-data"));
     EXPECT_EQ(ticket.value(QStringLiteral("copies")).toInt(), 1);
     EXPECT_TRUE(ticket.value(QStringLiteral("options")).isObject());
     struct stat info {};
@@ -153,13 +157,28 @@ TEST_F(HostCli, UnattendedSaveToFileWritesTheDocumentTicketAndSettings)
     const QString page = path(QStringLiteral("page.ps"));
     const Outcome testPage = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"), page});
     ASSERT_EQ(testPage.status, 0) << testPage.err.toStdString();
-    EXPECT_EQ(hosttest::readBytes(page), host::testPage().data);
+    EXPECT_TRUE(hosttest::readBytes(page).contains("(Orvan test page) show"));
 
     // A queue that is not there: nothing is printed anywhere else.
     const Outcome noQueue = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--printer"),
                                  QStringLiteral("Orvan"), document});
     EXPECT_EQ(noQueue.status, 3) << noQueue.err.toStdString();
     EXPECT_TRUE(noQueue.err.contains(QStringLiteral("cannot print to Orvan"))) << noQueue.err.toStdString();
+
+    // A filter chain that fails: status 3, which filter and what it said, no file.
+    QByteArray ppd = hosttest::readBytes(testsupport::bundledPpdPath());
+    ppd.replace("*cupsFilter2: \"application/vnd.cups-postscript application/postscript 0 -\"",
+                "*cupsFilter2: \"application/vnd.cups-postscript application/postscript 0 orvan-no-such-filter\"");
+    ASSERT_TRUE(ppd.contains("orvan-no-such-filter") && hosttest::writeBytes(path(QStringLiteral("missing.ppd")), ppd));
+    const QString unwritten = path(QStringLiteral("unwritten.ps"));
+    const Outcome noFilter = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--ppd"),
+                                  path(QStringLiteral("missing.ppd")), QStringLiteral("--output"), unwritten, document});
+    EXPECT_EQ(noFilter.status, 3) << noFilter.err.toStdString();
+    EXPECT_TRUE(noFilter.err.contains(QStringLiteral("orvan-print: The document could not be saved. The filter "
+                                                     "orvan-no-such-filter, which the printer description names, is "
+                                                     "not installed.\ncupsfilter: File")))
+        << noFilter.err.toStdString();
+    EXPECT_FALSE(QFile::exists(unwritten));
 
     // A destination that cannot be written: status 3, and the reason.
     const Outcome failed = run({QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"),

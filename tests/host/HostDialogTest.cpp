@@ -1,5 +1,6 @@
 // orvan-print's dialog in this process, with the bundle loaded from the build tree:
 // panels and summary, Save to File, presets, an unreachable server, conflicts, help.
+#include "host/FileDestination.h"
 #include "host/Presets.h"
 #include "platform/PDEPanel.h"
 #include "tests/host/HostTestSupport.h"
@@ -130,6 +131,8 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     QMap<QString, QString> rows = summary(dialog);
     EXPECT_EQ(rows.value(QStringLiteral("Job/Printer:")), QStringLiteral("Save to File"));
     EXPECT_EQ(rows.value(QStringLiteral("Job/Job name:")), QStringLiteral("report.pdf"));
+    EXPECT_EQ(rows.value(QStringLiteral("Job/File:")), options().outputPath);
+    EXPECT_EQ(rows.value(QStringLiteral("Job/Format:")), QStringLiteral("Printer data"));
     EXPECT_TRUE(rows.contains(QStringLiteral("Image Options")));
     EXPECT_EQ(rows.value(QStringLiteral("Image Options/Output Color:")), QStringLiteral("Color"));
     EXPECT_EQ(rows.value(QStringLiteral("Job Type/Job Type")), QStringLiteral("Normal Print"));
@@ -150,7 +153,7 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     EXPECT_FALSE(QDir(presetDirectory()).exists());
 }
 
-TEST_F(HostDialog, SaveToFileWritesTheDocumentAndAReadableTicket)
+TEST_F(HostDialog, SaveToFileWritesPrinterDataAndAReadableTicket)
 {
     host::PrintDialog* dialog = open(options());
     ASSERT_TRUE(dialog);
@@ -166,12 +169,18 @@ TEST_F(HostDialog, SaveToFileWritesTheDocumentAndAReadableTicket)
     EXPECT_EQ(lastJobId_, 0);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     const QString out = options().outputPath;
-    EXPECT_EQ(hosttest::readBytes(out), hosttest::pdfDocument());
+    // What the printer is sent: PostScript with the choices' code and the copies.
+    const QByteArray data = hosttest::readBytes(out);
+    EXPECT_TRUE(data.startsWith("%!PS-Adobe-3.0")) << data.left(200).toStdString();
+    EXPECT_TRUE(data.contains("%%BeginFeature: *ColorModel Gray\n<</ProcessColorModel /DeviceGray>>setpagedevice"));
+    EXPECT_TRUE(data.contains("%RBINumCopies: 3"));
+    EXPECT_EQ(modeOf(out), 0600); // as the ticket: printer data may carry secure-print values
     const QString ticketPath = out + QStringLiteral(".ticket.json");
     EXPECT_EQ(modeOf(ticketPath), 0600); // it may carry secure-print values
     const QJsonObject ticket = readJson(ticketPath);
     EXPECT_EQ(ticket.value(QStringLiteral("document")).toString(), QStringLiteral("out.pdf"));
-    EXPECT_EQ(ticket.value(QStringLiteral("document-format")).toString(), QStringLiteral("application/pdf"));
+    EXPECT_EQ(ticket.value(QStringLiteral("document-format")).toString(), QStringLiteral("application/vnd.cups-raw"));
+    EXPECT_EQ(ticket.value(QStringLiteral("source-document-format")).toString(), QStringLiteral("application/pdf"));
     EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QStringLiteral("Budget 2025"));
     EXPECT_EQ(ticket.value(QStringLiteral("copies")).toInt(), 3);
     const QJsonObject jobOptions = ticket.value(QStringLiteral("options")).toObject();
@@ -188,15 +197,19 @@ TEST_F(HostDialog, AFailedWriteKeepsTheDialogOpenWithNothingLost)
     o.outputPath.clear();
     host::PrintDialog* dialog = open(o);
     ASSERT_TRUE(dialog);
-    QStringList answers = {path(QStringLiteral("no/such/dir/out.pdf")), path(QStringLiteral("good.pdf"))};
+    QStringList answers = {path(QStringLiteral("no/such/dir/out.ps")), path(QStringLiteral("good.ps"))};
+    QStringList suggestions;
     dialog->setFileChooser([&](const QString& suggestion) {
-        EXPECT_TRUE(suggestion.endsWith(QStringLiteral("/report-print.pdf")));
+        suggestions << suggestion;
         return answers.takeFirst();
     });
     ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
                      QStringLiteral("Grayscale")));
 
     EXPECT_FALSE(print());
+    // Print asked for a file named after the document, in the printer data's format.
+    ASSERT_EQ(suggestions.size(), 1);
+    EXPECT_TRUE(suggestions.first().endsWith(QStringLiteral("/report-print.ps"))) << suggestions.first().toStdString();
     ASSERT_EQ(alerts_.alerts().size(), 1);
     EXPECT_TRUE(alerts_.alerts().first().second.contains(QStringLiteral("no/such/dir"))) ;
     EXPECT_TRUE(dialog->isVisible());
@@ -204,8 +217,13 @@ TEST_F(HostDialog, AFailedWriteKeepsTheDialogOpenWithNothingLost)
               QStringLiteral("Grayscale"));
     EXPECT_FALSE(QDir(presetDirectory()).exists()); // nothing printed, nothing kept
 
+    // The file stays chosen, shown in the dialog; Choose… picks another.
+    EXPECT_EQ(dialog->findChild<host::FileDestination*>()->path(), path(QStringLiteral("no/such/dir/out.ps")));
+    QTest::mouseClick(find<QAbstractButton>(dialog, "fileChooseButton"), Qt::LeftButton);
+    ASSERT_EQ(suggestions.size(), 2);
+    EXPECT_EQ(suggestions.last(), path(QStringLiteral("no/such/dir/out.ps")));
     ASSERT_TRUE(print());
-    EXPECT_EQ(readJson(path(QStringLiteral("good.pdf.ticket.json")))
+    EXPECT_EQ(readJson(path(QStringLiteral("good.ps.ticket.json")))
                   .value(QStringLiteral("options")).toObject().value(QStringLiteral("ColorModel")).toString(),
               QStringLiteral("Gray"));
 }
@@ -294,7 +312,7 @@ TEST_F(HostDialog, AnUnreachableServerLeavesSaveToFileWorking)
     EXPECT_TRUE(dialog->isFileDestination());
     EXPECT_EQ(dialog->panels().size(), 2);
     ASSERT_TRUE(print());
-    EXPECT_EQ(hosttest::readBytes(options().outputPath), hosttest::pdfDocument());
+    EXPECT_TRUE(hosttest::readBytes(options().outputPath).startsWith("%!PS-Adobe-3.0"));
 }
 
 TEST_F(HostDialog, ConflictsShowUnderThePanelAndPrintingAsksFirst)

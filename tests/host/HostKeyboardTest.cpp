@@ -64,7 +64,10 @@ protected:
         EXPECT_EQ(QSet<QWidget*>(round.cbegin(), round.cend()), tabbable(dialog)) << shown;
         EXPECT_EQ(readingOrderBreaks(round, dialog).join(", ").toStdString(), "") << shown;
 
-        const QStringList top = {"printerPopUp", "copiesField", "jobNameField", "panelPopUp"};
+        QStringList top = {"printerPopUp", "copiesField"};
+        // Save to File's row, under the printer: the file and its format.
+        if (dialog->isFileDestination()) top << "fileChooseButton" << "fileFormatPopUp";
+        top << "jobNameField" << "panelPopUp";
         const QStringList answers = {"helpButton",     "summaryButton", "previewButton",
                                      "defaultsButton", "cancelButton",  "printButton"};
         ASSERT_GT(round.size(), top.size() + answers.size()) << shown;
@@ -128,8 +131,11 @@ TEST_F(HostKeyboard, PrintsSecurelyWithTheKeyboardAlone)
     tabTo(find<QWidget>(dialog, "copiesField"));
     press(Qt::Key_Up);
     EXPECT_EQ(find<QSpinBox>(dialog, "copiesField")->value(), 2);
-    press(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(dialog, "jobNameField"));
+    // Past the file's row (--output chose the file) to the job name.
+    for (const char* next : {"fileChooseButton", "fileFormatPopUp", "jobNameField"}) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(dialog, next));
+    }
     press(Qt::Key_A, Qt::ControlModifier);
     typeText(QStringLiteral("Quarterly"));
 

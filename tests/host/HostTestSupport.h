@@ -35,20 +35,27 @@ inline QString hostDataPath(const QString& name)
     return testsupport::sourcePath(QStringLiteral("tests/host/data/") + name);
 }
 
-// A small but complete one-page PDF.
-inline QByteArray pdfDocument()
+// A small but complete PDF of `pages` Letter pages ("Orvan", "Orvan 2", ...).
+inline QByteArray pdfDocument(int pages = 1)
 {
     QByteArray pdf = "%PDF-1.4\n";
     QList<qsizetype> offsets;
-    const QByteArray stream = "BT /F1 24 Tf 72 720 Td (Orvan) Tj ET";
-    const QList<QByteArray> objects = {
+    // Objects: the catalog, the page tree, each page and its contents, the font.
+    const QByteArray font = QByteArray::number(3 + 2 * pages);
+    QByteArray kids;
+    for (int i = 0; i < pages; ++i) kids += (i ? " " : "") + QByteArray::number(3 + 2 * i) + " 0 R";
+    QList<QByteArray> objects = {
         "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R "
-        "/Resources << /Font << /F1 5 0 R >> >> >>",
-        "<< /Length " + QByteArray::number(stream.size()) + " >>\nstream\n" + stream + "\nendstream",
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+        "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pages) + " >>",
     };
+    for (int i = 0; i < pages; ++i) {
+        const QByteArray stream =
+            "BT /F1 24 Tf 72 720 Td (Orvan" + (i ? " " + QByteArray::number(i + 1) : QByteArray()) + ") Tj ET";
+        objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents " + QByteArray::number(4 + 2 * i) +
+                       " 0 R /Resources << /Font << /F1 " + font + " 0 R >> >> >>"
+                << "<< /Length " + QByteArray::number(stream.size()) + " >>\nstream\n" + stream + "\nendstream";
+    }
+    objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>";
     for (int i = 0; i < objects.size(); ++i) {
         offsets.append(pdf.size());
         pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
@@ -73,12 +80,12 @@ inline QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline host::Document pdf(const QString& name = QStringLiteral("report.pdf"))
+inline host::Document pdf(const QString& name = QStringLiteral("report.pdf"), int pages = 1)
 {
     host::Document document;
     document.name = name;
     document.format = QStringLiteral("application/pdf");
-    document.data = pdfDocument();
+    document.data = pdfDocument(pages);
     return document;
 }
 

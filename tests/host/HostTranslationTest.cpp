@@ -195,16 +195,18 @@ protected:
         return texts;
     }
 
-    // The texts of `english` that `translated` shows unchanged, but for numbers, "OK"
-    // and the printer description's texts where they are shown: pop-up entries and the
-    // summary's rows.
+    // The texts of `english` that `translated` shows unchanged, but for numbers, "OK",
+    // file paths, and the printer description's texts where they are shown: pop-up
+    // entries and the summary's rows.
     QStringList untranslated(const Texts& english, const Texts& translated) const
     {
         QStringList left;
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
             const bool fromPpd = (it.key().contains(QLatin1String(".item")) || it.key().contains(QLatin1String(".row"))) &&
                                  allowed_.contains(it.value());
-            if (!hasWords(it.value()) || it.value() == QLatin1String("OK") || fromPpd) continue;
+            // The file Save to File writes is named by the user, in no language.
+            const bool filePath = it.value().startsWith(QLatin1Char('/')) || it.value().startsWith(QLatin1String("~/"));
+            if (!hasWords(it.value()) || it.value() == QLatin1String("OK") || fromPpd || filePath) continue;
             if (!translated.contains(it.key())) left << it.key() + QStringLiteral(": missing");
             else if (translated.value(it.key()) == it.value()) left << it.key() + QStringLiteral(": ") + it.value();
         }

@@ -1,0 +1,156 @@
+// Save to File's printer data against what CUPS itself sends the printer: a queue on
+// the same printer description with a file for its device runs the filters, and the
+// file Save to File writes with the same choices holds the same pages and the same
+// feature code, only the dates differing.
+#include "tests/robustness/RobustnessHost.h"
+
+#include <QRegularExpression>
+#include <QSpinBox>
+
+namespace {
+
+using hosttest::find;
+using hosttest::pick;
+
+constexpr char kQueue[] = "OrvanData";
+
+// A PostScript document of two pages.
+host::Document postScript()
+{
+    host::Document document;
+    document.name = QStringLiteral("chart.ps");
+    document.format = QStringLiteral("application/postscript");
+    document.data = "%!PS-Adobe-3.0\n%%Pages: 2\n%%EndComments\n"
+                    "%%Page: 1 1\n/Helvetica findfont 24 scalefont setfont 72 720 moveto (chart one) show showpage\n"
+                    "%%Page: 2 2\n/Helvetica findfont 24 scalefont setfont 72 720 moveto (chart two) show showpage\n"
+                    "%%EOF\n";
+    return document;
+}
+
+// The data with the lines that differ from run to run left out: the dates ghostscript
+// writes (neither pstops nor pdftops writes the job's number into PostScript).
+QStringList comparable(const QByteArray& data)
+{
+    static const QRegularExpression changing(QStringLiteral("^%%CreationDate: |/CreationDate ?\\(|/ModDate ?\\("));
+    QStringList lines;
+    for (const QByteArray& line : data.split('\n')) {
+        const QString text = QString::fromLatin1(line);
+        if (!changing.match(text).hasMatch()) lines << text;
+    }
+    return lines;
+}
+
+// The first lines where `a` and `b` part, for the failure message.
+std::string firstDifference(const QStringList& a, const QStringList& b)
+{
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
+        if (a.value(i) != b.value(i))
+            return QStringLiteral("line %1:\n  queue: %2\n  file:  %3").arg(i + 1).arg(a.value(i).left(200), b.value(i).left(200)).toStdString();
+    return {};
+}
+
+class SaveToFileQueue : public hosttest::HostQueueTest {
+protected:
+    void SetUp() override
+    {
+        HostQueueTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        // A started queue whose device is a file: the scheduler runs the filters into it.
+        QString error;
+        ASSERT_TRUE(QDir().mkpath(deviceDirectory()));
+        ::chmod(QFile::encodeName(deviceDirectory()).constData(), 0777); // the scheduler's user writes there
+        ASSERT_TRUE(cupsd_.admin(QStringLiteral("lpadmin"),
+                                 {QStringLiteral("-p"), QString::fromLatin1(kQueue), QStringLiteral("-E"),
+                                  QStringLiteral("-v"), QStringLiteral("file://") + devicePath(),
+                                  QStringLiteral("-P"), testsupport::bundledPpdPath()},
+                                 &error))
+            << error.toStdString();
+    }
+
+    QString deviceDirectory() const { return cupsd_.directory() + QStringLiteral("/device"); }
+    QString devicePath() const { return deviceDirectory() + QStringLiteral("/printed"); }
+
+    // The same choices, in whichever dialog: the Orvan panels' and the window's own.
+    void choose(host::PrintDialog* dialog)
+    {
+        QWidget* imageOptions = robust::panelView(dialog, QStringLiteral("Image Options"));
+        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "screenButton"), QStringLiteral("Smooth Gradation")));
+        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagequalityButton"), QStringLiteral("1200 dpi")));
+        robust::chooseSecurePrint(dialog, QStringLiteral("robin"), QStringLiteral("97531"), QStringLiteral("Ledger"));
+        find<QSpinBox>(dialog, "copiesField")->setValue(2);
+        auto* jobName = find<QLineEdit>(dialog, "jobNameField");
+        jobName->setText(QStringLiteral("Quarterly"));
+    }
+
+    // What the queue sent its printer for a job printed from the dialog.
+    QByteArray printedByTheQueue(const host::Document& document)
+    {
+        host::DialogOptions o = queueOptions();
+        o.printer = QString::fromLatin1(kQueue);
+        host::PrintDialog* dialog = open(o, document);
+        if (!dialog) return {};
+        EXPECT_EQ(dialog->currentPrinter(), QString::fromLatin1(kQueue)) << dialog->serverNotice().toStdString();
+        choose(dialog);
+        if (!print()) {
+            ADD_FAILURE() << "the queue took no job";
+            return {};
+        }
+        // Done when the scheduler says so: completed (9), or stopped for good.
+        QString state;
+        hosttest::waitFor([&] {
+            QString error;
+            state = cupsd_.jobAttributes(lastJobId_, &error).value(QStringLiteral("job-state")).value(0);
+            return state.toInt() >= 7;
+        }, 60000);
+        EXPECT_EQ(state, QStringLiteral("9")) << "job " << lastJobId_ << " ended in state " << state.toStdString();
+        return hosttest::readBytes(devicePath());
+    }
+
+    QByteArray savedToFile(const host::Document& document)
+    {
+        host::DialogOptions o = options();
+        o.outputPath = path(QStringLiteral("saved.prn"));
+        host::PrintDialog* dialog = open(o, document);
+        if (!dialog) return {};
+        choose(dialog);
+        if (!print()) {
+            ADD_FAILURE() << "nothing saved: "
+                          << (alerts_.alerts().isEmpty() ? std::string() : alerts_.alerts().first().second.toStdString());
+            return {};
+        }
+        return hosttest::readBytes(o.outputPath);
+    }
+};
+
+TEST_F(SaveToFileQueue, SaveToFileWritesWhatTheQueueSendsThePrinter)
+{
+    const QList<host::Document> documents = {hosttest::pdf(QStringLiteral("report.pdf"), 2), postScript()};
+    for (const host::Document& document : documents) {
+        const QByteArray queue = printedByTheQueue(document);
+        const QByteArray file = savedToFile(document);
+        ASSERT_FALSE(queue.isEmpty()) << document.name.toStdString() << ": the queue printed nothing\n"
+                                      << cupsd_.errorLog().toStdString();
+        ASSERT_FALSE(file.isEmpty()) << document.name.toStdString();
+
+        // Both carry the pages and the choices in the printer's code.
+        for (const QByteArray& code :
+             {QByteArray("%%Pages: 2"), QByteArray("%%BeginFeature: *ColorModel Gray"),
+              QByteArray("%%BeginFeature: *Screen Smooth"), QByteArray("%%BeginFeature: *DrvResolution 1200dpi"),
+              QByteArray("%%BeginFeature: *JobType Secure"),
+              "%%BeginFeature: *CustomSecurePrintPasscode True\n(" + QByteArray("97531").toBase64() + ")",
+              "%%BeginFeature: *CustomUserID True\n(" + QByteArray("robin").toBase64() + ")",
+              QByteArray("%RBINumCopies: 2"), QByteArray("%%Title: (Quarterly)")}) {
+            EXPECT_TRUE(queue.contains(code)) << document.name.toStdString() << ": the queue's data lacks " << code.toStdString();
+            EXPECT_TRUE(file.contains(code)) << document.name.toStdString() << ": the file lacks " << code.toStdString();
+        }
+        // And nothing else differs.
+        const QStringList fromQueue = comparable(queue);
+        const QStringList fromFile = comparable(file);
+        EXPECT_EQ(queue.size(), file.size()) << document.name.toStdString();
+        EXPECT_TRUE(fromQueue == fromFile) << document.name.toStdString() << " differs at "
+                                           << firstDifference(fromQueue, fromFile);
+    }
+}
+
+} // namespace
