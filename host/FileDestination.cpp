@@ -183,7 +183,7 @@ void FileDestination::setPath(const QString& path)
 
 void FileDestination::showPath()
 {
-    static_cast<PathLabel*>(pathLabel_)->setPath(path_, tr("No file chosen yet: Print asks for one"));
+    static_cast<PathLabel*>(pathLabel_)->setPath(path_, tr("Chosen when you print"));
 }
 
 QString FileDestination::folder() const

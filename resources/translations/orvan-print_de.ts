@@ -1187,8 +1187,8 @@ Der Drucker ignoriert möglicherweise einige davon. Trotzdem drucken?</translati
         <translation>PDF-Dokument</translation>
     </message>
     <message>
-        <source>No file chosen yet: Print asks for one</source>
-        <translation>Noch keine Datei gewählt: Beim Drucken wird danach gefragt</translation>
+        <source>Chosen when you print</source>
+        <translation>Wird beim Drucken gewählt</translation>
     </message>
 </context>
 </TS>

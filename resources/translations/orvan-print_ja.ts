@@ -1187,8 +1187,8 @@ The printer may ignore some of them. Print anyway?</source>
         <translation>PDF 文書</translation>
     </message>
     <message>
-        <source>No file chosen yet: Print asks for one</source>
-        <translation>未選択：印刷時に選択します</translation>
+        <source>Chosen when you print</source>
+        <translation>印刷時に選択</translation>
     </message>
 </context>
 </TS>
