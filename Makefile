@@ -41,6 +41,6 @@ clean:
 # bench/README.md; `make bench-smoke` builds them and runs each once, briefly.
 .PHONY: bench bench-smoke
 bench bench-smoke: deps
-	@cmake -G Ninja -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DORVAN_BUILD_BENCH=ON -DORVAN_BUILD_TESTS=OFF >/dev/null
-	@cmake --build build/bench --target bench-all
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench
 	@bench/run $(if $(filter bench-smoke,$@),--smoke) build/bench

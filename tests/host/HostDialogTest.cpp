@@ -53,20 +53,7 @@ QStringList popUpTitles(QComboBox* popup)
     return titles;
 }
 
-// The summary as "section/title" -> value.
-QMap<QString, QString> summary(host::PrintDialog* dialog)
-{
-    QMap<QString, QString> rows;
-    auto* tree = find<QTreeWidget>(dialog, "summaryView");
-    for (int s = 0; tree && s < tree->topLevelItemCount(); ++s) {
-        QTreeWidgetItem* section = tree->topLevelItem(s);
-        rows.insert(section->text(0), QString());
-        for (int r = 0; r < section->childCount(); ++r)
-            rows.insert(section->text(0) + QLatin1Char('/') + section->child(r)->text(0).trimmed(),
-                        section->child(r)->text(1));
-    }
-    return rows;
-}
+using hosttest::summary;
 
 QJsonObject readJson(const QString& path)
 {

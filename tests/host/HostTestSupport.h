@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -172,6 +173,21 @@ inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, co
 inline QString customBase64(const QString& text)
 {
     return QStringLiteral("Custom.") + QString::fromLatin1(text.toUtf8().toBase64());
+}
+
+// The summary as "section/title" -> value.
+QMap<QString, QString> summary(host::PrintDialog* dialog)
+{
+    QMap<QString, QString> rows;
+    auto* tree = find<QTreeWidget>(dialog, "summaryView");
+    for (int s = 0; tree && s < tree->topLevelItemCount(); ++s) {
+        QTreeWidgetItem* section = tree->topLevelItem(s);
+        rows.insert(section->text(0), QString());
+        for (int r = 0; r < section->childCount(); ++r)
+            rows.insert(section->text(0) + QLatin1Char('/') + section->child(r)->text(0).trimmed(),
+                        section->child(r)->text(1));
+    }
+    return rows;
 }
 
 // The dialog of orvan-print for tests: a private preset directory, alerts recorded.
