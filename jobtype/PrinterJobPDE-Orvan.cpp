@@ -4,6 +4,8 @@
 
 #include "jobtype/PrinterJobPDE-Orvan.h"
 
+#include <utility>
+
 #include "jobtype/B64Ecoder.h"
 #include "platform/Alert.h"
 #include "platform/Controls.h"
@@ -16,6 +18,8 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QWidget>
+
+#include <utility>
 
 namespace {
 
@@ -250,12 +254,15 @@ bool PrinterJobPDEOrvan::shouldPrint()
         handOverSetupResult();
         return true;
     }
-    if (response) {
+    if (selectedJobType() == kSecurePrint) {
         handOverSetupResult();
     } else {
-        // No secure-print entries in this process: the job goes out as a normal one.
+        // A normal job prints at once: nothing of a Secure Print set up or restored before
+        // goes with it, least of all its passcode. The setup stays for a return to Secure
+        // Print.
         selectJobType(kNormalPrint);
         changejobtypeModeOption(nullptr);
+        for (const QString& keyword : std::exchange(textsHanded_, {})) handOver(keyword, QStringLiteral("None"));
     }
     return true;
 }
@@ -443,6 +450,7 @@ void PrinterJobPDEOrvan::handOverText(const QString& key, const QString& text)
     // Any length: a value longer than the dialog admits (read back from the print
     // settings, say) is handed over whole rather than cut inside a character.
     handOver(key, QString::fromLatin1(base64_encode(text.toUtf8())));
+    if (!textsHanded_.contains(key)) textsHanded_.append(key);
 }
 
 void PrinterJobPDEOrvan::handOverSetupResult()
@@ -450,5 +458,9 @@ void PrinterJobPDEOrvan::handOverSetupResult()
     changejobtypeModeOption(nullptr);
     changejobUserIDOption(jobtype::responseText(1));
     changejobPasscodeOption(jobtype::responseText(2));
-    if (jobtype::responseMode() != 0) changejobnameOption(jobtype::responseText(3));
+    if (jobtype::responseMode() != 0) {
+        changejobnameOption(jobtype::responseText(3));
+    } else if (textsHanded_.removeAll(QStringLiteral("NewJob")) > 0) {
+        handOver(QStringLiteral("NewJob"), QStringLiteral("None")); // the document's own name
+    }
 }

@@ -111,6 +111,8 @@ private:
     SetupOutcome runSetupDialog();
     // Runs the setup dialog and hands its confirmed result over.
     SetupOutcome setupAndHandOver();
+    // The free-text options handed over with a value since the job type was last normal.
+    QStringList textsHanded_;
     // A Secure Print record whose entries the setup dialog would take stands for a setup
     // confirmed in an earlier run: the setup result is made again from it. Otherwise
     // what it knows (user ID, job name mode, new job name) is kept for the dialog.

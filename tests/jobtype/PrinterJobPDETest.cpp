@@ -151,7 +151,8 @@ TEST_F(JobTypePanel, OkHandsOverBase64ValuesInOrderAndALaterCancelNothing)
     EXPECT_FALSE(p->isNeedUpdate);
 
     pressSetup([](JobTypeSetup* d) { confirm(d, "u2", "77", 0); });
-    EXPECT_EQ(takeHandOvers(), secureHandOvers("u2", "77")) << "mode 0: no NewJob";
+    EXPECT_EQ(takeHandOvers(), secureHandOvers("u2", "77") + QList<HandOver>({{"NewJob", "None"}}))
+        << "mode 0: the new name of the setup before is withdrawn";
 
     QTest::mouseClick(p->defaultButton, Qt::LeftButton);
     EXPECT_EQ(takeHandOvers(), QList<HandOver>({{"JobType", "Normal"}}));
@@ -187,7 +188,13 @@ TEST_F(JobTypePanel, ShouldPrintWithAndWithoutASetupResult)
     EXPECT_EQ(takeHandOvers(), secureHandOvers("id", "5678", "Name"));
     response = QVariantList{0, "id", "5678", "Use Existing Name"};
     EXPECT_TRUE(p->shouldPrint());
-    EXPECT_EQ(takeHandOvers(), secureHandOvers("id", "5678"));
+    EXPECT_EQ(takeHandOvers(), secureHandOvers("id", "5678") + QList<HandOver>({{"NewJob", "None"}}));
+    // Normal Print after it: nothing of the setup goes with the job.
+    choose(p->jobtypeButton, 0);
+    takeHandOvers();
+    EXPECT_TRUE(p->shouldPrint());
+    EXPECT_EQ(takeHandOvers(),
+              QList<HandOver>({{"JobType", "Normal"}, {"UserID", "None"}, {"SecurePrintPasscode", "None"}}));
 }
 
 TEST_F(JobTypePanel, SaveAndRestoreTheRecord)
@@ -307,7 +314,17 @@ TEST_F(JobTypePanel, APrinterWithoutSecurePrintNeverOffersIt)
     EXPECT_EQ(p->summaryInfo(), (QMap<QString, QString>{{"Job Type", "Normal Print"}}));
     EXPECT_FALSE(host.handOvers().isEmpty());
     for (const HandOver& h : host.handOvers()) EXPECT_NE(h, HandOver("JobType", "Secure"));
-    EXPECT_EQ(host.handOvers().last(), HandOver("JobType", "Normal"));
+    // The job type last handed over is Normal, and any record entry handed before it is
+    // withdrawn after it.
+    QString jobType;
+    for (const HandOver& h : host.handOvers()) {
+        if (h.first == "JobType") {
+            jobType = h.second;
+        } else if (!jobType.isEmpty()) {
+            EXPECT_EQ(h.second, "None") << h.first.toStdString();
+        }
+    }
+    EXPECT_EQ(jobType, "Normal");
     EXPECT_TRUE(p->saveValuesAndReturnError(nullptr));
     EXPECT_EQ(host.printSettings()->values.value("jobtypeSettings"), "0");
     panel_.reset();
