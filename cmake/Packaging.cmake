@@ -28,6 +28,8 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/zz-orvan-print.desktop DESTINA
 # Found beside the platform library by the preview worker.
 install(TARGETS orvan-preview LIBRARY DESTINATION lib/orvan-print)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/packaging/orvan-print.svg DESTINATION share/icons/hicolor/scalable/apps)
+# The bundled printer description's last filter, where CUPS runs filters from.
+install(TARGETS orvan-features RUNTIME DESTINATION lib/cups/filter)
 
 # The manual page is orvan-print's own --help and --version, laid out by help2man, so the
 # two never tell different things.

@@ -4,6 +4,8 @@
 
 #include "host/FileJob.h"
 
+#include "host/ServerBin.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
 
@@ -219,6 +222,19 @@ void FileJob::start()
         // the format its last filter sends to the printer.
         arguments << QStringLiteral("-e") << QStringLiteral("-m") << QStringLiteral("printer/orvan-print")
                   << QStringLiteral("-n") << QString::number(std::max(1, request_.copies));
+        // Our own filters, when the machine's CUPS does not hold them (a build or an
+        // installation outside the package): cupsfilter runs filters from a folder that
+        // holds both.
+        const QStringList ownFilters = ownFiltersElsewhere();
+        if (!ownFilters.isEmpty()) {
+            QString error;
+            const QString configuration = serverBinWith(ownFilters, &error);
+            if (configuration.isEmpty()) {
+                fail(tr("The printer's filters cannot be set up: %1").arg(error));
+                return;
+            }
+            arguments << QStringLiteral("-c") << configuration;
+        }
     } else {
         // pdftopdf applies page ranges, pages per sheet, orientation and the paper size.
         arguments << QStringLiteral("-m") << QStringLiteral("application/vnd.cups-pdf");
@@ -256,6 +272,28 @@ void FileJob::start()
     if (process_->state() == QProcess::NotRunning) return; // errorOccurred has told
     process_->write(request_.document.data);
     process_->closeWriteChannel();
+}
+
+QString FileJob::serverBinWith(const QStringList& filters, QString* error)
+{
+    serverBin_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/orvan-print-filters-XXXXXX"));
+    if (!serverBin_->isValid()) {
+        *error = serverBin_->errorString();
+        return QString();
+    }
+    const QString folder = serverBin_->filePath(QStringLiteral("serverbin"));
+    const QString configuration = serverBin_->filePath(QStringLiteral("cups-files.conf"));
+    if (!QDir().mkpath(folder) || !layOutServerBin(folder, systemServerBin(), filters, error)) {
+        if (error->isEmpty()) *error = tr("cannot make %1").arg(folder);
+        return QString();
+    }
+    QFile file(configuration);
+    const QByteArray text = "ServerBin " + QFile::encodeName(folder) + "\n";
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        *error = failure(configuration, file.errorString());
+        return QString();
+    }
+    return configuration;
 }
 
 void FileJob::cancel()

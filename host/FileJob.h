@@ -17,6 +17,7 @@
 
 #include <memory>
 
+class QTemporaryDir;
 class QTemporaryFile;
 class QTimer;
 
@@ -79,6 +80,9 @@ signals:
 
 private:
     void fail(const QString& message);
+    // A cups-files.conf naming a ServerBin of the machine's filters and `filters`, for
+    // cupsfilter -c; empty with the reason in `error`.
+    QString serverBinWith(const QStringList& filters, QString* error);
     void readErrors();
     void readOutput();
     void takeLine(const QByteArray& line);
@@ -97,6 +101,7 @@ private:
     QByteArray pendingOutput_; // the end of the data so far: it may hold the start of a stand-in
     qint64 written_ = 0;
     QString writeError_;
+    std::unique_ptr<QTemporaryDir> serverBin_; // see serverBinWith
     std::unique_ptr<QProcess> process_;
     std::unique_ptr<QTimer> killTimer_;
     bool running_ = false;

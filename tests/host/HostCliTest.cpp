@@ -167,7 +167,7 @@ TEST_F(HostCli, UnattendedSaveToFileWritesPrinterDataTicketAndSettings)
 
     // A filter chain that fails: status 3, which filter and what it said, no file.
     QByteArray ppd = hosttest::readBytes(testsupport::bundledPpdPath());
-    ppd.replace("*cupsFilter2: \"application/vnd.cups-postscript application/postscript 0 -\"",
+    ppd.replace("*cupsFilter2: \"application/vnd.cups-postscript application/postscript 0 orvan-features\"",
                 "*cupsFilter2: \"application/vnd.cups-postscript application/postscript 0 orvan-no-such-filter\"");
     ASSERT_TRUE(ppd.contains("orvan-no-such-filter") && hosttest::writeBytes(path(QStringLiteral("missing.ppd")), ppd));
     const QString unwritten = path(QStringLiteral("unwritten.ps"));

@@ -112,9 +112,6 @@ TEST_F(PrinterData, EveryChoiceOfThePanelsOptionsReachesThePrinter)
             SCOPED_TRACE(it.key().toStdString());
             for (const Setting& s : settings) {
                 const QString keyword = QString::fromUtf8(s.option->keyword);
-                // cups-filters' pdftops drops "brightness" (its image option, whatever the
-                // case) before pstops sets the options of a PDF: PdfDocumentsCarryTheirBrightness.
-                if (it.key() == kPdf && keyword == QLatin1String("Brightness")) continue;
                 const QString sent = options.value(keyword);
                 const Feature feature = it.value().value(keyword);
                 if (sent.startsWith(QLatin1String("Custom."))) {
@@ -137,16 +134,18 @@ TEST_F(PrinterData, EveryChoiceOfThePanelsOptionsReachesThePrinter)
 }
 
 // `lp -o Brightness=1` on a PDF: cups-filters' pdftops takes "Brightness" for its own
-// image option "brightness" and leaves it out of the options it hands pstops, so the
-// data carries the description's default. No printer description can name a filter
-// chain of Debian's that converts PDF to PostScript and keeps it; run with
-// --gtest_also_run_disabled_tests once the queue's chain carries it.
-TEST_F(PrinterData, DISABLED_PdfDocumentsCarryTheirBrightness)
+// image option "brightness" and leaves it out of the options it hands pstops, which writes
+// the description's default; the description's last filter puts the job's choice back.
+TEST_F(PrinterData, PdfDocumentsCarryTheirBrightness)
 {
     for (const char* brightness : {"-2", "1", "2"}) {
         const QMap<QString, QMap<QString, Feature>> printed = print({{QStringLiteral("Brightness"), QString::fromLatin1(brightness)}});
-        EXPECT_EQ(printed.value(kPostScript).value(QStringLiteral("Brightness")).choice.toStdString(), brightness);
-        EXPECT_EQ(printed.value(kPdf).value(QStringLiteral("Brightness")).choice.toStdString(), brightness);
+        const std::string code = "userdict /OrvanBrightness " + std::string(brightness) + " put";
+        for (const QString& queue : {kPostScript, kPdf}) {
+            const Feature feature = printed.value(queue).value(QStringLiteral("Brightness"));
+            EXPECT_EQ(feature.choice.toStdString(), brightness) << queue.toStdString();
+            EXPECT_EQ(feature.code.toStdString(), code) << queue.toStdString();
+        }
     }
 }
 

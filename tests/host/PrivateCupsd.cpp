@@ -1,5 +1,7 @@
 #include "tests/host/PrivateCupsd.h"
 
+#include "host/ServerBin.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -99,8 +101,11 @@ bool PrivateCupsd::start(QString* error)
         return false;
     }
     const QString root = dir_->path();
-    for (const char* sub : {"spool", "spool/tmp", "cache", "state", "log", "ppd", "ssl", "output"})
+    for (const char* sub : {"spool", "spool/tmp", "cache", "state", "log", "ppd", "ssl", "output", "serverbin"})
         QDir(root).mkpath(QString::fromLatin1(sub));
+    // The machine's filters and backends with ours beside them, as the package installs them.
+    const QString serverBin = root + QStringLiteral("/serverbin");
+    if (!host::layOutServerBin(serverBin, host::systemServerBin(), host::ownFiltersElsewhere(), error)) return false;
     port_ = freePort();
     if (port_ == 0) {
         *error = QStringLiteral("no free loopback port");
@@ -143,7 +148,7 @@ bool PrivateCupsd::start(QString* error)
         // Not the machine's /run/cups/printcap.
         "Printcap " + dirBytes + "/printcap\n"
         "DataDir /usr/share/cups\n"
-        "ServerBin /usr/lib/cups\n"
+        "ServerBin " + QFile::encodeName(serverBin) + "\n"
         "FileDevice Yes\n";
     if (!writeFile(root + QStringLiteral("/cupsd.conf"), cupsd) ||
         !writeFile(root + QStringLiteral("/cups-files.conf"), files)) {
