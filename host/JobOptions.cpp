@@ -4,6 +4,8 @@
 
 #include "host/JobOptions.h"
 
+#include "host/PpdWalk.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -11,25 +13,6 @@
 #include <cstring>
 
 namespace host {
-
-namespace {
-
-// Every option of the PPD in file order, through its groups and subgroups, so that
-// lookups made on the way do not disturb the walk.
-template <class F>
-void forEachOption(ppd_file_t* ppd, F&& visit)
-{
-    for (int g = 0; g < ppd->num_groups; ++g) {
-        ppd_group_t& group = ppd->groups[g];
-        for (int o = 0; o < group.num_options; ++o) visit(&group.options[o]);
-        for (int s = 0; s < group.num_subgroups; ++s) {
-            ppd_group_t& subgroup = group.subgroups[s];
-            for (int o = 0; o < subgroup.num_options; ++o) visit(&subgroup.options[o]);
-        }
-    }
-}
-
-} // namespace
 
 void JobOptions::set(const QString& name, const QString& value)
 {
@@ -60,7 +43,7 @@ QList<HandOver> markedNonDefaultChoices(ppd_file_t* ppd)
 {
     QList<HandOver> choices;
     if (!ppd) return choices;
-    forEachOption(ppd, [&](ppd_option_t* option) {
+    forEachPpdOption(ppd, [&](ppd_option_t* option) {
         const ppd_choice_t* marked = ppdFindMarkedChoice(ppd, option->keyword);
         if (!marked) return;
         if (std::strcmp(marked->choice, option->defchoice) == 0) return;
@@ -93,7 +76,7 @@ QStringList conflictingOptions(ppd_file_t* ppd)
     QStringList answer;
     if (!ppd || ppdConflicts(ppd) == 0) return answer;
     // ppdConflicts leaves each option's `conflicted` flag set.
-    forEachOption(ppd, [&](ppd_option_t* option) {
+    forEachPpdOption(ppd, [&](ppd_option_t* option) {
         if (!option->conflicted) return;
         const ppd_choice_t* marked = ppdFindMarkedChoice(ppd, option->keyword);
         QString text = QString::fromUtf8(option->text[0] ? option->text : option->keyword);

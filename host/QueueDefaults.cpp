@@ -4,6 +4,9 @@
 
 #include "host/QueueDefaults.h"
 
+#include "host/IppValues.h"
+#include "host/PpdWalk.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QSet>
@@ -14,47 +17,7 @@ namespace host {
 
 namespace {
 
-template <class F>
-void forEachOption(ppd_file_t* ppd, F&& visit)
-{
-    if (!ppd) return;
-    for (int g = 0; g < ppd->num_groups; ++g) {
-        ppd_group_t& group = ppd->groups[g];
-        for (int o = 0; o < group.num_options; ++o) visit(&group.options[o]);
-        for (int s = 0; s < group.num_subgroups; ++s) {
-            ppd_group_t& subgroup = group.subgroups[s];
-            for (int o = 0; o < subgroup.num_options; ++o) visit(&subgroup.options[o]);
-        }
-    }
-}
-
 QString text(const char* value) { return QString::fromUtf8(value ? value : ""); }
-
-// One attribute's values as cupsGetDests makes them into an option's text.
-QString attributeText(ipp_attribute_t* attribute)
-{
-    QStringList values;
-    for (int i = 0; i < ippGetCount(attribute); ++i) {
-        switch (ippGetValueTag(attribute)) {
-        case IPP_TAG_INTEGER:
-        case IPP_TAG_ENUM:
-            values << QString::number(ippGetInteger(attribute, i));
-            break;
-        case IPP_TAG_BOOLEAN:
-            values << QString::fromLatin1(ippGetBoolean(attribute, i) ? "true" : "false");
-            break;
-        case IPP_TAG_RANGE: {
-            int upper = 0;
-            const int lower = ippGetRange(attribute, i, &upper);
-            values << QStringLiteral("%1-%2").arg(lower).arg(upper);
-            break;
-        }
-        default:
-            values << text(ippGetString(attribute, i, nullptr));
-        }
-    }
-    return values.join(QLatin1Char(','));
-}
 
 QByteArray printerUri(const QString& queue)
 {
@@ -182,7 +145,7 @@ const QStringList& standardDialogOptions()
 JobOptions markedChoices(ppd_file_t* ppd)
 {
     JobOptions options;
-    forEachOption(ppd, [&](ppd_option_t* option) {
+    forEachPpdOption(ppd, [&](ppd_option_t* option) {
         const ppd_choice_t* marked = ppdFindMarkedChoice(ppd, option->keyword);
         if (!marked || std::strcmp(marked->choice, "Custom") == 0) return;
         options.set(text(option->keyword), text(marked->choice));
@@ -195,7 +158,7 @@ DefaultsSelection selectDefaults(const JobOptions& choices, ppd_file_t* ppd, con
 {
     DefaultsSelection selection;
     QStringList keywords;
-    forEachOption(ppd, [&](ppd_option_t* option) {
+    forEachPpdOption(ppd, [&](ppd_option_t* option) {
         const QString keyword = text(option->keyword);
         keywords << keyword;
         selection.descriptionDefaults.insert(keyword, descriptionDefaults.value(keyword, text(option->defchoice)));
@@ -237,7 +200,7 @@ QueueMarks applyQueueDefaults(ppd_file_t* ppd, const QueueOptions& defaults, con
 {
     QueueMarks result;
     if (!ppd) return result;
-    forEachOption(ppd, [&](ppd_option_t* option) {
+    forEachPpdOption(ppd, [&](ppd_option_t* option) {
         const QString keyword = text(option->keyword);
         if (known.contains(keyword)) qstrncpy(option->defchoice, known.value(keyword).toUtf8().constData(), sizeof option->defchoice);
         result.descriptionDefaults.insert(keyword, text(option->defchoice));
@@ -333,7 +296,7 @@ QueueOptions readServerDefaults(http_t* http, const QString& queue, QString* err
         const QString name = text(ippGetName(attribute));
         if (ippGetGroupTag(attribute) != IPP_TAG_PRINTER || !name.endsWith(suffix) || name.size() <= suffix.size())
             continue;
-        defaults.insert(name.chopped(suffix.size()), attributeText(attribute));
+        defaults.insert(name.chopped(suffix.size()), ippValues(attribute).join(QLatin1Char(',')));
     }
     ippDelete(response);
     return defaults;

@@ -3,6 +3,7 @@
 // PostScript of any number of pages and any page size, each page numbered and carrying a
 // coloured block (so gray output shows), and an encrypted PDF made by ghostscript.
 #include "host/JobOptions.h"
+#include "tests/host/HostTestSupport.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -35,18 +36,7 @@ inline QByteArray pdfPages(int pages, QSizeF size = QSizeF(595, 842))
                                   QByteArray::number(i + 1) + ") Tj ET";
         objects << "<< /Length " + QByteArray::number(stream.size()) + " >>\nstream\n" + stream + "\nendstream";
     }
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
+    return pdfFile(objects);
 }
 
 // The same as DSC-conforming PostScript.

@@ -36,11 +36,27 @@ inline QString hostDataPath(const QString& name)
     return testsupport::sourcePath(QStringLiteral("tests/host/data/") + name);
 }
 
-// A small but complete PDF of `pages` Letter pages ("Orvan", "Orvan 2", ...).
-inline QByteArray pdfDocument(int pages = 1)
+// A PDF file of `objects`, numbered from 1 (the first is the catalog), with its
+// cross-reference table.
+inline QByteArray pdfFile(const QList<QByteArray>& objects)
 {
     QByteArray pdf = "%PDF-1.4\n";
     QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+           QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+// A small but complete PDF of `pages` Letter pages ("Orvan", "Orvan 2", ...).
+inline QByteArray pdfDocument(int pages = 1)
+{
     // Objects: the catalog, the page tree, each page and its contents, the font.
     const QByteArray font = QByteArray::number(3 + 2 * pages);
     QByteArray kids;
@@ -57,16 +73,7 @@ inline QByteArray pdfDocument(int pages = 1)
                 << "<< /Length " + QByteArray::number(stream.size()) + " >>\nstream\n" + stream + "\nendstream";
     }
     objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>";
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(pdf.size());
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
+    return pdfFile(objects);
 }
 
 inline bool writeBytes(const QString& path, const QByteArray& bytes)

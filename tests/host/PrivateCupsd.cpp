@@ -1,5 +1,6 @@
 #include "tests/host/PrivateCupsd.h"
 
+#include "host/IppValues.h"
 #include "host/ServerBin.h"
 
 #include <QDeadlineTimer>
@@ -352,29 +353,7 @@ QMap<QString, QStringList> PrivateCupsd::jobAttributes(int jobId, QString* error
              attribute = ippNextAttribute(response)) {
             const char* name = ippGetName(attribute);
             if (!name || ippGetGroupTag(attribute) != IPP_TAG_JOB) continue;
-            QStringList values;
-            for (int i = 0; i < ippGetCount(attribute); ++i) {
-                switch (ippGetValueTag(attribute)) {
-                case IPP_TAG_INTEGER:
-                case IPP_TAG_ENUM:
-                    values << QString::number(ippGetInteger(attribute, i));
-                    break;
-                case IPP_TAG_BOOLEAN:
-                    values << QString::fromLatin1(ippGetBoolean(attribute, i) ? "true" : "false");
-                    break;
-                case IPP_TAG_RANGE: {
-                    int upper = 0;
-                    const int lower = ippGetRange(attribute, i, &upper);
-                    values << QStringLiteral("%1-%2").arg(lower).arg(upper);
-                    break;
-                }
-                default: {
-                    const char* text = ippGetString(attribute, i, nullptr);
-                    values << QString::fromUtf8(text ? text : "");
-                }
-                }
-            }
-            attributes.insert(QString::fromUtf8(name), values);
+            attributes.insert(QString::fromUtf8(name), host::ippValues(attribute));
         }
     }
     ippDelete(response);
