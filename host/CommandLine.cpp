@@ -149,7 +149,8 @@ QString CommandLine::helpText()
         "\n"
         "The print server is the configured one: CUPS_SERVER, ~/.cups/client.conf, then\n"
         "/etc/cups/client.conf. Each printer's settings are kept in\n"
-        "$XDG_CONFIG_HOME/orvan-print/ (readable by you alone). The dialog starts from the\n"
+        "$XDG_CONFIG_HOME/orvan-print/ (readable by you alone); a Secure Print passcode is kept\n"
+        "in the desktop's secret store, or not at all. The dialog starts from the\n"
         "printer's defaults (the server's, then your lpoptions), then from the settings kept.\n"
         "A Secure Print passcode, user ID and job name are never written as defaults, and\n"
         "Secure Print is never made one: every job would wait at the printer.\n"
@@ -159,8 +160,9 @@ QString CommandLine::helpText()
         "  1  the dialog was cancelled\n"
         "  2  bad command line, unreadable document or printer description, plug-in bundle\n"
         "     not loadable, or no display\n"
-        "  3  with --accept: the job could not be sent or written, or the defaults could not be\n"
-        "     saved; the screenshot could not be written");
+        "  3  with --accept: the job could not be sent or written, a Secure Print has no passcode\n"
+        "     in this run (nothing is sent), or the defaults could not be saved; the screenshot\n"
+        "     could not be written");
 }
 
 QString CommandLine::versionText()

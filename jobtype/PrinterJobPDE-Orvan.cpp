@@ -4,8 +4,6 @@
 
 #include "jobtype/PrinterJobPDE-Orvan.h"
 
-#include <utility>
-
 #include "jobtype/B64Ecoder.h"
 #include "platform/Alert.h"
 #include "platform/Controls.h"
