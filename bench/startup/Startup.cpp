@@ -159,17 +159,22 @@ int main(int argc, char** argv)
 
     const QString print = QStringLiteral(ORVAN_PRINT_EXE);
     const QString output = home + QStringLiteral("/out.pdf");
+    // The built-in test page is the document: without one, orvan-print would first ask
+    // what to print.
     std::vector<Program> programs = {
         {"a", "(a) orvan-print, bundled PPD, Save to File: first frame",
-         {print, QStringLiteral("--offscreen"), QStringLiteral("--output"), output}, true},
+         {print, QStringLiteral("--offscreen"), QStringLiteral("--test-page"), QStringLiteral("--output"), output}, true},
         {"a'", "(a') the same, until ready (--quit-after-show)",
-         {print, QStringLiteral("--offscreen"), QStringLiteral("--output"), output, QStringLiteral("--quit-after-show")},
+         {print, QStringLiteral("--offscreen"), QStringLiteral("--test-page"), QStringLiteral("--output"), output,
+          QStringLiteral("--quit-after-show")},
          false},
         {"b", "(b) orvan-print, Orvan queue of the private cupsd: first frame",
-         {print, QStringLiteral("--offscreen"), QStringLiteral("--printer"), QStringLiteral("Orvan")}, true},
+         {print, QStringLiteral("--offscreen"), QStringLiteral("--test-page"), QStringLiteral("--printer"),
+          QStringLiteral("Orvan")},
+         true},
         {"b'", "(b') the same, until ready: queue listed, its PPD loaded, panels rebuilt",
-         {print, QStringLiteral("--offscreen"), QStringLiteral("--printer"), QStringLiteral("Orvan"),
-          QStringLiteral("--quit-after-show")},
+         {print, QStringLiteral("--offscreen"), QStringLiteral("--test-page"), QStringLiteral("--printer"),
+          QStringLiteral("Orvan"), QStringLiteral("--quit-after-show")},
          false},
         {"c", "(c) bare Qt dialog, same kinds of widgets: first frame",
          {QStringLiteral(ORVAN_PEER_BARE)}, true},

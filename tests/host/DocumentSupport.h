@@ -3,7 +3,7 @@
 // PostScript of any number of pages and any page size, each page numbered and carrying a
 // coloured block (so gray output shows), and an encrypted PDF made by ghostscript.
 #include "host/JobOptions.h"
-#include "tests/host/HostTestSupport.h"
+#include "tests/host/PdfFile.h"
 
 #include <QByteArray>
 #include <QFile>
