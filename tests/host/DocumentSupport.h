@@ -16,6 +16,14 @@
 
 namespace hosttest {
 
+// A printer description with none of the paper options: only a colour choice.
+inline const QByteArray kBarePpd =
+    "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n"
+    "*LanguageEncoding: ISOLatin1\n*PCFileName: \"BARE.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(Bare)\"\n"
+    "*ModelName: \"Bare\"\n*ShortNickName: \"Bare\"\n*NickName: \"Bare\"\n*PSVersion: \"(3010.000) 0\"\n"
+    "*OpenUI *ColorModel/Output Color: PickOne\n*DefaultColorModel: RGB\n"
+    "*ColorModel RGB/Color: \"\"\n*ColorModel Gray/Grayscale: \"\"\n*CloseUI: *ColorModel\n";
+
 // `pages` pages of `size` points, page N saying "Page N" over a red block.
 inline QByteArray pdfPages(int pages, QSizeF size = QSizeF(595, 842))
 {

@@ -30,13 +30,7 @@ int modeOf(const QString& path)
     return static_cast<int>(info.st_mode & 07777);
 }
 
-// The view of the panel named `name`, or null.
-QWidget* panelView(host::PrintDialog* dialog, const QString& name)
-{
-    for (platform::PDEPanel* panel : dialog->panels())
-        if (panel->panelName() == name) return panel->panelView();
-    return nullptr;
-}
+using hosttest::panelView;
 
 int panelIndex(host::PrintDialog* dialog, const QString& name)
 {

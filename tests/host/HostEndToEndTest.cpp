@@ -18,12 +18,7 @@ namespace {
 using hosttest::find;
 using hosttest::pick;
 
-QWidget* panelView(host::PrintDialog* dialog, const QString& name)
-{
-    for (platform::PDEPanel* panel : dialog->panels())
-        if (panel->panelName() == name) return panel->panelView();
-    return nullptr;
-}
+using hosttest::panelView;
 
 // The choice name of option `keyword` whose text a pop-up shows.
 QString choiceShown(host::PrintDialog* dialog, const char* keyword, QComboBox* popup)
@@ -196,16 +191,8 @@ TEST_F(HostEndToEnd, OrvanPrintItselfSubmitsToTheQueue)
 {
     const QString document = path(QStringLiteral("letter.pdf"));
     ASSERT_TRUE(hosttest::writeBytes(document, hosttest::pdfDocument()));
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("CUPS_SERVER"), cupsd_.server());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-    environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
-    process.setProcessEnvironment(environment);
-    process.start(hosttest::orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"),
-                                           QStringLiteral("--printer"), QStringLiteral("Orvan"), document});
-    ASSERT_TRUE(process.waitForFinished(120000));
-    ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QByteArray output;
+    ASSERT_EQ(acceptInNewProcess(cupsd_.server(), QStringLiteral("Orvan"), document, &output), 0) << output.toStdString();
 
     const QMap<QString, QStringList> attributes = job(1);
     EXPECT_EQ(attributes.value(QStringLiteral("job-name")).value(0), QStringLiteral("letter.pdf"));

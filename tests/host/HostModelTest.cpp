@@ -207,17 +207,9 @@ protected:
     void restartUnattended(const Options& last)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-        environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
         environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent"));
-        QProcess child;
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(hosttest::orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"),
-                                             QStringLiteral("--printer"), QStringLiteral("Orvan"), document_});
-        ASSERT_TRUE(child.waitForFinished(60000));
-        const QByteArray output = child.readAll();
-        const int status = child.exitCode();
+        QByteArray output;
+        const int status = acceptInNewProcess(cupsd_.server(), QStringLiteral("Orvan"), document_, &output, environment);
         if (last.value(QStringLiteral("JobType")) == QLatin1String("Secure")) {
             EXPECT_EQ(status, 3) << output.toStdString();
             EXPECT_TRUE(output.contains("Secure Print needs its passcode.")) << output.toStdString();

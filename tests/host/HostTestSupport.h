@@ -230,6 +230,26 @@ protected:
         return dialog_.get();
     }
 
+    // orvan-print as a process of its own on this test's settings folder and the build's
+    // bundle, printing `document` to `printer` of `server` unattended (--accept); its exit
+    // status (-1 when it did not end), its output and messages in `output`.
+    int acceptInNewProcess(const QString& server, const QString& printer, const QString& document,
+                           QByteArray* output,
+                           QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) const
+    {
+        environment.insert(QStringLiteral("CUPS_SERVER"), server);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+        environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--printer"),
+                                   printer, document});
+        const bool ended = child.waitForFinished(120000);
+        *output = child.readAll();
+        return ended ? child.exitCode() : -1;
+    }
+
     // Presses Print and waits for the outcome; true when the job went out.
     bool print()
     {

@@ -15,12 +15,7 @@ namespace {
 using hosttest::find;
 using hosttest::pick;
 
-const QByteArray kBarePpd =
-    "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n"
-    "*LanguageEncoding: ISOLatin1\n*PCFileName: \"BARE.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(Bare)\"\n"
-    "*ModelName: \"Bare\"\n*ShortNickName: \"Bare\"\n*NickName: \"Bare\"\n*PSVersion: \"(3010.000) 0\"\n"
-    "*OpenUI *ColorModel/Output Color: PickOne\n*DefaultColorModel: RGB\n"
-    "*ColorModel RGB/Color: \"\"\n*ColorModel Gray/Grayscale: \"\"\n*CloseUI: *ColorModel\n";
+using hosttest::kBarePpd;
 
 class LayoutEndToEnd : public hosttest::HostQueueTest {
 protected:

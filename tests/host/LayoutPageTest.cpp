@@ -33,13 +33,7 @@ QString marked(ppd_file_t* ppd, const char* keyword)
     return choice ? QString::fromUtf8(choice->choice) : QString();
 }
 
-// A printer description with none of the paper options: only a colour choice.
-const QByteArray kBarePpd =
-    "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n"
-    "*LanguageEncoding: ISOLatin1\n*PCFileName: \"BARE.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(Bare)\"\n"
-    "*ModelName: \"Bare\"\n*ShortNickName: \"Bare\"\n*NickName: \"Bare\"\n*PSVersion: \"(3010.000) 0\"\n"
-    "*OpenUI *ColorModel/Output Color: PickOne\n*DefaultColorModel: RGB\n"
-    "*ColorModel RGB/Color: \"\"\n*ColorModel Gray/Grayscale: \"\"\n*CloseUI: *ColorModel\n";
+using hosttest::kBarePpd;
 
 class LayoutPageTest : public hosttest::HostDialogTest {
 protected:

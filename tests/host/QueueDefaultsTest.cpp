@@ -25,12 +25,7 @@ namespace {
 using hosttest::find;
 using hosttest::pick;
 
-QWidget* panelView(host::PrintDialog* dialog, const QString& name)
-{
-    for (platform::PDEPanel* panel : dialog->panels())
-        if (panel->panelName() == name) return panel->panelView();
-    return nullptr;
-}
+using hosttest::panelView;
 
 QString marked(host::PrintDialog* dialog, const char* keyword)
 {

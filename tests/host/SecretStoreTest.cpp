@@ -132,16 +132,8 @@ TEST_F(SecretQueue, SecurePrintComesBackAfterARestart)
     // A new process: the same settings folder, the same secret store.
     const QString document = path(QStringLiteral("again.pdf"));
     ASSERT_TRUE(hosttest::writeBytes(document, hosttest::pdfDocument()));
-    QProcessEnvironment environment = service->environment();
-    environment.insert(QStringLiteral("CUPS_SERVER"), cupsd_.server());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-    environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
     QByteArray output;
-    ASSERT_EQ(testsupport::runTool(hosttest::orvanPrint(),
-                                   {QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--printer"),
-                                    QStringLiteral("Orvan"), document},
-                                   environment, &output, {}, 60000),
-              0)
+    ASSERT_EQ(acceptInNewProcess(cupsd_.server(), QStringLiteral("Orvan"), document, &output, service->environment()), 0)
         << output.toStdString();
     const QMap<QString, QStringList> again = job(first + 1);
     EXPECT_EQ(again.value(QStringLiteral("JobType")).value(0), QStringLiteral("Secure"));
