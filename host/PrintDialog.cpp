@@ -528,22 +528,6 @@ QList<SummarySection> PrintDialog::summarySections() const
     }
     sections.append(job);
 
-    // The Layout and Paper page words its own section.
-    sections.append(layoutPage_->summary());
-    QStringList layoutOptions = layoutPage_->ownedKeywords();
-    JobOptions layoutOwn;
-    layoutPage_->addJobOptions(&layoutOwn);
-    for (const auto& option : layoutOwn.items()) layoutOptions << option.first;
-
-    // Everything else is what Print would send, by who shows it, asked anew each time.
-    SummaryInput input;
-    input.ppd = ppd_.get();
-    const JobOptions sent = jobOptions();
-    for (const auto& option : sent.items())
-        if (!layoutOptions.contains(option.first)) input.options.set(option.first, option.second);
-    input.encodings = plugIn_->optionEncodings();
-    input.secretOptions = plugIn_->secretOptions();
-    input.otherTitle = tr("Other options");
     const auto pageSource = [](HostPage* page) {
         SummarySource source{page->title(), page->ownedKeywords(), {}, {}};
         JobOptions own;
@@ -555,6 +539,20 @@ QList<SummarySection> PrintDialog::summarySections() const
         };
         return source;
     };
+
+    // The Layout and Paper page words its own section.
+    sections.append(layoutPage_->summary());
+    const QStringList layoutOptions = pageSource(layoutPage_).keywords;
+
+    // Everything else is what Print would send, by who shows it, asked anew each time.
+    SummaryInput input;
+    input.ppd = ppd_.get();
+    const JobOptions sent = jobOptions();
+    for (const auto& option : sent.items())
+        if (!layoutOptions.contains(option.first)) input.options.set(option.first, option.second);
+    input.encodings = plugIn_->optionEncodings();
+    input.secretOptions = plugIn_->secretOptions();
+    input.otherTitle = tr("Other options");
     for (HostPage* page : leadingPages_)
         if (page != layoutPage_) input.sources.append(pageSource(page));
     for (platform::PDEPanel* panel : panels_)
