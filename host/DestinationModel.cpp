@@ -44,6 +44,12 @@ Qt::ItemFlags DestinationModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
+const QIcon& DestinationModel::icon(QIcon& made, int standardPixmap) const
+{
+    if (made.isNull()) made = QApplication::style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardPixmap));
+    return made;
+}
+
 QVariant DestinationModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() < 0 || index.row() >= rowCount()) return {};
@@ -53,7 +59,7 @@ QVariant DestinationModel::data(const QModelIndex& index, int role) const
         case Qt::DisplayRole:
             return tr("Save to File");
         case Qt::DecorationRole:
-            return QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton);
+            return icon(fileIcon_, QStyle::SP_DialogSaveButton);
         case IsFileRole:
             return true;
         default:
@@ -69,7 +75,7 @@ QVariant DestinationModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return queue.isDefault ? tr("%1 (default)").arg(queue.name) : queue.name;
     case Qt::DecorationRole:
-        return QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
+        return icon(queueIcon_, QStyle::SP_ComputerIcon);
     case Qt::ToolTipRole: {
         QStringList tip;
         if (!queue.info.isEmpty()) tip << queue.info;

@@ -7,6 +7,7 @@
 #include "host/CupsWorker.h"
 
 #include <QAbstractListModel>
+#include <QIcon>
 #include <QList>
 
 #include <memory>
@@ -53,8 +54,13 @@ public:
 
 private:
     void removeRow(int row);
+    // The style's icon, made once: a standard icon reads every size of its image from
+    // the style's resources, and the pop-up asks for the icon of each row it draws.
+    const QIcon& icon(QIcon& made, int standardPixmap) const;
 
     std::vector<std::unique_ptr<Destination>> queues_;
+    mutable QIcon fileIcon_;
+    mutable QIcon queueIcon_;
 };
 
 } // namespace host
