@@ -299,20 +299,18 @@ TEST_F(HostDialog, HelpOpensTheRegisteredHelpBook)
 
 TEST_F(HostDialog, UnloadableBundleOrDescriptionIsAOneLineError)
 {
-    QString error;
-    host::DialogOptions o = options();
-    o.bundlePath = path(QStringLiteral("nowhere.bundle"));
-    EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("cannot load the plug-in bundle"))) << error.toStdString();
-    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
-
-    o = options();
-    o.ppdPath = path(QStringLiteral("broken.ppd"));
-    ASSERT_TRUE(hosttest::writeBytes(o.ppdPath, "*PPD-Adobe: \"4.3\"\nthis is no PPD\n"));
-    error.clear();
-    EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("cannot read the printer description"))) << error.toStdString();
-    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+    host::DialogOptions noBundle = options();
+    noBundle.bundlePath = path(QStringLiteral("nowhere.bundle"));
+    host::DialogOptions brokenPpd = options();
+    brokenPpd.ppdPath = path(QStringLiteral("broken.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(brokenPpd.ppdPath, "*PPD-Adobe: \"4.3\"\nthis is no PPD\n"));
+    for (const auto& [o, says] : {std::pair{noBundle, "cannot load the plug-in bundle"},
+                                  std::pair{brokenPpd, "cannot read the printer description"}}) {
+        QString error;
+        EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
+        EXPECT_TRUE(error.contains(QString::fromLatin1(says))) << error.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+    }
 }
 
 } // namespace

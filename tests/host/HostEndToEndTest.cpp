@@ -19,11 +19,7 @@ using hosttest::pick;
 // The choice name of option `keyword` whose text a pop-up shows.
 QString choiceShown(host::PrintDialog* dialog, const char* keyword, QComboBox* popup)
 {
-    ppd_option_t* option = ppdFindOption(dialog->ppd(), keyword);
-    for (int i = 0; option && popup && i < option->num_choices; ++i)
-        if (QString::fromUtf8(option->choices[i].text) == popup->currentText())
-            return QString::fromUtf8(option->choices[i].choice);
-    return QString();
+    return popup ? hosttest::choiceNamed(dialog->ppd(), keyword, popup->currentText()) : QString();
 }
 
 using HostEndToEnd = hosttest::HostQueueTest;

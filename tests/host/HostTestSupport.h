@@ -196,6 +196,16 @@ inline QString marked(ppd_file_t* ppd, const char* keyword)
     const ppd_choice_t* choice = ppdFindMarkedChoice(ppd, keyword);
     return choice ? QString::fromUtf8(choice->choice) : QString();
 }
+
+// The name of the choice of `keyword` whose text is `text` (as a pop-up shows it), or
+// empty.
+inline QString choiceNamed(ppd_file_t* ppd, const char* keyword, const QString& text)
+{
+    ppd_option_t* option = ppd ? ppdFindOption(ppd, keyword) : nullptr;
+    for (int i = 0; option && i < option->num_choices; ++i)
+        if (QString::fromUtf8(option->choices[i].text) == text) return QString::fromUtf8(option->choices[i].choice);
+    return QString();
+}
 #pragma GCC diagnostic pop
 
 // The titles a pop-up offers (its separators left out).
