@@ -22,11 +22,7 @@ using hosttest::featureControl;
 using hosttest::find;
 using hosttest::pick;
 
-QString marked(ppd_file_t* ppd, const char* keyword)
-{
-    const ppd_choice_t* choice = ppdFindMarkedChoice(ppd, keyword);
-    return choice ? QString::fromUtf8(choice->choice) : QString();
-}
+using hosttest::marked;
 
 class FeaturesPageTest : public hosttest::HostDialogTest {
 protected:

@@ -8,45 +8,24 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using hosttest::Outcome;
 
 class HostCli : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
     // Runs orvan-print with a private configuration directory and no reachable server.
-    Outcome run(const QStringList& arguments, const QMap<QString, QString>& environment = {})
+    Outcome run(const QStringList& arguments, QMap<QString, QString> environment = {})
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")));
-        env.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:9"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
-        for (auto it = environment.cbegin(); it != environment.cend(); ++it) {
-            if (it.value().isNull()) env.remove(it.key());
-            else env.insert(it.key(), it.value());
-        }
-        process.setProcessEnvironment(env);
-        process.start(hosttest::orvanPrint(), arguments);
-        Outcome result;
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << "orvan-print did not end: " << arguments.join(QLatin1Char(' ')).toStdString();
-            return result;
-        }
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-        result.err = QString::fromLocal8Bit(process.readAllStandardError());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("CUPS_SERVER"), QStringLiteral("127.0.0.1:9"));
+        if (!environment.contains(QStringLiteral("QT_QPA_PLATFORM")))
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
+        const Outcome result = hosttest::runProcess(hosttest::orvanPrint(), arguments, environment);
+        EXPECT_NE(result.status, -1) << "orvan-print did not end: " << arguments.join(QLatin1Char(' ')).toStdString();
         return result;
     }
 
@@ -142,16 +121,13 @@ TEST_F(HostCli, UnattendedSaveToFileWritesPrinterDataTicketAndSettings)
     const QByteArray data = hosttest::readBytes(out);
     EXPECT_TRUE(data.contains("72 72 moveto (chart) show")) << data.toStdString();
     EXPECT_TRUE(data.contains("%%BeginFeature: *PageSize Letter"));
-    const QJsonObject ticket = QJsonDocument::fromJson(hosttest::readBytes(out + QStringLiteral(".ticket.json"))).object();
+    const QJsonObject ticket = hosttest::readJson(out + QStringLiteral(".ticket.json"));
     EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QStringLiteral("chart.ps"));
     EXPECT_EQ(ticket.value(QStringLiteral("source-document-format")).toString(), QStringLiteral("application/postscript"));
     EXPECT_EQ(ticket.value(QStringLiteral("output-format")).toString(), QStringLiteral("printer-data"));
     EXPECT_EQ(ticket.value(QStringLiteral("copies")).toInt(), 1);
     EXPECT_TRUE(ticket.value(QStringLiteral("options")).isObject());
-    struct stat info {};
-    const QString preset = path(QStringLiteral("config/orvan-print/file.json"));
-    ASSERT_EQ(::stat(QFile::encodeName(preset).constData(), &info), 0) << "no settings kept in " << preset.toStdString();
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(hosttest::modeOf(path(QStringLiteral("config/orvan-print/file.json"))), 0600) << "the settings kept";
 
     // No document: the built-in test page.
     const QString page = path(QStringLiteral("page.ps"));

@@ -16,66 +16,16 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-#include <sys/stat.h>
-
 namespace {
 
 using hosttest::find;
 using hosttest::pick;
 
-int modeOf(const QString& path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return -1;
-    return static_cast<int>(info.st_mode & 07777);
-}
-
+using hosttest::items;
+using hosttest::modeOf;
 using hosttest::panelView;
-
-int panelIndex(host::PrintDialog* dialog, const QString& name)
-{
-    for (int i = 0; i < dialog->panels().size(); ++i)
-        if (dialog->panels().at(i)->panelName() == name) return i;
-    return -1;
-}
-
-QStringList popUpTitles(QComboBox* popup)
-{
-    QStringList titles;
-    for (int i = 0; i < popup->count(); ++i)
-        if (!popup->itemText(i).isEmpty()) titles << popup->itemText(i);
-    return titles;
-}
-
+using hosttest::readJson;
 using hosttest::summary;
-
-QJsonObject readJson(const QString& path)
-{
-    return QJsonDocument::fromJson(hosttest::readBytes(path)).object();
-}
-
-// Chooses Secure Print and confirms the setup dialog with a user ID and a passcode.
-void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, const QString& passcode)
-{
-    const int index = panelIndex(dialog, QStringLiteral("Job Type"));
-    ASSERT_GE(index, 0);
-    pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type"));
-    QWidget* view = panelView(dialog, QStringLiteral("Job Type"));
-    auto* jobType = find<QComboBox>(view, "jobtypeButton");
-    ASSERT_NE(jobType, nullptr);
-    hosttest::inModal([&] { pick(jobType, QStringLiteral("Secure Print")); },
-                      [&](QDialog* setup) {
-                          auto* userField = find<QLineEdit>(setup, "TextUserIDBox");
-                          auto* passField = find<QLineEdit>(setup, "TextPasscodeBox");
-                          ASSERT_TRUE(userField && passField);
-                          userField->clear();
-                          passField->clear();
-                          QTest::keyClicks(userField, user);
-                          QTest::keyClicks(passField, passcode);
-                          QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
-                      });
-    EXPECT_EQ(jobType->currentText(), QStringLiteral("Secure Print"));
-}
 
 using HostDialog = hosttest::HostDialogTest;
 
@@ -84,12 +34,12 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     host::PrintDialog* dialog = open(options());
     ASSERT_TRUE(dialog);
     auto* printers = find<QComboBox>(dialog, "printerPopUp");
-    EXPECT_EQ(popUpTitles(printers), QStringList{QStringLiteral("Save to File")});
+    EXPECT_EQ(items(printers), QStringList{QStringLiteral("Save to File")});
     EXPECT_TRUE(dialog->isFileDestination());
 
     auto* panelPopUp = find<QComboBox>(dialog, "panelPopUp");
     auto* stack = find<QStackedWidget>(dialog, "panelStack");
-    EXPECT_EQ(popUpTitles(panelPopUp),
+    EXPECT_EQ(items(panelPopUp),
               (QStringList{QStringLiteral("Layout and Paper"), QStringLiteral("Image Options"), QStringLiteral("Job Type"),
                            QStringLiteral("Printer Features"), QStringLiteral("Summary")}));
     ASSERT_EQ(dialog->panels().size(), 2);
@@ -223,7 +173,7 @@ TEST_F(HostDialog, PresetsComeBackInAFreshProcess)
     auto* jobName = find<QLineEdit>(dialog, "jobNameField");
     jobName->selectAll();
     QTest::keyClicks(jobName, QStringLiteral("Budget"));
-    chooseSecurePrint(dialog, QStringLiteral("abc"), QStringLiteral("1234"));
+    hosttest::chooseSecurePrint(dialog, QStringLiteral("abc"), QStringLiteral("1234"));
     ASSERT_TRUE(print());
 
     host::PresetStore store(presetDirectory());
@@ -240,11 +190,7 @@ TEST_F(HostDialog, PresetsComeBackInAFreshProcess)
     EXPECT_TRUE(preset.marked.contains({QStringLiteral("ColorModel"), QStringLiteral("Gray")}));
 
     // A restart: a new process opens the dialog on the same preset directory.
-    QProcess probe;
-    probe.start(QStringLiteral(HOST_DIALOG_PROBE_EXE), {testsupport::bundlePath(), presetDirectory()});
-    ASSERT_TRUE(probe.waitForFinished(60000));
-    ASSERT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
-    const QJsonObject report = QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+    const QJsonObject report = hosttest::probeDialog(presetDirectory());
     const QJsonObject controls = report.value(QStringLiteral("controls")).toObject();
     EXPECT_EQ(controls.value(QStringLiteral("outputcolorButton")).toString(), QStringLiteral("Grayscale"));
     EXPECT_EQ(controls.value(QStringLiteral("screenButton")).toString(), QStringLiteral("Smooth Gradation"));
@@ -289,7 +235,7 @@ TEST_F(HostDialog, AnUnreachableServerLeavesSaveToFileWorking)
     const QString notice = dialog->serverNotice();
     EXPECT_TRUE(notice.contains(QStringLiteral("print server 127.0.0.1:9"))) << notice.toStdString();
     EXPECT_TRUE(notice.contains(QStringLiteral("Save to File still works"))) << notice.toStdString();
-    EXPECT_EQ(popUpTitles(find<QComboBox>(dialog, "printerPopUp")), QStringList{QStringLiteral("Save to File")});
+    EXPECT_EQ(items(find<QComboBox>(dialog, "printerPopUp")), QStringList{QStringLiteral("Save to File")});
     EXPECT_TRUE(dialog->isFileDestination());
     EXPECT_EQ(dialog->panels().size(), 2);
     ASSERT_TRUE(print());
@@ -353,20 +299,18 @@ TEST_F(HostDialog, HelpOpensTheRegisteredHelpBook)
 
 TEST_F(HostDialog, UnloadableBundleOrDescriptionIsAOneLineError)
 {
-    QString error;
-    host::DialogOptions o = options();
-    o.bundlePath = path(QStringLiteral("nowhere.bundle"));
-    EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("cannot load the plug-in bundle"))) << error.toStdString();
-    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
-
-    o = options();
-    o.ppdPath = path(QStringLiteral("broken.ppd"));
-    ASSERT_TRUE(hosttest::writeBytes(o.ppdPath, "*PPD-Adobe: \"4.3\"\nthis is no PPD\n"));
-    error.clear();
-    EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("cannot read the printer description"))) << error.toStdString();
-    EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+    host::DialogOptions noBundle = options();
+    noBundle.bundlePath = path(QStringLiteral("nowhere.bundle"));
+    host::DialogOptions brokenPpd = options();
+    brokenPpd.ppdPath = path(QStringLiteral("broken.ppd"));
+    ASSERT_TRUE(hosttest::writeBytes(brokenPpd.ppdPath, "*PPD-Adobe: \"4.3\"\nthis is no PPD\n"));
+    for (const auto& [o, says] : {std::pair{noBundle, "cannot load the plug-in bundle"},
+                                  std::pair{brokenPpd, "cannot read the printer description"}}) {
+        QString error;
+        EXPECT_FALSE(host::PrintDialog::create(o, hosttest::pdf(), &error));
+        EXPECT_TRUE(error.contains(QString::fromLatin1(says))) << error.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1Char('\n')));
+    }
 }
 
 } // namespace

@@ -5,29 +5,21 @@
 // free loopback port with an "Orvan" queue (the bundled PPD, a file device), the
 // dialog driven as a user drives it, and the job read back over IPP.
 #include "platform/PDEPanel.h"
-#include "platform/Stepper.h"
 #include "tests/host/HostQueueTest.h"
 
-#include <QCheckBox>
 #include <QDir>
 #include <QSpinBox>
-#include <QToolButton>
 
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
-
 using hosttest::panelView;
+using hosttest::pick;
 
 // The choice name of option `keyword` whose text a pop-up shows.
 QString choiceShown(host::PrintDialog* dialog, const char* keyword, QComboBox* popup)
 {
-    ppd_option_t* option = ppdFindOption(dialog->ppd(), keyword);
-    for (int i = 0; option && popup && i < option->num_choices; ++i)
-        if (QString::fromUtf8(option->choices[i].text) == popup->currentText())
-            return QString::fromUtf8(option->choices[i].choice);
-    return QString();
+    return popup ? hosttest::choiceNamed(dialog->ppd(), keyword, popup->currentText()) : QString();
 }
 
 using HostEndToEnd = hosttest::HostQueueTest;
@@ -49,37 +41,9 @@ TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
     ASSERT_NE(imageOptions, nullptr);
     ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
 
-    // Color Balance: switch on, Cyan, highlights one step up.
-    hosttest::inModal([&] { QTest::mouseClick(find<QAbstractButton>(imageOptions, "colorBalanceButton"), Qt::LeftButton); },
-                      [&](QDialog* balance) {
-                          auto* enable = find<QCheckBox>(balance, "EnableButton");
-                          ASSERT_NE(enable, nullptr);
-                          if (!enable->isChecked()) enable->click();
-                          auto* target = find<QComboBox>(balance, "targetColorButton");
-                          ASSERT_TRUE(pick(target, QStringLiteral("Cyan")));
-                          auto* stepper = find<platform::Stepper>(balance, "StepperOne");
-                          ASSERT_NE(stepper, nullptr);
-                          QTest::mouseClick(stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")),
-                                            Qt::LeftButton);
-                          QTest::mouseClick(find<QAbstractButton>(balance, "okButton"), Qt::LeftButton);
-                      });
+    hosttest::chooseCyanHighlightsUp(dialog);
     ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
-
-    // Job Type: Secure Print with a user ID, a passcode and a new job name.
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
-    QWidget* jobType = panelView(dialog, QStringLiteral("Job Type"));
-    ASSERT_NE(jobType, nullptr);
-    hosttest::inModal([&] { pick(find<QComboBox>(jobType, "jobtypeButton"), QStringLiteral("Secure Print")); },
-                      [&](QDialog* setup) {
-                          QTest::keyClicks(find<QLineEdit>(setup, "TextUserIDBox"), QStringLiteral("abc"));
-                          QTest::keyClicks(find<QLineEdit>(setup, "TextPasscodeBox"), QStringLiteral("1234"));
-                          auto* mode = find<QComboBox>(setup, "pJobNameButton");
-                          ASSERT_TRUE(pick(mode, mode->itemText(1)));
-                          auto* newName = find<QLineEdit>(setup, "TextJobNameBox");
-                          newName->clear();
-                          QTest::keyClicks(newName, QStringLiteral("e2e"));
-                          QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
-                      });
+    hosttest::chooseSecurePrint(dialog, QStringLiteral("abc"), QStringLiteral("1234"), QStringLiteral("e2e"));
 
     auto* jobName = find<QLineEdit>(dialog, "jobNameField");
     jobName->selectAll();

@@ -11,13 +11,11 @@
 // The libcups PPD interface is deprecated in CUPS 2.4; the test reads choice texts through it.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
-#include "tests/host/HostTestSupport.h"
+#include "tests/host/HostQueueTest.h"
 #include "tests/host/PrinterFeatures.h"
-#include "tests/host/PrivateCupsd.h"
 
 #include <QSlider>
 
-#include <iostream>
 #include <random>
 
 namespace {
@@ -34,49 +32,25 @@ constexpr int kSteps = 10;
 
 using Options = QMap<QString, QString>;
 
-class HostModel : public hosttest::HostDialogTest {
+class HostModel : public hosttest::HostQueueTest {
 protected:
+    HostModel() { filtering_ = true; }
+
     void SetUp() override
     {
-        HostDialogTest::SetUp();
-        if (!testsupport::PrivateCupsd::available()) GTEST_SKIP() << "cupsd is not installed (scripts/install-deps)";
-        QString error;
-        ASSERT_TRUE(cupsd_.start(&error)) << error.toStdString();
-        ASSERT_TRUE(cupsd_.addFilteringQueue(QStringLiteral("Orvan"), testsupport::bundledPpdPath(), &error))
-            << error.toStdString();
-        ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("tmp"))));
-        qputenv("TMPDIR", path(QStringLiteral("tmp")).toUtf8());
-        qputenv("CUPS_SERVER", cupsd_.server().toUtf8());
+        HostQueueTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
         ppd_ = testsupport::openTestPpd(testsupport::bundledPpdPath());
         ASSERT_TRUE(ppd_);
         document_ = path(QStringLiteral("letter.pdf"));
         ASSERT_TRUE(hosttest::writeBytes(document_, hosttest::pdfDocument()));
     }
 
-    void TearDown() override
-    {
-        HostDialogTest::TearDown();
-        qunsetenv("TMPDIR");
-        if (HasFailure()) std::cerr << "cupsd error log:\n" << cupsd_.errorLog().toStdString() << "\n";
-        cupsd_.stop();
-    }
-
-    host::DialogOptions queue() const
-    {
-        host::DialogOptions o = options(true);
-        o.outputPath.clear();
-        o.printer = QStringLiteral("Orvan");
-        return o;
-    }
-
     // The choice of `keyword` whose text a control shows.
     QString choiceShown(const char* keyword, const QString& text) const
     {
-        if (ppd_option_t* option = ppdFindOption(ppd_.get(), keyword))
-            for (int i = 0; i < option->num_choices; ++i)
-                if (QString::fromUtf8(option->choices[i].text) == text)
-                    return QString::fromLatin1(option->choices[i].choice);
-        return QStringLiteral("(no choice reads \"%1\")").arg(text);
+        const QString choice = hosttest::choiceNamed(ppd_.get(), keyword, text);
+        return choice.isEmpty() ? QStringLiteral("(no choice reads \"%1\")").arg(text) : choice;
     }
 
     // What the controls of both panels say the job carries.
@@ -227,7 +201,7 @@ protected:
     {
         SCOPED_TRACE("seed " + std::to_string(seed) + " (replay with ORVAN_HOST_MODEL_SEED)");
         std::mt19937_64 random(seed);
-        ASSERT_TRUE(open(queue()));
+        ASSERT_TRUE(open(queueOptions()));
         ASSERT_EQ(dialog_->currentPrinter(), QStringLiteral("Orvan"));
         Options last;
         for (int step = 0; step < kSteps && !HasFailure(); ++step) {
@@ -241,14 +215,13 @@ protected:
                 // Opened again, in this process and as a new one.
                 dialog_.reset();
                 restartUnattended(last);
-                ASSERT_TRUE(open(queue()));
+                ASSERT_TRUE(open(queueOptions()));
                 EXPECT_EQ(describe(shown()), describe(last)) << "the controls after reopening";
             }
         }
         dialog_.reset();
     }
 
-    testsupport::PrivateCupsd cupsd_;
     host::PpdPtr ppd_;
     QString document_;
 };

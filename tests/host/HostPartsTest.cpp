@@ -17,19 +17,13 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 using host::HandOver;
 
-int modeOf(const QString& path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return -1;
-    return static_cast<int>(info.st_mode & 07777);
-}
+using hosttest::modeOf;
 
 TEST(HostJobOptions, MarkedNonDefaultChoicesThenEveryHandOverInOrder)
 {

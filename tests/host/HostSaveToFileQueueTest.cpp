@@ -2,7 +2,7 @@
 // the same printer description with a file for its device runs the filters, and the
 // file Save to File writes with the same choices holds the same pages and the same
 // feature code, only the dates differing.
-#include "tests/robustness/RobustnessHost.h"
+#include "tests/host/HostQueueTest.h"
 
 #include <QRegularExpression>
 #include <QSlider>
@@ -59,23 +59,14 @@ protected:
         if (IsSkipped() || HasFatalFailure()) return;
         // A started queue whose device is a file: the scheduler runs the filters into it.
         QString error;
-        ASSERT_TRUE(QDir().mkpath(deviceDirectory()));
-        ::chmod(QFile::encodeName(deviceDirectory()).constData(), 0777); // the scheduler's user writes there
-        ASSERT_TRUE(cupsd_.admin(QStringLiteral("lpadmin"),
-                                 {QStringLiteral("-p"), QString::fromLatin1(kQueue), QStringLiteral("-E"),
-                                  QStringLiteral("-v"), QStringLiteral("file://") + devicePath(),
-                                  QStringLiteral("-P"), testsupport::bundledPpdPath()},
-                                 &error))
+        ASSERT_TRUE(cupsd_.addFilteringQueue(QString::fromLatin1(kQueue), testsupport::bundledPpdPath(), &error))
             << error.toStdString();
     }
-
-    QString deviceDirectory() const { return cupsd_.directory() + QStringLiteral("/device"); }
-    QString devicePath() const { return deviceDirectory() + QStringLiteral("/printed"); }
 
     // The same choices, in whichever dialog: the Orvan panels' and the window's own.
     void choose(host::PrintDialog* dialog)
     {
-        QWidget* imageOptions = robust::panelView(dialog, QStringLiteral("Image Options"));
+        QWidget* imageOptions = hosttest::panelView(dialog, QStringLiteral("Image Options"));
         auto* brightness = find<QSlider>(imageOptions, "brightnessSlider");
         ASSERT_TRUE(brightness && brightness->isEnabled());
         // "Slightly Lighter" (1), which pdftops leaves out for a PDF; the slider starts
@@ -86,7 +77,7 @@ protected:
         ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
         ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "screenButton"), QStringLiteral("Smooth Gradation")));
         ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagequalityButton"), QStringLiteral("1200 dpi")));
-        robust::chooseSecurePrint(dialog, QStringLiteral("robin"), QStringLiteral("97531"), QStringLiteral("Ledger"));
+        hosttest::chooseSecurePrint(dialog, QStringLiteral("robin"), QStringLiteral("97531"), QStringLiteral("Ledger"));
         find<QSpinBox>(dialog, "copiesField")->setValue(2);
         auto* jobName = find<QLineEdit>(dialog, "jobNameField");
         jobName->setText(QStringLiteral("Quarterly"));
@@ -105,15 +96,9 @@ protected:
             ADD_FAILURE() << "the queue took no job";
             return {};
         }
-        // Done when the scheduler says so: completed (9), or stopped for good.
-        QString state;
-        hosttest::waitFor([&] {
-            QString error;
-            state = cupsd_.jobAttributes(lastJobId_, &error).value(QStringLiteral("job-state")).value(0);
-            return state.toInt() >= 7;
-        }, 60000);
-        EXPECT_EQ(state, QStringLiteral("9")) << "job " << lastJobId_ << " ended in state " << state.toStdString();
-        return hosttest::readBytes(devicePath());
+        QString error;
+        EXPECT_TRUE(cupsd_.waitForJob(lastJobId_, &error, 60000)) << error.toStdString();
+        return cupsd_.printerData(QString::fromLatin1(kQueue));
     }
 
     QByteArray savedToFile(const host::Document& document)

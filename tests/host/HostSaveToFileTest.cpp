@@ -4,41 +4,17 @@
 #include "host/FileDestination.h"
 #include "host/FileJob.h"
 #include "tests/host/HostTestSupport.h"
-#include "tests/robustness/RobustnessHost.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
-#include <QRegularExpression>
-
 
 namespace {
 
 using hosttest::find;
 using hosttest::pick;
 
-// What pdfinfo (poppler-utils) says of a PDF: its page count and the first page's size.
-struct PdfInfo {
-    int pages = -1;
-    QString size; // "612 x 792"
-};
-
-PdfInfo pdfInfo(const QString& file)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {file});
-    PdfInfo info;
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) return info;
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(text);
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+)")).match(text);
-    if (pages.hasMatch()) info.pages = pages.captured(1).toInt();
-    if (size.hasMatch()) info.size = size.captured(1);
-    return info;
-}
+using hosttest::pdfInfo;
 
 // The bundled description with its filter line replaced.
 QByteArray ppdWithFilter(const QByteArray& filter)
@@ -118,14 +94,12 @@ TEST_F(HostSaveToFile, ThePdfHasThePageRangePagesPerSheetAndOrientationApplied)
         }
         const auto [outcome, message] = run(r);
         ASSERT_EQ(outcome, host::FileJob::Outcome::Written) << message.toStdString();
-        const PdfInfo info = pdfInfo(r.path);
+        const hosttest::PdfInfo info = pdfInfo(r.path);
         EXPECT_EQ(info.pages, c.pages) << what.join(' ').toStdString();
-        EXPECT_EQ(info.size, c.size) << what.join(' ').toStdString();
+        EXPECT_EQ(info.size(), c.size) << what.join(' ').toStdString();
         // A PDF carries no printer code: an ordinary file.
-        EXPECT_EQ(robust::modeOf(r.path) & 0600, 0600);
-        const QJsonObject ticket =
-            QJsonDocument::fromJson(hosttest::readBytes(r.path + QStringLiteral(".ticket.json"))).object();
-        EXPECT_EQ(ticket.value("output-format").toString(), "pdf");
+        EXPECT_EQ(hosttest::modeOf(r.path) & 0600, 0600);
+        EXPECT_EQ(hosttest::readJson(r.path + QStringLiteral(".ticket.json")).value("output-format").toString(), "pdf");
     }
 }
 

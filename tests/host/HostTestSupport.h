@@ -7,6 +7,7 @@
 
 #include "platform/Help.h"
 #include "platform/PDEPanel.h"
+#include "platform/Stepper.h"
 #include "tests/host/PdfFile.h"
 #include "tests/support/TestSupport.h"
 
@@ -14,15 +15,23 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QCheckBox>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
+
+#include <cups/ppd.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -133,10 +142,10 @@ inline QWidget* panelView(host::PrintDialog* dialog, const QString& name)
     return nullptr;
 }
 
-// Job Type panel -> Secure Print -> the setup dialog: user ID, passcode, "Enter Name
-// Mode" with `newName`, OK.
+// Job Type panel -> Secure Print -> the setup dialog: user ID, passcode, and when
+// `newName` is given "Enter Name Mode" with it; OK.
 inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, const QString& passcode,
-                              const QString& newName)
+                              const QString& newName = QString())
 {
     ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
     auto* jobType = find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton");
@@ -152,12 +161,137 @@ inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, co
                           passField->clear();
                           QTest::keyClicks(userField, user);
                           QTest::keyClicks(passField, passcode);
-                          ASSERT_TRUE(pick(mode, mode->itemText(1)));
-                          nameField->clear();
-                          QTest::keyClicks(nameField, newName);
+                          if (!newName.isEmpty()) {
+                              ASSERT_TRUE(pick(mode, mode->itemText(1)));
+                              nameField->clear();
+                              QTest::keyClicks(nameField, newName);
+                          }
                           QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
                       });
     EXPECT_EQ(jobType->currentText(), QStringLiteral("Secure Print"));
+}
+
+// Image Options -> Color Balance: switched on, Cyan, its highlights one step up; OK.
+inline void chooseCyanHighlightsUp(host::PrintDialog* dialog)
+{
+    QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
+    ASSERT_NE(imageOptions, nullptr);
+    inModal([&] { QTest::mouseClick(find<QAbstractButton>(imageOptions, "colorBalanceButton"), Qt::LeftButton); },
+            [&](QDialog* balance) {
+                auto* enable = find<QCheckBox>(balance, "EnableButton");
+                auto* stepper = find<platform::Stepper>(balance, "StepperOne");
+                ASSERT_TRUE(enable && stepper);
+                if (!enable->isChecked()) enable->click();
+                ASSERT_TRUE(pick(find<QComboBox>(balance, "targetColorButton"), QStringLiteral("Cyan")));
+                QTest::mouseClick(stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")), Qt::LeftButton);
+                QTest::mouseClick(find<QAbstractButton>(balance, "okButton"), Qt::LeftButton);
+            });
+}
+
+// The choice marked for `keyword`, or empty.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations" // the PPD interface, deprecated in CUPS 2.4
+inline QString marked(ppd_file_t* ppd, const char* keyword)
+{
+    const ppd_choice_t* choice = ppdFindMarkedChoice(ppd, keyword);
+    return choice ? QString::fromUtf8(choice->choice) : QString();
+}
+
+// The name of the choice of `keyword` whose text is `text` (as a pop-up shows it), or
+// empty.
+inline QString choiceNamed(ppd_file_t* ppd, const char* keyword, const QString& text)
+{
+    ppd_option_t* option = ppd ? ppdFindOption(ppd, keyword) : nullptr;
+    for (int i = 0; option && i < option->num_choices; ++i)
+        if (QString::fromUtf8(option->choices[i].text) == text) return QString::fromUtf8(option->choices[i].choice);
+    return QString();
+}
+#pragma GCC diagnostic pop
+
+// The titles a pop-up offers (its separators left out).
+inline QStringList items(QComboBox* popup)
+{
+    QStringList titles;
+    for (int i = 0; popup && i < popup->count(); ++i)
+        if (!popup->itemText(i).isEmpty()) titles << popup->itemText(i);
+    return titles;
+}
+
+// A file's permission bits; -1 when it is not there.
+inline int modeOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return -1;
+    return static_cast<int>(info.st_mode & 07777);
+}
+
+inline QJsonObject readJson(const QString& path) { return QJsonDocument::fromJson(readBytes(path)).object(); }
+
+// What a process did: its exit status (-1 when it did not end normally in time), its
+// output and its messages.
+struct Outcome {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs `program` with `changes` to this process's environment (a null value removes the
+// variable); `merged` puts its messages into `out`.
+inline Outcome runProcess(const QString& program, const QStringList& arguments,
+                          const QMap<QString, QString>& changes = {}, bool merged = false)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        if (it.value().isNull()) environment.remove(it.key());
+        else environment.insert(it.key(), it.value());
+    }
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (merged) process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    Outcome outcome;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return outcome;
+    }
+    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    outcome.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return outcome;
+}
+
+#ifdef HOST_DIALOG_PROBE_EXE
+// What the dialog probe (a fresh process making the dialog as orvan-print does, on
+// `presetDirectory`) reports of its controls, under `changes` to the environment.
+inline QJsonObject probeDialog(const QString& presetDirectory, const QMap<QString, QString>& changes = {})
+{
+    const Outcome probe = runProcess(QStringLiteral(HOST_DIALOG_PROBE_EXE), {testsupport::bundlePath(), presetDirectory}, changes);
+    EXPECT_EQ(probe.status, 0) << probe.err.toStdString();
+    return QJsonDocument::fromJson(probe.out.toUtf8()).object();
+}
+#endif
+
+// What pdfinfo (poppler-utils) says of a PDF: its page count and the first page's size.
+struct PdfInfo {
+    int pages = -1;
+    double width = 0;
+    double height = 0;
+    QString size() const { return QStringLiteral("%1 x %2").arg(width).arg(height); }
+};
+
+inline PdfInfo pdfInfo(const QString& file)
+{
+    const Outcome run = runProcess(QStringLiteral("pdfinfo"), {file});
+    PdfInfo info;
+    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run.out);
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(run.out);
+    if (run.status != 0 || !pages.hasMatch() || !size.hasMatch()) return info;
+    info.pages = pages.captured(1).toInt();
+    info.width = size.captured(1).toDouble();
+    info.height = size.captured(2).toDouble();
+    return info;
 }
 
 inline QString customBase64(const QString& text)
@@ -166,7 +300,7 @@ inline QString customBase64(const QString& text)
 }
 
 // The summary as "section/title" -> value.
-QMap<QString, QString> summary(host::PrintDialog* dialog)
+inline QMap<QString, QString> summary(host::PrintDialog* dialog)
 {
     QMap<QString, QString> rows;
     auto* tree = find<QTreeWidget>(dialog, "summaryView");

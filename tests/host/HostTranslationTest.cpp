@@ -294,18 +294,12 @@ TEST_F(HostTranslation, TheLanguageComesFromTheEnvironmentAtStart)
         {{{"LANG", "sv_SE.UTF-8"}}, QStringLiteral("Save to File")},
     };
     for (const Case& c : cases) {
-        QProcess probe;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(QString::fromLatin1(name));
-        for (auto it = c.environment.cbegin(); it != c.environment.cend(); ++it) env.insert(it.key(), it.value());
-        probe.setProcessEnvironment(env);
-        probe.start(QStringLiteral(HOST_DIALOG_PROBE_EXE), {testsupport::bundlePath(), path(QStringLiteral("probe-config"))});
-        ASSERT_TRUE(probe.waitForFinished(60000));
-        const std::string what = c.environment.value("LANGUAGE", c.environment.value("LANG")).toStdString();
-        ASSERT_EQ(probe.exitCode(), 0) << what << "\n" << probe.readAllStandardError().toStdString();
-        const QJsonObject controls =
-            QJsonDocument::fromJson(probe.readAllStandardOutput()).object().value("controls").toObject();
-        EXPECT_EQ(controls.value("printerPopUp").toString(), c.saveToFile) << what;
+        QMap<QString, QString> environment = c.environment;
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            if (!environment.contains(QLatin1String(name))) environment.insert(QString::fromLatin1(name), QString());
+        SCOPED_TRACE(c.environment.value("LANGUAGE", c.environment.value("LANG")).toStdString());
+        const QJsonObject report = hosttest::probeDialog(path(QStringLiteral("probe-config")), environment);
+        EXPECT_EQ(report.value("controls").toObject().value("printerPopUp").toString(), c.saveToFile);
     }
 }
 

@@ -13,26 +13,14 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTreeWidget>
 
 namespace {
 
 using hosttest::find;
 using hosttest::pick;
 
-QStringList items(QComboBox* popup)
-{
-    QStringList list;
-    for (int i = 0; popup && i < popup->count(); ++i) list << popup->itemText(i);
-    return list;
-}
-
-QString marked(ppd_file_t* ppd, const char* keyword)
-{
-    const ppd_choice_t* choice = ppdFindMarkedChoice(ppd, keyword);
-    return choice ? QString::fromUtf8(choice->choice) : QString();
-}
-
+using hosttest::items;
+using hosttest::marked;
 using hosttest::kBarePpd;
 
 class LayoutPageTest : public hosttest::HostDialogTest {
@@ -116,13 +104,7 @@ TEST_F(LayoutPageTest, EachChoiceIsMarkedOrSentUnderItsLpName)
 
     // The Summary says it all.
     QTest::mouseClick(find<QAbstractButton>(dialog, "summaryButton"), Qt::LeftButton);
-    QMap<QString, QString> summary;
-    auto* tree = find<QTreeWidget>(dialog, "summaryView");
-    ASSERT_NE(tree, nullptr);
-    for (int s = 0; s < tree->topLevelItemCount(); ++s)
-        for (int r = 0; r < tree->topLevelItem(s)->childCount(); ++r)
-            summary.insert(tree->topLevelItem(s)->text(0) + '/' + tree->topLevelItem(s)->child(r)->text(0).trimmed(),
-                           tree->topLevelItem(s)->child(r)->text(1));
+    const QMap<QString, QString> summary = hosttest::summary(dialog);
     EXPECT_EQ(summary.value("Layout and Paper/Paper size:"), "A4");
     EXPECT_EQ(summary.value("Layout and Paper/Borders:"), "Double thick line");
     EXPECT_EQ(summary.value("Layout and Paper/Pages:"), "All");

@@ -247,18 +247,15 @@ TEST_F(PpdFiles, OnlyAPlainFileNameNamesABundle)
 
 // What host_ppd_probe prints for the bundled description, in a process started with
 // `environment` on top of one without any language setting: "kind\tname..." -> text.
-QMap<QString, QString> textsWith(const QMap<QString, QString>& environment)
+QMap<QString, QString> textsWith(QMap<QString, QString> environment)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE"}) env.remove(QString::fromLatin1(name));
-    for (auto it = environment.cbegin(); it != environment.cend(); ++it) env.insert(it.key(), it.value());
-    QProcess probe;
-    probe.setProcessEnvironment(env);
-    probe.start(QStringLiteral(HOST_PPD_PROBE_EXE), {testsupport::bundledPpdPath()});
-    EXPECT_TRUE(probe.waitForFinished(30000));
-    EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+    for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE"})
+        if (!environment.contains(QLatin1String(name))) environment.insert(QString::fromLatin1(name), QString());
+    const hosttest::Outcome probe =
+        hosttest::runProcess(QStringLiteral(HOST_PPD_PROBE_EXE), {testsupport::bundledPpdPath()}, environment);
+    EXPECT_EQ(probe.status, 0) << probe.err.toStdString();
     QMap<QString, QString> texts;
-    for (const QString& line : QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    for (const QString& line : probe.out.split(QLatin1Char('\n'))) {
         const qsizetype tab = line.lastIndexOf(QLatin1Char('\t'));
         if (tab > 0) texts.insert(line.left(tab), line.mid(tab + 1));
     }

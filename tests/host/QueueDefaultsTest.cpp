@@ -8,14 +8,11 @@
 #include "host/QueueDefaults.h"
 #include "host/StartPage.h"
 #include "platform/PDEPanel.h"
-#include "platform/Stepper.h"
 #include "tests/host/HostQueueTest.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QToolButton>
 
 #include <cups/cups.h>
 #include <unistd.h>
@@ -27,16 +24,9 @@ using hosttest::pick;
 
 using hosttest::panelView;
 
-QString marked(host::PrintDialog* dialog, const char* keyword)
-{
-    const ppd_choice_t* choice = ppdFindMarkedChoice(dialog->ppd(), keyword);
-    return choice ? QString::fromUtf8(choice->choice) : QString();
-}
+QString marked(host::PrintDialog* dialog, const char* keyword) { return hosttest::marked(dialog->ppd(), keyword); }
 
-struct Outcome {
-    int status = -1;
-    QString out;
-};
+using Outcome = hosttest::Outcome;
 
 class QueueDefaults : public hosttest::HostQueueTest {
 protected:
@@ -60,19 +50,11 @@ protected:
     // A CUPS command against the private server, as this user (HOME included).
     Outcome command(const QString& program, const QStringList& arguments, const QString& home = QString())
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CUPS_SERVER"), cupsd_.server());
-        environment.insert(QStringLiteral("HOME"), home.isEmpty() ? home_ : home);
-        environment.remove(QStringLiteral("LD_PRELOAD"));
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(program, arguments);
-        Outcome run;
-        if (!process.waitForFinished(60000)) return run;
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromLocal8Bit(process.readAll());
-        return run;
+        return hosttest::runProcess(program, arguments,
+                                    {{QStringLiteral("CUPS_SERVER"), cupsd_.server()},
+                                     {QStringLiteral("HOME"), home.isEmpty() ? home_ : home},
+                                     {QStringLiteral("LD_PRELOAD"), QString()}},
+                                    true);
     }
 
     // A plain `lp` job with no options at all; its id.
@@ -131,36 +113,15 @@ protected:
         qputenv("CUPS_STATEDIR", (cupsd_.directory() + QStringLiteral("/state")).toUtf8());
     }
 
-    // Image Options: Grayscale, Photo, Color Balance on with Cyan highlights one up.
-    void chooseImageOptions(host::PrintDialog* dialog)
+    // Image Options: Grayscale, Photo, Color Balance on with Cyan highlights one up; Job
+    // Type: Secure Print set up with a user ID and the passcode 1234.
+    void chooseImageOptionsAndSecurePrint(host::PrintDialog* dialog)
     {
         QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
-        ASSERT_NE(imageOptions, nullptr);
         ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
-        hosttest::inModal(
-            [&] { QTest::mouseClick(find<QAbstractButton>(imageOptions, "colorBalanceButton"), Qt::LeftButton); },
-            [&](QDialog* balance) {
-                auto* enable = find<QCheckBox>(balance, "EnableButton");
-                if (!enable->isChecked()) enable->click();
-                ASSERT_TRUE(pick(find<QComboBox>(balance, "targetColorButton"), QStringLiteral("Cyan")));
-                auto* stepper = find<platform::Stepper>(balance, "StepperOne");
-                QTest::mouseClick(stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")), Qt::LeftButton);
-                QTest::mouseClick(find<QAbstractButton>(balance, "okButton"), Qt::LeftButton);
-            });
+        hosttest::chooseCyanHighlightsUp(dialog);
         ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
-    }
-
-    // Job Type: Secure Print set up with a user ID and the passcode 1234.
-    void chooseSecurePrint(host::PrintDialog* dialog)
-    {
-        ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
-        QWidget* jobType = panelView(dialog, QStringLiteral("Job Type"));
-        hosttest::inModal([&] { pick(find<QComboBox>(jobType, "jobtypeButton"), QStringLiteral("Secure Print")); },
-                          [&](QDialog* setup) {
-                              QTest::keyClicks(find<QLineEdit>(setup, "TextUserIDBox"), QStringLiteral("abc"));
-                              QTest::keyClicks(find<QLineEdit>(setup, "TextPasscodeBox"), QStringLiteral("1234"));
-                              QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);
-                          });
+        hosttest::chooseSecurePrint(dialog, QStringLiteral("abc"), QStringLiteral("1234"));
     }
 
     // Triggers an action of the Defaults menu and waits for the answer; true when saved.
@@ -193,8 +154,7 @@ TEST_F(QueueDefaults, SavedChoicesReachAPlainLpJobAndLpoptionsButNeverThePasscod
     host::PrintDialog* dialog = open(queueOptions());
     ASSERT_TRUE(dialog);
     ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan"));
-    chooseImageOptions(dialog);
-    chooseSecurePrint(dialog);
+    chooseImageOptionsAndSecurePrint(dialog);
     // What the dialog would print now, less what belongs to one job.
     QMap<QString, QString> expected;
     const host::JobOptions wouldPrint = dialog->jobOptions();
@@ -317,8 +277,7 @@ TEST_F(QueueDefaults, AnAdministratorSetsThemForEveryUserAndAnyoneElseIsRefused)
         host::PrintDialog* dialog = open(queueOptions());
         ASSERT_TRUE(dialog);
         ASSERT_EQ(dialog->currentPrinter(), QStringLiteral("Orvan"));
-        chooseImageOptions(dialog);
-        chooseSecurePrint(dialog);
+        chooseImageOptionsAndSecurePrint(dialog);
         // The colour balance of this process goes on from the last run's.
         const QString cyan = dialog->jobOptions().value(QStringLiteral("QVColorDensityCyanLow"));
         ASSERT_NE(cyan, QStringLiteral("0"));
@@ -361,27 +320,17 @@ TEST_F(QueueDefaults, OrvanPrintDefaultsWithoutADocument)
                   .status,
               0);
     auto run = [&](const QStringList& extra) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("CUPS_SERVER"), cupsd_.server());
-        environment.insert(QStringLiteral("HOME"), home_);
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-        environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.remove(QStringLiteral("CUPS_STATEDIR"));
-        process.setProcessEnvironment(environment);
-        process.start(hosttest::orvanPrint(), QStringList{QStringLiteral("--offscreen"), QStringLiteral("--defaults"),
-                                                          QStringLiteral("--printer"), QStringLiteral("Orvan"),
-                                                          QStringLiteral("--accept")} + extra);
-        Outcome result;
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.status = process.exitCode();
-        result.out = QString::fromLocal8Bit(process.readAllStandardError());
-        return result;
+        const Outcome result = hosttest::runProcess(
+            hosttest::orvanPrint(),
+            QStringList{QStringLiteral("--offscreen"), QStringLiteral("--defaults"), QStringLiteral("--printer"),
+                        QStringLiteral("Orvan"), QStringLiteral("--accept")} + extra,
+            {{QStringLiteral("CUPS_SERVER"), cupsd_.server()},
+             {QStringLiteral("HOME"), home_},
+             {QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config"))},
+             {QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath()},
+             {QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")},
+             {QStringLiteral("CUPS_STATEDIR"), QString()}});
+        return Outcome{result.status, result.err, {}};
     };
     // The queue's defaults go back as they were, less what never belongs there.
     const Outcome saved = run({});
