@@ -5,30 +5,13 @@
 #include "platform/PDEPanel.h"
 #include "tests/host/HostQueueTest.h"
 
-#include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <sys/stat.h>
-
-#include <iostream>
-
 namespace robust {
 
 using hosttest::find;
 using hosttest::pick;
 
-inline int modeOf(const QString& path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return -1;
-    return static_cast<int>(info.st_mode & 07777);
-}
-
-inline QJsonObject readJson(const QString& path)
-{
-    return QJsonDocument::fromJson(hosttest::readBytes(path)).object();
-}
+using hosttest::modeOf;
+using hosttest::readJson;
 
 using hosttest::chooseSecurePrint;
 using hosttest::customBase64;
