@@ -434,30 +434,6 @@ TEST_F(ColorBalanceDialog, LevelBarsFollowTheWorkingValues)
     EXPECT_EQ(barColors(c, 2), bar2);
 }
 
-TEST_F(ColorBalanceDialog, NormalOpeningLogsItsStepsInOrder)
-{
-    testsupport::LogRecorder log;
-    CBstate = true;
-    run(make(), [](ColorBalanceOrvan* d) { QTest::mouseClick(d->okButton, Qt::LeftButton); });
-    const QStringList expected = {
-        "initWithWindow()", "end initWithWindow()", "awakeFromNib()", "enter PDE Start()", "start CBResClose",
-        "CBtarget=0", "Enabled", "RGB mode", "targetColorClick", "[targetColorButton indexOfSelectedItem] = 0",
-        "targetColorClick case 0", "targetColorClick fill done",
-    };
-    EXPECT_EQ(log.lines(), expected);
-
-    log.clear();
-    CBColorMode = 1;
-    CBtarget = 3;
-    run(make(), [](ColorBalanceOrvan* d) {
-        toggle(d->EnableButton);
-        QTest::mouseClick(d->closeButton, Qt::LeftButton);
-    });
-    EXPECT_TRUE(log.lines().contains("CBtarget=3"));
-    EXPECT_TRUE(log.lines().contains("Gray mode"));
-    EXPECT_TRUE(log.lines().contains("Disabled"));
-}
-
 TEST_F(ColorBalanceDialog, ControllerGoesOnceItsWindowHasClosed)
 {
     QPointer<ColorBalanceOrvan> c = make();
