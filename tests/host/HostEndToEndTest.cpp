@@ -16,7 +16,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::panelView;
 
@@ -47,7 +47,7 @@ TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
 
     QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
     ASSERT_NE(imageOptions, nullptr);
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
 
     // Color Balance: switch on, Cyan, highlights one step up.
     hosttest::inModal([&] { QTest::mouseClick(find<QAbstractButton>(imageOptions, "colorBalanceButton"), Qt::LeftButton); },
@@ -56,25 +56,25 @@ TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
                           ASSERT_NE(enable, nullptr);
                           if (!enable->isChecked()) enable->click();
                           auto* target = find<QComboBox>(balance, "targetColorButton");
-                          ASSERT_TRUE(pick(target, QStringLiteral("Cyan")));
+                          ASSERT_TRUE(chooseItem(target, QStringLiteral("Cyan")));
                           auto* stepper = find<platform::Stepper>(balance, "StepperOne");
                           ASSERT_NE(stepper, nullptr);
                           QTest::mouseClick(stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")),
                                             Qt::LeftButton);
                           QTest::mouseClick(find<QAbstractButton>(balance, "okButton"), Qt::LeftButton);
                       });
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
 
     // Job Type: Secure Print with a user ID, a passcode and a new job name.
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
     QWidget* jobType = panelView(dialog, QStringLiteral("Job Type"));
     ASSERT_NE(jobType, nullptr);
-    hosttest::inModal([&] { pick(find<QComboBox>(jobType, "jobtypeButton"), QStringLiteral("Secure Print")); },
+    hosttest::inModal([&] { chooseItem(find<QComboBox>(jobType, "jobtypeButton"), QStringLiteral("Secure Print")); },
                       [&](QDialog* setup) {
                           QTest::keyClicks(find<QLineEdit>(setup, "TextUserIDBox"), QStringLiteral("abc"));
                           QTest::keyClicks(find<QLineEdit>(setup, "TextPasscodeBox"), QStringLiteral("1234"));
                           auto* mode = find<QComboBox>(setup, "pJobNameButton");
-                          ASSERT_TRUE(pick(mode, mode->itemText(1)));
+                          ASSERT_TRUE(chooseItem(mode, mode->itemText(1)));
                           auto* newName = find<QLineEdit>(setup, "TextJobNameBox");
                           newName->clear();
                           QTest::keyClicks(newName, QStringLiteral("e2e"));
@@ -87,7 +87,7 @@ TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
     find<QSpinBox>(dialog, "copiesField")->setValue(2);
     // Grayscale output has its own rules for image types and toner saving, which the
     // pop-ups follow when the panel is shown again: the job carries what it then shows.
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Image Options")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Image Options")));
     const QString imageType = choiceShown(dialog, "ImageType", find<QComboBox>(imageOptions, "imagetypeButton"));
     const QString tonerMode = choiceShown(dialog, "TonerMode", find<QComboBox>(imageOptions, "TonerSaveButton"));
     EXPECT_FALSE(imageType.isEmpty());
@@ -123,7 +123,7 @@ TEST_F(HostEndToEnd, ARefusedJobShowsTheServersMessageAndLosesNothing)
     QString error;
     ASSERT_TRUE(cupsd_.admin(QStringLiteral("cupsreject"), {QStringLiteral("Orvan")}, &error)) << error.toStdString();
     QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
 
     EXPECT_FALSE(print());
     ASSERT_EQ(alerts_.alerts().size(), 1);
@@ -210,7 +210,7 @@ TEST_F(HostEndToEnd, ALateDescriptionDoesNotReplaceThePrinterInUse)
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(dialog->isFileDestination());
     auto* output = find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton");
-    ASSERT_TRUE(pick(output, QStringLiteral("Grayscale")));
+    ASSERT_TRUE(chooseItem(output, QStringLiteral("Grayscale")));
     const QList<platform::PDEPanel*> panels = dialog->panels();
 
     auto* client = dialog->findChild<host::CupsClient*>();

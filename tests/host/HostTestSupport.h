@@ -9,6 +9,7 @@
 #include "platform/PDEPanel.h"
 #include "tests/host/PdfFile.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/UserActions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -93,16 +94,7 @@ T* find(QWidget* root, const char* name)
     return root ? root->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
 
-// Chooses the item titled `title` as a click in the opened pop-up does.
-inline bool pick(QComboBox* popup, const QString& title)
-{
-    if (!popup) return false;
-    const int index = popup->findText(title);
-    if (index < 0) return false;
-    popup->setCurrentIndex(index);
-    emit popup->activated(index);
-    return true;
-}
+using useractions::chooseItem;
 
 // Runs `interact` inside the next modal loop that `open` starts; `interact` gets the
 // modal window and should end it. Fails the test when no modal loop ran.
@@ -138,10 +130,10 @@ inline QWidget* panelView(host::PrintDialog* dialog, const QString& name)
 inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, const QString& passcode,
                               const QString& newName)
 {
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
     auto* jobType = find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton");
     ASSERT_NE(jobType, nullptr);
-    hosttest::inModal([&] { pick(jobType, QStringLiteral("Secure Print")); },
+    hosttest::inModal([&] { chooseItem(jobType, QStringLiteral("Secure Print")); },
                       [&](QDialog* setup) {
                           auto* userField = find<QLineEdit>(setup, "TextUserIDBox");
                           auto* passField = find<QLineEdit>(setup, "TextPasscodeBox");
@@ -152,7 +144,7 @@ inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, co
                           passField->clear();
                           QTest::keyClicks(userField, user);
                           QTest::keyClicks(passField, passcode);
-                          ASSERT_TRUE(pick(mode, mode->itemText(1)));
+                          ASSERT_TRUE(chooseItem(mode, mode->itemText(1)));
                           nameField->clear();
                           QTest::keyClicks(nameField, newName);
                           QTest::mouseClick(find<QAbstractButton>(setup, "okButton"), Qt::LeftButton);

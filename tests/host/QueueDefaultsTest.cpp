@@ -23,7 +23,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::panelView;
 
@@ -136,26 +136,26 @@ protected:
     {
         QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
         ASSERT_NE(imageOptions, nullptr);
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
         hosttest::inModal(
             [&] { QTest::mouseClick(find<QAbstractButton>(imageOptions, "colorBalanceButton"), Qt::LeftButton); },
             [&](QDialog* balance) {
                 auto* enable = find<QCheckBox>(balance, "EnableButton");
                 if (!enable->isChecked()) enable->click();
-                ASSERT_TRUE(pick(find<QComboBox>(balance, "targetColorButton"), QStringLiteral("Cyan")));
+                ASSERT_TRUE(chooseItem(find<QComboBox>(balance, "targetColorButton"), QStringLiteral("Cyan")));
                 auto* stepper = find<platform::Stepper>(balance, "StepperOne");
                 QTest::mouseClick(stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")), Qt::LeftButton);
                 QTest::mouseClick(find<QAbstractButton>(balance, "okButton"), Qt::LeftButton);
             });
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
     }
 
     // Job Type: Secure Print set up with a user ID and the passcode 1234.
     void chooseSecurePrint(host::PrintDialog* dialog)
     {
-        ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
         QWidget* jobType = panelView(dialog, QStringLiteral("Job Type"));
-        hosttest::inModal([&] { pick(find<QComboBox>(jobType, "jobtypeButton"), QStringLiteral("Secure Print")); },
+        hosttest::inModal([&] { chooseItem(find<QComboBox>(jobType, "jobtypeButton"), QStringLiteral("Secure Print")); },
                           [&](QDialog* setup) {
                               QTest::keyClicks(find<QLineEdit>(setup, "TextUserIDBox"), QStringLiteral("abc"));
                               QTest::keyClicks(find<QLineEdit>(setup, "TextPasscodeBox"), QStringLiteral("1234"));
@@ -273,7 +273,7 @@ TEST_F(QueueDefaults, TheNextDialogStartsFromTheQueuesDefaultsThenTheSavedSettin
 
     // Printing in colour, which is the description's own default: the job says so by name,
     // since the queue's default would otherwise stand in for it.
-    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+    ASSERT_TRUE(chooseItem(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
                      QStringLiteral("Color")));
     ASSERT_TRUE(print());
     EXPECT_EQ(job(lastJobId_).value(QStringLiteral("ColorModel")).value(0), QStringLiteral("RGB"));

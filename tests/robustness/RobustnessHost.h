@@ -16,7 +16,7 @@
 namespace robust {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 inline int modeOf(const QString& path)
 {
