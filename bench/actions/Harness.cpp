@@ -100,12 +100,6 @@ void resetState()
     resetPDEToolState();
 }
 
-void choose(QComboBox* popup, int index)
-{
-    popup->setCurrentIndex(index);
-    emit popup->activated(index);
-}
-
 void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -2,6 +2,7 @@
 // What every action benchmark shares: the two printer descriptions, the host's callback
 // over one of them, the bundle, fresh process-wide state, and the measuring loop that
 // times an action or its libcups floor.
+#include "tests/support/UserActions.h"
 #include "host/HostCallback.h"
 #include "platform/Bundle.h"
 
@@ -64,8 +65,7 @@ struct Action {
 // first, so both modes start from the same state.
 void measure(benchmark::State& state, Mode mode, const Action& action);
 
-// The user picks item `index` of a pop-up (as the pop-up menu does it).
-void choose(QComboBox* popup, int index);
+using useractions::chooseItem;
 // Delivers the posted events (repaints, deferred deletes) outside any timing.
 void settle();
 

@@ -53,7 +53,7 @@ void popUpCase(benchmark::State& state, Ppd ppd, Mode mode)
     Shown s(ppd);
     QComboBox* box = s.panel.get()->*popup;
     measure(state, mode, {[&](int i) {
-                choose(box, i & 1 ? second : first);
+                chooseItem(box, i & 1 ? second : first);
                 s.host.forgetHandOvers(i);
             }});
 }
@@ -160,7 +160,7 @@ void stepperClick(benchmark::State& state, Ppd ppd, Mode mode)
 void targetChange(benchmark::State& state, Ppd ppd, Mode mode)
 {
     inDialog(state, ppd, [&](ColorBalanceOrvan* c) {
-        measure(state, mode, {[&](int i) { choose(c->targetColorButton, i & 1 ? 0 : 1); }});
+        measure(state, mode, {[&](int i) { chooseItem(c->targetColorButton, i & 1 ? 0 : 1); }});
     });
 }
 

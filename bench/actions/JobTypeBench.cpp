@@ -50,7 +50,7 @@ struct Shown {
             d->okButton->click();
             if (d && platform::isRunningModal(d->window())) d->closeBtnClick(nullptr);
         });
-        choose(panel->jobtypeButton, 1);
+        chooseItem(panel->jobtypeButton, 1);
         settle();
         return ran && response.has_value();
     }
@@ -63,7 +63,7 @@ void chooseNormal(benchmark::State& state, Ppd ppd, Mode mode)
 {
     Shown s(ppd);
     measure(state, mode, {[&](int i) {
-                choose(s.panel->jobtypeButton, 0);
+                chooseItem(s.panel->jobtypeButton, 0);
                 s.host.forgetHandOvers(i);
             }});
 }

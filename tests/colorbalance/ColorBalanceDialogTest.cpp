@@ -78,7 +78,7 @@ TEST_F(ColorBalanceDialog, TypingStoresLiveAndRewritesTheFieldInCanonicalForm)
     const auto result = run(c, [](ColorBalanceOrvan* d) {
         toggle(d->EnableButton);
         ASSERT_TRUE(d->TextTwo->isEnabled());
-        chooseTarget(d->targetColorButton, 1);
+        chooseWithKeys(d->targetColorButton, 1);
         ASSERT_EQ(d->targetColorButton->currentIndex(), 1);
 
         // A minus sign waits for its digit.
@@ -205,7 +205,7 @@ TEST_F(ColorBalanceDialog, CancelEscapeAndCloseBoxRestoreTheSnapshotAndAnswerThe
     setWorking({0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 0, 0});
     const auto committed = run(make(), [](ColorBalanceOrvan* d) {
         toggle(d->EnableButton);
-        chooseTarget(d->targetColorButton, 1);
+        chooseWithKeys(d->targetColorButton, 1);
         QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
     ASSERT_TRUE(committed.has_value());
@@ -226,7 +226,7 @@ TEST_F(ColorBalanceDialog, CancelEscapeAndCloseBoxRestoreTheSnapshotAndAnswerThe
             d->TextTwo->selectAll();
             QTest::keyClicks(d->TextTwo, "3");
             QTest::mouseClick(arrow(d->StepperOne, false), Qt::LeftButton);
-            chooseTarget(d->targetColorButton, 2);
+            chooseWithKeys(d->targetColorButton, 2);
             QTest::mouseClick(arrow(d->StepperThree, true), Qt::LeftButton);
             QTest::mouseClick(d->defaultButton, Qt::LeftButton);
             EXPECT_FALSE(d->EnableButton->isChecked());
@@ -247,7 +247,7 @@ TEST_F(ColorBalanceDialog, OkWithTheSwitchOffGivesZerosAndTheNextOpeningStartsFr
     setWorking({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     const auto off = run(make(), [](ColorBalanceOrvan* d) {
         toggle(d->EnableButton);
-        chooseTarget(d->targetColorButton, 2);
+        chooseWithKeys(d->targetColorButton, 2);
         d->TextOne->selectAll();
         QTest::keyClicks(d->TextOne, "-3");
         QTest::mouseClick(arrow(d->StepperTwo, true), Qt::LeftButton);
@@ -384,7 +384,7 @@ TEST_F(ColorBalanceDialog, GrayOutputRestrictsTheTargetToBlack)
     CBstate = true;
     run(make(), [](ColorBalanceOrvan* d) {
         for (int item = 0; item < 4; ++item) EXPECT_TRUE(platform::isItemEnabled(d->targetColorButton, item));
-        chooseTarget(d->targetColorButton, 1);
+        chooseWithKeys(d->targetColorButton, 1);
         EXPECT_EQ(d->TextOne->text(), "3");
         QTest::mouseClick(d->closeButton, Qt::LeftButton);
     });
@@ -432,30 +432,6 @@ TEST_F(ColorBalanceDialog, LevelBarsFollowTheWorkingValues)
     EXPECT_EQ(barColors(c, 0), bar0);
     EXPECT_EQ(barColors(c, 1), bar1);
     EXPECT_EQ(barColors(c, 2), bar2);
-}
-
-TEST_F(ColorBalanceDialog, NormalOpeningLogsItsStepsInOrder)
-{
-    testsupport::LogRecorder log;
-    CBstate = true;
-    run(make(), [](ColorBalanceOrvan* d) { QTest::mouseClick(d->okButton, Qt::LeftButton); });
-    const QStringList expected = {
-        "initWithWindow()", "end initWithWindow()", "awakeFromNib()", "enter PDE Start()", "start CBResClose",
-        "CBtarget=0", "Enabled", "RGB mode", "targetColorClick", "[targetColorButton indexOfSelectedItem] = 0",
-        "targetColorClick case 0", "targetColorClick fill done",
-    };
-    EXPECT_EQ(log.lines(), expected);
-
-    log.clear();
-    CBColorMode = 1;
-    CBtarget = 3;
-    run(make(), [](ColorBalanceOrvan* d) {
-        toggle(d->EnableButton);
-        QTest::mouseClick(d->closeButton, Qt::LeftButton);
-    });
-    EXPECT_TRUE(log.lines().contains("CBtarget=3"));
-    EXPECT_TRUE(log.lines().contains("Gray mode"));
-    EXPECT_TRUE(log.lines().contains("Disabled"));
 }
 
 TEST_F(ColorBalanceDialog, ControllerGoesOnceItsWindowHasClosed)

@@ -110,10 +110,10 @@ TEST_F(ColorBalanceFromPanel, OkHandsTheTwelveDensitiesToTheHostAndCancelHandsTh
     host_->clearHandOvers();
     press([](ColorBalanceOrvan* d) {
         toggle(d->EnableButton);
-        chooseTarget(d->targetColorButton, 1);
+        chooseWithKeys(d->targetColorButton, 1);
         d->TextTwo->selectAll();
         QTest::keyClicks(d->TextTwo, "-2");
-        chooseTarget(d->targetColorButton, 3);
+        chooseWithKeys(d->targetColorButton, 3);
         d->TextThree->selectAll();
         QTest::keyClicks(d->TextThree, "3");
         QTest::mouseClick(d->okButton, Qt::LeftButton);

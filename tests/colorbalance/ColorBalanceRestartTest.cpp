@@ -86,7 +86,7 @@ TEST_P(ColorBalanceAcrossRuns, TheDialogOpensOnWhatTheJobCarries)
     printer_ = std::make_unique<panels::Printer>(testsupport::bundledPpdPath(), true, &bundle_);
     press([&](ColorBalanceOrvan* c) {
         toggle(c->EnableButton);
-        chooseTarget(c->targetColorButton, a.target);
+        chooseWithKeys(c->targetColorButton, a.target);
         field(c, a.row)->selectAll();
         QTest::keyClicks(field(c, a.row), QString::fromLatin1(a.typed));
         if (!a.on) toggle(c->EnableButton);

@@ -9,6 +9,7 @@
 #include "platform/Window.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/UserActions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -72,19 +73,8 @@ inline QToolButton* arrow(platform::Stepper* stepper, bool up)
     return stepper->findChild<QToolButton*>(up ? QStringLiteral("stepperUp") : QStringLiteral("stepperDown"));
 }
 
-// Clicks a check box on its box, as a user would.
-inline void toggle(QAbstractButton* box)
-{
-    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(8, box->height() / 2));
-}
-
-// Chooses a target item with the keyboard, as a user would.
-inline void chooseTarget(QComboBox* popup, int index)
-{
-    for (int guard = 0; guard < 8 && popup->currentIndex() != index; ++guard) {
-        QTest::keyClick(popup, popup->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    }
-}
+using useractions::chooseWithKeys;
+using useractions::toggle;
 
 class ColorBalanceDialog : public ::testing::Test {
 protected:

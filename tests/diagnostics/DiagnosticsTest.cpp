@@ -76,7 +76,7 @@ TEST(Diagnostics, DefaultDescriptionNamesTheClassAndAddress)
     EXPECT_EQ(object.description(), expected);
 }
 
-TEST(Diagnostics, ReportExceptionAndHandler)
+TEST(Diagnostics, ReportException)
 {
     testsupport::LogRecorder log;
     Plain object;
@@ -84,11 +84,6 @@ TEST(Diagnostics, ReportExceptionAndHandler)
     object.reportException(PDEException("bad choice"));
     EXPECT_EQ(log.lines(), (QStringList{"exception!", "bummer: out of toner", "exception!",
                                         "bummer: bad choice"}));
-
-    int handler = 0;
-    EXPECT_TRUE(object.exceptionHandler(nullptr, std::runtime_error("a"), 0));
-    EXPECT_TRUE(object.exceptionHandler(&handler, PDEException("b"), ~0u));
-    EXPECT_TRUE(object.exceptionHandler(&object, std::logic_error(""), 0x1234));
 }
 
 TEST(Diagnostics, SymboliserArguments)

@@ -20,7 +20,7 @@ namespace {
 
 using hosttest::featureControl;
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::marked;
 
@@ -121,12 +121,12 @@ TEST_F(FeaturesPageTest, EachChoiceIsMarkedAndTravelsWithTheJob)
     ASSERT_NE(page, nullptr);
     ppd_file_t* ppd = dialog_->ppd();
 
-    ASSERT_TRUE(pick(featureControl<QComboBox>(page, QStringLiteral("MediaType")), QStringLiteral("Thick Paper")));
+    ASSERT_TRUE(chooseItem(featureControl<QComboBox>(page, QStringLiteral("MediaType")), QStringLiteral("Thick Paper")));
     featureControl<QCheckBox>(page, QStringLiteral("Staple"))->click();
     featureControl<QCheckBox>(page, QStringLiteral("Finishing"), QStringLiteral("Fold"))->click();
     featureControl<QCheckBox>(page, QStringLiteral("Finishing"), QStringLiteral("Bind"))->click();
     featureControl<QCheckBox>(page, QStringLiteral("Finishing"), QStringLiteral("Punch"))->click();
-    ASSERT_TRUE(pick(featureControl<QComboBox>(page, QStringLiteral("Halftone")), QStringLiteral("Fine Lines")));
+    ASSERT_TRUE(chooseItem(featureControl<QComboBox>(page, QStringLiteral("Halftone")), QStringLiteral("Fine Lines")));
 
     EXPECT_EQ(marked(ppd, "MediaType"), QStringLiteral("Thick"));
     EXPECT_EQ(marked(ppd, "Staple"), QStringLiteral("True"));
@@ -252,7 +252,7 @@ TEST_F(FeaturesPageTest, ConflictsShowOnThePageAsTheyAriseAndAreAskedAboutBefore
     const int quality = sets->findText(QStringLiteral("Quality"));
     featureControl<QCheckBox>(page, QStringLiteral("EconoMode"))->click();
     EXPECT_EQ(featureControl(page, QStringLiteral("Smoothing"), QStringLiteral("conflict")), nullptr);
-    ASSERT_TRUE(pick(featureControl<QComboBox>(page, QStringLiteral("Smoothing")), QStringLiteral("On")));
+    ASSERT_TRUE(chooseItem(featureControl<QComboBox>(page, QStringLiteral("Smoothing")), QStringLiteral("On")));
 
     for (const char* keyword : {"EconoMode", "Smoothing"}) {
         QWidget* mark = featureControl(page, QString::fromLatin1(keyword), QStringLiteral("conflict"));
@@ -270,7 +270,7 @@ TEST_F(FeaturesPageTest, ConflictsShowOnThePageAsTheyAriseAndAreAskedAboutBefore
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.pdf"))));
 
     // Settled: the marks go.
-    ASSERT_TRUE(pick(featureControl<QComboBox>(page, QStringLiteral("Smoothing")), QStringLiteral("Off")));
+    ASSERT_TRUE(chooseItem(featureControl<QComboBox>(page, QStringLiteral("Smoothing")), QStringLiteral("Off")));
     EXPECT_FALSE(featureControl(page, QStringLiteral("EconoMode"), QStringLiteral("conflict"))->isVisibleTo(page));
     EXPECT_TRUE(sets->itemIcon(quality).isNull());
 }
@@ -280,7 +280,7 @@ TEST_F(FeaturesPageTest, ChoicesAndCustomValuesAreKeptForThePrinterButNeverAPass
     {
         host::FeaturesPage* page = openFeatures(featureOptions());
         ASSERT_NE(page, nullptr);
-        ASSERT_TRUE(pick(featureControl<QComboBox>(page, QStringLiteral("MediaType")), QStringLiteral("Transparency")));
+        ASSERT_TRUE(chooseItem(featureControl<QComboBox>(page, QStringLiteral("MediaType")), QStringLiteral("Transparency")));
         featureControl<QCheckBox>(page, QStringLiteral("Finishing"), QStringLiteral("Punch"))->click();
         featureControl<QCheckBox>(page, QStringLiteral("Finishing"), QStringLiteral("Bind"))->click();
         enterCustom(page, QStringLiteral("Density"), {QStringLiteral("9")});
@@ -339,7 +339,7 @@ TEST_F(FeaturesPageTest, HundredsOfOptionsCostOnlyTheFeatureSetShown)
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
     auto* sets = find<QComboBox>(page, "featureSetPopUp");
     for (int g = 0; g < 12; ++g) {
-        ASSERT_TRUE(pick(sets, QStringLiteral("Big Group %1").arg(g)));
+        ASSERT_TRUE(chooseItem(sets, QStringLiteral("Big Group %1").arg(g)));
         QWidget* shown = find<QStackedWidget>(page, "featureGroups")->currentWidget();
         for (int o = 0; o < 40; ++o)
             ASSERT_NE(shown->findChild<QComboBox*>(QStringLiteral("feature_Big%1x%2").arg(g).arg(o)), nullptr) << g << " " << o;
@@ -356,7 +356,7 @@ TEST_F(FeaturesPageTest, TabRunsFromTheFeatureSetThroughItsControlsInReadingOrde
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     host::FeaturesPage* page = hosttest::showFeatures(dialog);
     ASSERT_NE(page, nullptr);
-    ASSERT_TRUE(pick(find<QComboBox>(page, "featureSetPopUp"), QStringLiteral("Custom Values")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(page, "featureSetPopUp"), QStringLiteral("Custom Values")));
     enterCustom(page, QStringLiteral("Watermark"), {QStringLiteral("x"), QStringLiteral("1")});
 
     find<QWidget>(dialog, "panelPopUp")->setFocus(Qt::TabFocusReason);

@@ -19,7 +19,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::items;
 using hosttest::modeOf;
@@ -46,7 +46,7 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     // The host's Layout and Paper page first, then one panel at a time.
     EXPECT_EQ(stack->currentWidget()->objectName(), QStringLiteral("layoutPage"));
     for (int i = 0; i < dialog->panels().size(); ++i) {
-        pick(panelPopUp, dialog->panels().at(i)->panelName());
+        chooseItem(panelPopUp, dialog->panels().at(i)->panelName());
         QWidget* view = dialog->panels().at(i)->panelView();
         ASSERT_NE(view, nullptr);
         EXPECT_TRUE(stack->currentWidget()->isAncestorOf(view));
@@ -57,7 +57,7 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
             }
     }
 
-    pick(panelPopUp, QStringLiteral("Summary"));
+    chooseItem(panelPopUp, QStringLiteral("Summary"));
     EXPECT_EQ(stack->currentWidget()->objectName(), QStringLiteral("summaryPage"));
     QMap<QString, QString> rows = summary(dialog);
     EXPECT_EQ(rows.value(QStringLiteral("Job/Printer:")), QStringLiteral("Save to File"));
@@ -69,8 +69,8 @@ TEST_F(HostDialog, ShowsEachPanelUnderThePanelPopUpAndASummaryAskedAnew)
     EXPECT_EQ(rows.value(QStringLiteral("Job Type/Job Type")), QStringLiteral("Normal Print"));
 
     // A change in a panel shows in the next summary: the panels are asked each time.
-    pick(panelPopUp, QStringLiteral("Image Options"));
-    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+    chooseItem(panelPopUp, QStringLiteral("Image Options"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
                      QStringLiteral("Grayscale")));
     QTest::mouseClick(find<QAbstractButton>(dialog, "summaryButton"), Qt::LeftButton);
     EXPECT_EQ(panelPopUp->currentText(), QStringLiteral("Summary"));
@@ -88,7 +88,7 @@ TEST_F(HostDialog, SaveToFileWritesPrinterDataAndAReadableTicket)
 {
     host::PrintDialog* dialog = open(options());
     ASSERT_TRUE(dialog);
-    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+    ASSERT_TRUE(chooseItem(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
                      QStringLiteral("Grayscale")));
     find<QSpinBox>(dialog, "copiesField")->setValue(3);
     auto* jobName = find<QLineEdit>(dialog, "jobNameField");
@@ -134,7 +134,7 @@ TEST_F(HostDialog, AFailedWriteKeepsTheDialogOpenWithNothingLost)
         suggestions << suggestion;
         return answers.takeFirst();
     });
-    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+    ASSERT_TRUE(chooseItem(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
                      QStringLiteral("Grayscale")));
 
     EXPECT_FALSE(print());
@@ -164,8 +164,8 @@ TEST_F(HostDialog, PresetsComeBackInAFreshProcess)
     host::PrintDialog* dialog = open(options());
     ASSERT_TRUE(dialog);
     QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "screenButton"), QStringLiteral("Smooth Gradation")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "screenButton"), QStringLiteral("Smooth Gradation")));
     auto* brightness = find<QSlider>(imageOptions, "brightnessSlider");
     ASSERT_NE(brightness, nullptr);
     brightness->setValue(brightness->minimum() + 1);
@@ -256,17 +256,17 @@ TEST_F(HostDialog, ConflictsShowUnderThePanelAndPrintingAsksFirst)
     QWidget* view = panelView(dialog, QStringLiteral("Image Options"));
     EXPECT_TRUE(dialog->conflictNotice().isEmpty());
 
-    ASSERT_TRUE(pick(find<QComboBox>(view, "imageadjustButton"), QStringLiteral("Vivid")));
-    ASSERT_TRUE(pick(find<QComboBox>(view, "screenButton"), QStringLiteral("Smooth Gradation")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(view, "imageadjustButton"), QStringLiteral("Vivid")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(view, "screenButton"), QStringLiteral("Smooth Gradation")));
     ASSERT_TRUE(hosttest::waitFor([&] { return !dialog->conflictNotice().isEmpty(); }, 5000));
     EXPECT_TRUE(find<QWidget>(dialog, "conflictRow")->isVisible());
     EXPECT_EQ(dialog->conflictNotice(),
               QStringLiteral("Conflicting options: Image Adjust Mode (Vivid), Screen (Smooth Gradation)"));
     // Undone, the warning goes; done again, it is back.
-    ASSERT_TRUE(pick(find<QComboBox>(view, "screenButton"), QStringLiteral("Auto")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(view, "screenButton"), QStringLiteral("Auto")));
     ASSERT_TRUE(hosttest::waitFor([&] { return dialog->conflictNotice().isEmpty(); }, 5000));
     EXPECT_FALSE(find<QWidget>(dialog, "conflictRow")->isVisible());
-    ASSERT_TRUE(pick(find<QComboBox>(view, "screenButton"), QStringLiteral("Smooth Gradation")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(view, "screenButton"), QStringLiteral("Smooth Gradation")));
     ASSERT_TRUE(hosttest::waitFor([&] { return !dialog->conflictNotice().isEmpty(); }, 5000));
 
     confirmAnswer_ = false;

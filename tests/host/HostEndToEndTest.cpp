@@ -13,8 +13,9 @@
 namespace {
 
 using hosttest::find;
+using hosttest::chooseItem;
+
 using hosttest::panelView;
-using hosttest::pick;
 
 // The choice name of option `keyword` whose text a pop-up shows.
 QString choiceShown(host::PrintDialog* dialog, const char* keyword, QComboBox* popup)
@@ -39,10 +40,10 @@ TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
 
     QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
     ASSERT_NE(imageOptions, nullptr);
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
 
     hosttest::chooseCyanHighlightsUp(dialog);
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
     hosttest::chooseSecurePrint(dialog, QStringLiteral("abc"), QStringLiteral("1234"), QStringLiteral("e2e"));
 
     auto* jobName = find<QLineEdit>(dialog, "jobNameField");
@@ -51,7 +52,7 @@ TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
     find<QSpinBox>(dialog, "copiesField")->setValue(2);
     // Grayscale output has its own rules for image types and toner saving, which the
     // pop-ups follow when the panel is shown again: the job carries what it then shows.
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Image Options")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Image Options")));
     const QString imageType = choiceShown(dialog, "ImageType", find<QComboBox>(imageOptions, "imagetypeButton"));
     const QString tonerMode = choiceShown(dialog, "TonerMode", find<QComboBox>(imageOptions, "TonerSaveButton"));
     EXPECT_FALSE(imageType.isEmpty());
@@ -87,7 +88,7 @@ TEST_F(HostEndToEnd, ARefusedJobShowsTheServersMessageAndLosesNothing)
     QString error;
     ASSERT_TRUE(cupsd_.admin(QStringLiteral("cupsreject"), {QStringLiteral("Orvan")}, &error)) << error.toStdString();
     QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
-    ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
 
     EXPECT_FALSE(print());
     ASSERT_EQ(alerts_.alerts().size(), 1);
@@ -174,7 +175,7 @@ TEST_F(HostEndToEnd, ALateDescriptionDoesNotReplaceThePrinterInUse)
     ASSERT_TRUE(dialog);
     ASSERT_TRUE(dialog->isFileDestination());
     auto* output = find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton");
-    ASSERT_TRUE(pick(output, QStringLiteral("Grayscale")));
+    ASSERT_TRUE(chooseItem(output, QStringLiteral("Grayscale")));
     const QList<platform::PDEPanel*> panels = dialog->panels();
 
     auto* client = dialog->findChild<host::CupsClient*>();

@@ -117,7 +117,7 @@ TEST_F(HostKeyboard, EveryControlIsNamedAndTabRunsThroughTheShownPanel)
 
     // A new printer state brings new pages; the answers stay after the panel.
     dialog->showPanel(0);
-    ASSERT_TRUE(hosttest::pick(find<QComboBox>(dialog, "printerPopUp"), QStringLiteral("Save to File")));
+    ASSERT_TRUE(hosttest::chooseItem(find<QComboBox>(dialog, "printerPopUp"), QStringLiteral("Save to File")));
     expectTabRound(dialog);
 }
 

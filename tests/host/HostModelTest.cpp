@@ -108,7 +108,7 @@ protected:
             if (!popup || !popup->isEnabled() || popup->count() == 0) return QStringLiteral("nothing");
             const int index = below(popup->count());
             const QString text = popup->itemText(index);
-            hosttest::pick(popup, text);
+            hosttest::chooseItem(popup, text);
             return QStringLiteral("%1: %2").arg(QLatin1String(keyword), text);
         }
         case 2: {
@@ -126,7 +126,7 @@ protected:
         }
         default:
             if (below(2) == 0) {
-                hosttest::pick(hosttest::find<QComboBox>(dialog, "jobtypeButton"), QStringLiteral("Normal Print"));
+                hosttest::chooseItem(hosttest::find<QComboBox>(dialog, "jobtypeButton"), QStringLiteral("Normal Print"));
                 return QStringLiteral("Normal Print");
             }
             hosttest::chooseSecurePrint(dialog, QStringLiteral("u%1").arg(below(100)), QStringLiteral("%1").arg(1000 + below(9000)),

@@ -12,7 +12,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 constexpr char kQueue[] = "OrvanData";
 
@@ -74,9 +74,9 @@ protected:
         QTest::keyClick(brightness, Qt::Key_Home);
         for (int step = 0; step < 3; ++step) QTest::keyClick(brightness, Qt::Key_Right);
         ASSERT_EQ(brightness->value(), 1);
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "screenButton"), QStringLiteral("Smooth Gradation")));
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagequalityButton"), QStringLiteral("1200 dpi")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "screenButton"), QStringLiteral("Smooth Gradation")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "imagequalityButton"), QStringLiteral("1200 dpi")));
         hosttest::chooseSecurePrint(dialog, QStringLiteral("robin"), QStringLiteral("97531"), QStringLiteral("Ledger"));
         find<QSpinBox>(dialog, "copiesField")->setValue(2);
         auto* jobName = find<QLineEdit>(dialog, "jobNameField");

@@ -12,7 +12,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::pdfInfo;
 
@@ -127,9 +127,9 @@ TEST_F(HostSaveToFile, TheFileIsChosenAndShownInTheDialog)
     auto* format = find<QComboBox>(dialog, "fileFormatPopUp");
     EXPECT_EQ(format->currentText(), QStringLiteral("Printer data (PostScript)"));
     EXPECT_EQ(fileRow()->path(), o.outputPath);
-    ASSERT_TRUE(pick(format, QStringLiteral("PDF document")));
+    ASSERT_TRUE(chooseItem(format, QStringLiteral("PDF document")));
     EXPECT_EQ(fileRow()->path(), o.outputPath);
-    ASSERT_TRUE(pick(format, QStringLiteral("Printer data (PostScript)")));
+    ASSERT_TRUE(chooseItem(format, QStringLiteral("Printer data (PostScript)")));
     EXPECT_EQ(QFileInfo(fileRow()->path()).fileName(), QStringLiteral("report-for-the-board.ps"));
     QStringList suggestions;
     QString answer = path(QStringLiteral("notes.data"));
@@ -141,7 +141,7 @@ TEST_F(HostSaveToFile, TheFileIsChosenAndShownInTheDialog)
     QTest::mouseClick(find<QAbstractButton>(dialog, "fileChooseButton"), Qt::LeftButton);
     EXPECT_EQ(suggestions, QStringList{chosenBefore}); // the chooser opens on the file chosen
     EXPECT_EQ(fileRow()->path(), answer);
-    ASSERT_TRUE(pick(format, QStringLiteral("PDF document")));
+    ASSERT_TRUE(chooseItem(format, QStringLiteral("PDF document")));
     EXPECT_EQ(fileRow()->path(), answer);
     // A chooser that is cancelled changes nothing.
     answer.clear();

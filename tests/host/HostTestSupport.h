@@ -10,6 +10,7 @@
 #include "platform/Stepper.h"
 #include "tests/host/PdfFile.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/UserActions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -102,16 +103,7 @@ T* find(QWidget* root, const char* name)
     return root ? root->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
 
-// Chooses the item titled `title` as a click in the opened pop-up does.
-inline bool pick(QComboBox* popup, const QString& title)
-{
-    if (!popup) return false;
-    const int index = popup->findText(title);
-    if (index < 0) return false;
-    popup->setCurrentIndex(index);
-    emit popup->activated(index);
-    return true;
-}
+using useractions::chooseItem;
 
 // Runs `interact` inside the next modal loop that `open` starts; `interact` gets the
 // modal window and should end it. Fails the test when no modal loop ran.
@@ -147,10 +139,10 @@ inline QWidget* panelView(host::PrintDialog* dialog, const QString& name)
 inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, const QString& passcode,
                               const QString& newName = QString())
 {
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
     auto* jobType = find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton");
     ASSERT_NE(jobType, nullptr);
-    hosttest::inModal([&] { pick(jobType, QStringLiteral("Secure Print")); },
+    hosttest::inModal([&] { chooseItem(jobType, QStringLiteral("Secure Print")); },
                       [&](QDialog* setup) {
                           auto* userField = find<QLineEdit>(setup, "TextUserIDBox");
                           auto* passField = find<QLineEdit>(setup, "TextPasscodeBox");
@@ -162,7 +154,7 @@ inline void chooseSecurePrint(host::PrintDialog* dialog, const QString& user, co
                           QTest::keyClicks(userField, user);
                           QTest::keyClicks(passField, passcode);
                           if (!newName.isEmpty()) {
-                              ASSERT_TRUE(pick(mode, mode->itemText(1)));
+                              ASSERT_TRUE(chooseItem(mode, mode->itemText(1)));
                               nameField->clear();
                               QTest::keyClicks(nameField, newName);
                           }
@@ -182,7 +174,7 @@ inline void chooseCyanHighlightsUp(host::PrintDialog* dialog)
                 auto* stepper = find<platform::Stepper>(balance, "StepperOne");
                 ASSERT_TRUE(enable && stepper);
                 if (!enable->isChecked()) enable->click();
-                ASSERT_TRUE(pick(find<QComboBox>(balance, "targetColorButton"), QStringLiteral("Cyan")));
+                ASSERT_TRUE(chooseItem(find<QComboBox>(balance, "targetColorButton"), QStringLiteral("Cyan")));
                 QTest::mouseClick(stepper->findChild<QToolButton*>(QStringLiteral("stepperUp")), Qt::LeftButton);
                 QTest::mouseClick(find<QAbstractButton>(balance, "okButton"), Qt::LeftButton);
             });

@@ -149,7 +149,7 @@ protected:
             ASSERT_NE(box, nullptr) << popup;
             ppd_choice_t* wanted = ppdFindChoice(ppdFindOption(dialog->ppd(), keyword), choice);
             ASSERT_NE(wanted, nullptr) << keyword;
-            hosttest::pick(box, QString::fromUtf8(wanted->text));
+            hosttest::chooseItem(box, QString::fromUtf8(wanted->text));
         };
         choose("imageadjustButton", "ImageAdjustmentMode", "Vivid");
         choose("screenButton", "Screen", "Smooth");

@@ -13,7 +13,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::kBarePpd;
 
@@ -21,7 +21,7 @@ class LayoutEndToEnd : public hosttest::HostQueueTest {
 protected:
     void choose(const char* popup, const char* text)
     {
-        ASSERT_TRUE(pick(find<QComboBox>(dialog_.get(), popup), QString::fromUtf8(text))) << popup << ": " << text;
+        ASSERT_TRUE(chooseItem(find<QComboBox>(dialog_.get(), popup), QString::fromUtf8(text))) << popup << ": " << text;
     }
 
     void typeRange(const QString& text)

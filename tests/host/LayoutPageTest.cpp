@@ -17,7 +17,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::items;
 using hosttest::marked;
@@ -58,12 +58,12 @@ TEST_F(LayoutPageTest, ComesFirstWithThePrinterDescriptionsPaperOptions)
               (QStringList{"Off", "Long-Edge Binding", "Short-Edge Binding"}));
     // Order and borders mean something only with several pages on a sheet.
     EXPECT_FALSE(find<QComboBox>(dialog, "pageOrderPopUp")->isEnabled());
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "4"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "4"));
     EXPECT_TRUE(find<QComboBox>(dialog, "pageOrderPopUp")->isEnabled());
     EXPECT_TRUE(find<QComboBox>(dialog, "pageBorderPopUp")->isEnabled());
 
     // Nothing chosen, nothing of the page's sent: the printer's defaults hold.
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "1"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "1"));
     const host::JobOptions untouched = dialog->jobOptions();
     for (const char* name : {"media", "sides", "orientation-requested", "number-up", "page-ranges", "collate",
                              "outputorder", "fit-to-page", "PageSize", "InputSlot", "Duplex"})
@@ -74,13 +74,13 @@ TEST_F(LayoutPageTest, EachChoiceIsMarkedOrSentUnderItsLpName)
 {
     host::PrintDialog* dialog = open(options());
     ASSERT_TRUE(dialog);
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "paperSizePopUp"), "A4"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "paperSourcePopUp"), "Tray 2"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "twoSidedPopUp"), "Long-Edge Binding"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "orientationPopUp"), "Landscape"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "6"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pageOrderPopUp"), "Top to bottom, right to left"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pageBorderPopUp"), "Double thick line"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "paperSizePopUp"), "A4"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "paperSourcePopUp"), "Tray 2"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "twoSidedPopUp"), "Long-Edge Binding"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "orientationPopUp"), "Landscape"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "6"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pageOrderPopUp"), "Top to bottom, right to left"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pageBorderPopUp"), "Double thick line"));
     for (const char* box : {"collateBox", "reverseBox", "fitToPageBox"})
         QTest::mouseClick(find<QCheckBox>(dialog, box), Qt::LeftButton);
 
@@ -162,10 +162,10 @@ TEST_F(LayoutPageTest, ChoicesAreKeptPerPrinterButThePageRangeIsNot)
 {
     host::PrintDialog* dialog = open(options());
     ASSERT_TRUE(dialog);
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "paperSizePopUp"), "A5"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "orientationPopUp"), "Reverse landscape"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "2"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pageBorderPopUp"), "Single line"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "paperSizePopUp"), "A5"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "orientationPopUp"), "Reverse landscape"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "2"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pageBorderPopUp"), "Single line"));
     QTest::mouseClick(find<QCheckBox>(dialog, "collateBox"), Qt::LeftButton);
     typeRange(QStringLiteral("1"));
     ASSERT_TRUE(print());
@@ -205,9 +205,9 @@ TEST_F(LayoutPageTest, WithoutThePaperOptionsCupssStandardOptionsAreOffered)
     EXPECT_EQ(dialog->jobOptions().value("sides"), "one-sided");
     EXPECT_FALSE(dialog->jobOptions().contains("media"));
 
-    ASSERT_TRUE(pick(size, "A4"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "paperSourcePopUp"), "Upper tray"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "twoSidedPopUp"), "Short-edge binding"));
+    ASSERT_TRUE(chooseItem(size, "A4"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "paperSourcePopUp"), "Upper tray"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "twoSidedPopUp"), "Short-edge binding"));
     host::JobOptions sent = dialog->jobOptions();
     EXPECT_EQ(sent.value("media"), "A4,Upper");
     EXPECT_EQ(sent.value("sides"), "two-sided-short-edge");
@@ -240,7 +240,7 @@ TEST(LayoutPageAlone, APrinterWithoutADescriptionGetsACompletePage)
         EXPECT_GT(popup->count(), 1) << name;
         EXPECT_GE(popup->currentIndex(), 0) << name;
     }
-    ASSERT_TRUE(pick(find<QComboBox>(&page, "paperSizePopUp"), "US Legal"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(&page, "paperSizePopUp"), "US Legal"));
     host::JobOptions sent;
     page.addJobOptions(&sent);
     EXPECT_EQ(sent.value("media"), "Legal");

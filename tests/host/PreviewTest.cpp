@@ -15,7 +15,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 TEST(PageRanges, ReadListsAndSayWhatIsWrong)
 {
@@ -189,9 +189,9 @@ TEST_F(Preview, ShowsThePdfsPagesOnTheSheetsAsTheyWillPrint)
     EXPECT_EQ(window->printLayout().sheetSize().toSize(), QSize(612, 792));
 
     // The Layout page's choices reach the open preview.
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "paperSizePopUp"), "A5"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "orientationPopUp"), "Landscape"));
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "2"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "paperSizePopUp"), "A5"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "orientationPopUp"), "Landscape"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "pagesPerSheetPopUp"), "2"));
     ASSERT_TRUE(hosttest::waitFor([&] { return window->sheetCount() == 3; }));
     EXPECT_EQ(window->printLayout().sheetSize().toSize(), QSize(595, 420));
     auto* field = find<QLineEdit>(dialog, "rangeField");
@@ -210,7 +210,7 @@ TEST_F(Preview, ShowsThePdfsPagesOnTheSheetsAsTheyWillPrint)
 
     // Gray output: the panel's Grayscale.
     dialog->showPanel(0);
-    ASSERT_TRUE(pick(find<QComboBox>(dialog->panels().at(0)->panelView(), "outputcolorButton"), "Grayscale"));
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog->panels().at(0)->panelView(), "outputcolorButton"), "Grayscale"));
     ASSERT_TRUE(hosttest::waitFor([&] { return window->printLayout().gray; }));
     ASSERT_TRUE(drawn(window));
     EXPECT_TRUE(window->pageImage(1).isGrayscale());

@@ -131,7 +131,7 @@ TEST_F(PrinterState, QueuesThatComeAndGoShowUpAndGoButTheChosenOneStaysMarkedAsG
     EXPECT_EQ(printers->currentText(), QStringLiteral("Orvan (default)"));
 
     // Once another destination is chosen, it goes from the pop-up, its separator with it.
-    ASSERT_TRUE(hosttest::pick(printers, QStringLiteral("Save to File")));
+    ASSERT_TRUE(hosttest::chooseItem(printers, QStringLiteral("Save to File")));
     EXPECT_FALSE(has("Orvan (default)"));
     EXPECT_EQ(printers->count(), 1);
     EXPECT_EQ(printers->currentText(), QStringLiteral("Save to File"));

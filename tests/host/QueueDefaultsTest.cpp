@@ -20,7 +20,7 @@
 namespace {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::panelView;
 
@@ -118,9 +118,9 @@ protected:
     void chooseImageOptionsAndSecurePrint(host::PrintDialog* dialog)
     {
         QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "imagetypeButton"), QStringLiteral("Photo")));
         hosttest::chooseCyanHighlightsUp(dialog);
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
         hosttest::chooseSecurePrint(dialog, QStringLiteral("abc"), QStringLiteral("1234"));
     }
 
@@ -233,7 +233,7 @@ TEST_F(QueueDefaults, TheNextDialogStartsFromTheQueuesDefaultsThenTheSavedSettin
 
     // Printing in colour, which is the description's own default: the job says so by name,
     // since the queue's default would otherwise stand in for it.
-    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+    ASSERT_TRUE(chooseItem(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
                      QStringLiteral("Color")));
     ASSERT_TRUE(print());
     EXPECT_EQ(job(lastJobId_).value(QStringLiteral("ColorModel")).value(0), QStringLiteral("RGB"));

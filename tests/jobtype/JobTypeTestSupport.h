@@ -8,6 +8,7 @@
 #include "plugin/PDETool.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/UserActions.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -33,37 +34,18 @@ inline const std::pair<QString, QString> kPasscodeAlert{
 // Base64 of the UTF-8 bytes, by Qt's own encoder.
 inline QString b64(const QString& text) { return QString::fromLatin1(text.toUtf8().toBase64()); }
 
-// Picks item `index` of a pop-up with the keyboard, as a user would: one arrow key
-// per item (the action may move the pop-up again; the keys are not repeated then).
-inline void choose(QComboBox* popup, int index)
-{
-    const int steps = index - popup->currentIndex();
-    for (int i = 0; i < qAbs(steps); ++i) QTest::keyClick(popup, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
-}
-
-// Replaces a field's text by typing, as a user would.
-inline void type(QLineEdit* field, const QString& text)
-{
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    for (QChar c : text) {
-        if (c.unicode() < 128) {
-            QTest::keyClick(field, static_cast<char>(c.unicode()));
-        } else { // a key of a Latin-1 keyboard layout
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-}
+using useractions::chooseWithKeys;
+using useractions::retype;
 
 // Fills the dialog and presses OK.
 inline void confirm(JobTypeSetup* d, const QString& userID, const QString& passcode, int mode,
                     const QString& jobName = QString())
 {
-    type(d->TextUserIDBox, userID);
-    type(d->TextPasscodeBox, passcode);
-    choose(d->pJobNameButton, 1);
-    if (!jobName.isNull()) type(d->TextJobNameBox, jobName);
-    choose(d->pJobNameButton, mode);
+    retype(d->TextUserIDBox, userID);
+    retype(d->TextPasscodeBox, passcode);
+    chooseWithKeys(d->pJobNameButton, 1);
+    if (!jobName.isNull()) retype(d->TextJobNameBox, jobName);
+    chooseWithKeys(d->pJobNameButton, mode);
     QTest::mouseClick(d->okButton, Qt::LeftButton);
 }
 

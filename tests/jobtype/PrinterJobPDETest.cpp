@@ -43,7 +43,7 @@ protected:
     void pickSecurePrint(std::function<void(JobTypeSetup*)> interact)
     {
         whenSetupShows([this] { return panel_->aJobTypeSetup.data(); }, std::move(interact));
-        choose(panel_->jobtypeButton, 1);
+        chooseWithKeys(panel_->jobtypeButton, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(panel_->aJobTypeSetup.isNull()) << "the dialog is gone once its window closed";
     }
@@ -142,7 +142,7 @@ TEST_F(JobTypePanel, OkHandsOverBase64ValuesInOrderAndALaterCancelNothing)
 
     pressSetup([](JobTypeSetup* d) {
         EXPECT_EQ(d->TextUserIDBox->text(), "abc");
-        type(d->TextUserIDBox, "changed");
+        retype(d->TextUserIDBox, "changed");
         QTest::keyClick(d->TextUserIDBox, Qt::Key_Escape);
     });
     EXPECT_EQ(setupsShown_, 2);
@@ -175,7 +175,7 @@ TEST_F(JobTypePanel, ShouldPrintWithAndWithoutASetupResult)
     EXPECT_TRUE(host_->handOvers().isEmpty());
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 1);
     // Normal Print with no setup goes out as it is.
-    choose(p->jobtypeButton, 0);
+    chooseWithKeys(p->jobtypeButton, 0);
     takeHandOvers();
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(takeHandOvers(), QList<HandOver>({{"JobType", "Normal"}}));
@@ -190,7 +190,7 @@ TEST_F(JobTypePanel, ShouldPrintWithAndWithoutASetupResult)
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(takeHandOvers(), secureHandOvers("id", "5678") + QList<HandOver>({{"NewJob", "None"}}));
     // Normal Print after it: nothing of the setup goes with the job.
-    choose(p->jobtypeButton, 0);
+    chooseWithKeys(p->jobtypeButton, 0);
     takeHandOvers();
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(takeHandOvers(),
@@ -350,7 +350,7 @@ TEST_F(JobTypePanel, MissingLayoutsEndSilently)
     panel_ = PrinterJobPDEOrvan::initWithCallback(host_.get(), &empty);
     shown();
     host_->clearHandOvers();
-    choose(panel_->jobtypeButton, 1);
+    chooseWithKeys(panel_->jobtypeButton, 1);
     EXPECT_TRUE(panel_->aJobTypeSetup.isNull());
     EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 0);
     EXPECT_EQ(host_->handOvers(), QList<HandOver>({{"JobType", "Normal"}}));

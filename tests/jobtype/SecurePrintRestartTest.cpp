@@ -42,7 +42,7 @@ protected:
     {
         whenSetupShows([this] { return panel().aJobTypeSetup.data(); },
                        [=](JobTypeSetup* d) { confirm(d, userID, passcode, jobName.isNull() ? 0 : 1, jobName); });
-        choose(panel().jobtypeButton, 1);
+        chooseWithKeys(panel().jobtypeButton, 1);
         ASSERT_EQ(setupsShown_, 1);
         panels::SeededChoices unused(1);
         ASSERT_TRUE(printer_->print(unused).sent);
@@ -109,7 +109,7 @@ TEST_F(SecurePrintAcrossRuns, WithoutThePasscodePrintingAsksForItWithWhatIsKnown
         EXPECT_EQ(d->TextPasscodeBox->text(), "");
         EXPECT_EQ(d->pJobNameButton->currentIndex(), 1);
         EXPECT_EQ(d->TextJobNameBox->text(), "Report");
-        type(d->TextPasscodeBox, "5678");
+        retype(d->TextPasscodeBox, "5678");
         QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
     EXPECT_TRUE(panel().shouldPrint());

@@ -3,16 +3,10 @@
 #include "platform/Controls.h"
 #include "platform/Stepper.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QSlider>
-#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -97,57 +91,6 @@ TEST(ControlsTest, PopUpSelectionItemsAndItemEnabling)
     platform::removeAllItems(&popup);
     EXPECT_EQ(platform::numberOfItems(&popup), 0);
     EXPECT_EQ(platform::indexOfSelectedItem(&popup), -1);
-}
-
-TEST(ControlsTest, TextsStatesAndIntegerValues)
-{
-    QDialog window;
-    auto* label = new QLabel(&window);
-    auto* edit = new QLineEdit(&window);
-    auto* button = new QPushButton(&window);
-    auto* check = new QCheckBox(&window);
-    auto* group = new QGroupBox(&window);
-    auto* slider = new QSlider(&window);
-    auto* spin = new QSpinBox(&window);
-    auto* stepper = new platform::Stepper(&window);
-    slider->setRange(-20, 20);
-    spin->setRange(0, 10);
-
-    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(edit), static_cast<QWidget*>(button),
-                       static_cast<QWidget*>(group), static_cast<QWidget*>(&window)}) {
-        platform::setStringValue(w, QStringLiteral("Text ") + w->metaObject()->className());
-        EXPECT_EQ(platform::stringValue(w), QStringLiteral("Text ") + w->metaObject()->className());
-    }
-    EXPECT_EQ(label->text(), QStringLiteral("Text QLabel"));
-    EXPECT_EQ(group->title(), QStringLiteral("Text QGroupBox"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Text QDialog"));
-    platform::setTitle(button, QStringLiteral("OK"));
-    EXPECT_EQ(button->text(), QStringLiteral("OK"));
-    // A widget with no text of its own (not a window) keeps nothing.
-    platform::setStringValue(slider, QStringLiteral("x"));
-    EXPECT_EQ(platform::stringValue(slider), QString());
-
-    check->setCheckable(true);
-    platform::setState(check, 1);
-    EXPECT_EQ(platform::state(check), 1);
-    platform::setState(check, 0);
-    EXPECT_EQ(platform::state(check), 0);
-    EXPECT_EQ(platform::state(button), 0);
-
-    platform::setIntValue(slider, -7);
-    platform::setIntValue(spin, 4);
-    platform::setIntValue(stepper, 12);
-    EXPECT_EQ(platform::intValue(slider), -7);
-    EXPECT_EQ(platform::intValue(spin), 4);
-    EXPECT_EQ(platform::intValue(stepper), 12);
-    platform::setIntValue(slider, 99); // the control's limits apply
-    EXPECT_EQ(platform::intValue(slider), 20);
-    EXPECT_EQ(platform::intValue(label), 0);
-
-    platform::setEnabled(edit, false);
-    EXPECT_FALSE(platform::isEnabled(edit));
-    platform::setEnabled(edit, true);
-    EXPECT_TRUE(platform::isEnabled(edit));
 }
 
 TEST(ControlsTest, TextColours)

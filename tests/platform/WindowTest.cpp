@@ -81,8 +81,6 @@ void pressKey(QWidget* window, Qt::Key key)
     QTest::keyClick(window->windowHandle(), key);
 }
 
-TEST(WindowTest, ApplicationIsLoaded) { EXPECT_TRUE(platform::applicationLoad()); }
-
 TEST(WindowTest, StopModalEndsTheLoopWithItsCode)
 {
     TestDialog d;

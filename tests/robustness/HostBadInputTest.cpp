@@ -18,7 +18,7 @@ namespace {
 
 using robust::find;
 using robust::panelView;
-using robust::pick;
+using robust::chooseItem;
 
 using HostBadPreset = hosttest::HostDialogTest;
 
@@ -176,7 +176,7 @@ TEST_F(HostBadPreset, ADiskThatFillsUpWhileSavingToAFile)
     ASSERT_TRUE(dialog);
     const QString out = options().outputPath;
     ASSERT_TRUE(hosttest::writeBytes(out, "an earlier document"));
-    ASSERT_TRUE(pick(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
+    ASSERT_TRUE(chooseItem(find<QComboBox>(panelView(dialog, QStringLiteral("Image Options")), "outputcolorButton"),
                      QStringLiteral("Grayscale")));
     {
         FileSizeLimit full(64 * 1024);
@@ -209,7 +209,7 @@ protected:
     {
         QWidget* imageOptions = panelView(dialog, QStringLiteral("Image Options"));
         ASSERT_NE(imageOptions, nullptr);
-        ASSERT_TRUE(pick(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
+        ASSERT_TRUE(chooseItem(find<QComboBox>(imageOptions, "outputcolorButton"), QStringLiteral("Grayscale")));
         auto* brightness = find<QSlider>(imageOptions, "brightnessSlider");
         brightness->setFocus();
         QTest::keyClick(brightness, Qt::Key_End);
@@ -297,12 +297,12 @@ TEST_F(HostServerLoss, SaveToFileStillWorksWhileTheServerIsAway)
     const QString out = path(QStringLiteral("minutes.pdf"));
     dialog->setFileChooser([&](const QString&) { return out; });
     auto* printers = find<QComboBox>(dialog, "printerPopUp");
-    ASSERT_TRUE(pick(printers, QStringLiteral("Save to File")));
+    ASSERT_TRUE(chooseItem(printers, QStringLiteral("Save to File")));
     ASSERT_TRUE(dialog->isFileDestination());
     // The file has settings of its own (none yet): Normal Print. Secure Print again
     // shows the entries confirmed before the server went away.
-    ASSERT_TRUE(pick(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
-    hosttest::inModal([&] { pick(find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton"),
+    ASSERT_TRUE(chooseItem(find<QComboBox>(dialog, "panelPopUp"), QStringLiteral("Job Type")));
+    hosttest::inModal([&] { chooseItem(find<QComboBox>(panelView(dialog, QStringLiteral("Job Type")), "jobtypeButton"),
                                  QStringLiteral("Secure Print")); },
                       [&](QDialog* setup) {
                           EXPECT_EQ(find<QLineEdit>(setup, "TextUserIDBox")->text(), QStringLiteral("robust"));

@@ -8,7 +8,7 @@
 namespace robust {
 
 using hosttest::find;
-using hosttest::pick;
+using hosttest::chooseItem;
 
 using hosttest::modeOf;
 using hosttest::readJson;

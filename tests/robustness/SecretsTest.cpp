@@ -22,7 +22,7 @@ namespace {
 
 using robust::find;
 using robust::modeOf;
-using robust::pick;
+using robust::chooseItem;
 
 const QString kPasscode = QStringLiteral("907315246");
 const QString kUserID = QStringLiteral("agent042");

@@ -96,20 +96,6 @@ void checkNoWindowsLeft()
     PANELS_CHECK(!QApplication::activeModalWidget(), QStringLiteral("a modal window is still up"));
 }
 
-bool choose(QComboBox* popup, int index)
-{
-    if (!popup || !popup->isEnabled() || index < 0 || index >= popup->count()) return false;
-    if (!platform::isItemEnabled(popup, index)) return false;
-    popup->setCurrentIndex(index);
-    emit popup->activated(index);
-    return true;
-}
-
-void click(QAbstractButton* button)
-{
-    if (button && button->isEnabled() && button->isVisible()) button->click();
-}
-
 namespace {
 
 // The keyword each pop-up of the Image Options panel hands over, with the print-settings
@@ -134,14 +120,6 @@ const std::array<const char*, 12> kDensityKeys = {
     "CyanMidSettings",    "CyanHighSettings",   "MagentaLowSettings", "MagentaMidSettings",
     "MagentaHighSettings", "YellowLowSettings", "YellowMidSettings",  "YellowHighSettings",
 };
-
-// Types each character with a key press carrying it, as a keyboard does.
-void type(QLineEdit* field, const QString& text)
-{
-    if (!field) return;
-    for (char32_t c : text.toUcs4())
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
-}
 
 QString pick(Choices& in, const char32_t* pool, std::size_t poolSize, int maxChars)
 {
@@ -179,7 +157,7 @@ void retype(QLineEdit* field, const QString& text)
     if (!field || !field->isEnabled()) return;
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    type(field, text);
+    typeKeys(field, text);
 }
 
 // Opens a pop-up's list and leaves it with Escape: only the list may close.
@@ -301,7 +279,7 @@ void Panels::choosePopUp(Choices& in)
 {
     const auto popups = popUps(*imageOptions_);
     QComboBox* popup = popups[static_cast<std::size_t>(in.below(static_cast<int>(popups.size())))];
-    choose(popup, in.below(popup ? popup->count() + 1 : 1));
+    chooseItem(popup, in.below(popup ? popup->count() + 1 : 1));
 }
 
 void Panels::userAction(Choices& in)
@@ -326,7 +304,7 @@ void Panels::userAction(Choices& in)
             break;
         case 5: click(io.defaultButton); break;
         case 6: click(io.colorBalanceButton); break;
-        case 7: choose(jt.jobtypeButton, in.below(3)); break;
+        case 7: chooseItem(jt.jobtypeButton, in.below(3)); break;
         case 8: click(jt.setupButton); break;
         case 9: click(jt.defaultButton); break;
         default: escapeFromList(popUps(io)[static_cast<std::size_t>(in.below(6))]); break;
@@ -410,14 +388,14 @@ void Panels::colorBalanceInside(Choices& in)
         trace(QStringLiteral("  color balance step %1").arg(step));
         switch (step) {
         case 0: click(cb->EnableButton); break;
-        case 1: choose(cb->targetColorButton, in.below(5)); break;
+        case 1: chooseItem(cb->targetColorButton, in.below(5)); break;
         case 2:
         case 3: {
             QLineEdit* field = fields[static_cast<std::size_t>(in.below(3))];
             if (!field || !field->isEnabled()) break;
             placeCaret(in, field);
             if (in.below(4) == 0) QTest::keyClick(field, Qt::Key_Backspace);
-            type(field, pick(in, kDensityKeysTyped, std::size(kDensityKeysTyped), 3));
+            typeKeys(field, pick(in, kDensityKeysTyped, std::size(kDensityKeysTyped), 3));
             if (in.flag()) QTest::keyClick(field, Qt::Key_Return);
             break;
         }
@@ -483,11 +461,11 @@ void Panels::securePrintInside(Choices& in)
                 QApplication::clipboard()->setText(pick(in, kEntryKeysTyped, std::size(kEntryKeysTyped), 14));
                 QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
             } else {
-                type(field, pick(in, kEntryKeysTyped, std::size(kEntryKeysTyped), 9));
+                typeKeys(field, pick(in, kEntryKeysTyped, std::size(kEntryKeysTyped), 9));
             }
             break;
         }
-        case 3: choose(setup->pJobNameButton, in.below(3)); break;
+        case 3: chooseItem(setup->pJobNameButton, in.below(3)); break;
         case 4: click(setup->defaultButton); break;
         case 5:
         case 6: {
@@ -495,7 +473,7 @@ void Panels::securePrintInside(Choices& in)
             retype(setup->TextUserIDBox, QLatin1String(kUserIDs[static_cast<std::size_t>(in.below(4))]));
             retype(setup->TextPasscodeBox, QLatin1String(kPasscodes[static_cast<std::size_t>(in.below(4))]));
             if (in.flag()) {
-                choose(setup->pJobNameButton, 1);
+                chooseItem(setup->pJobNameButton, 1);
                 retype(setup->TextJobNameBox, QLatin1String(kJobNames[static_cast<std::size_t>(in.below(4))]));
             }
             break;

@@ -5,6 +5,7 @@
 // next is read from a Choices source: a fuzz input, or a seeded generator for the
 // model-based tests. No test framework here: the fuzz targets and the tests share it,
 // and a broken check goes to the failure handler the caller installs.
+#include "tests/support/UserActions.h"
 #include "host/HostCallback.h"
 #include "tests/support/Choices.h"
 #include "imageoptions/PrinterPDE-Orvan.h"
@@ -43,10 +44,9 @@ void resetState();
 // Nothing the driver made is left: no window, no dialog controller.
 void checkNoWindowsLeft();
 
-// The user picks an item, as far as the pop-up and the item are enabled.
-bool choose(QComboBox* popup, int index);
-// The user clicks a button, when it is there, enabled and visible.
-void click(QAbstractButton* button);
+using useractions::chooseItem;
+using useractions::click;
+using useractions::typeKeys;
 
 class Panels {
 public:

@@ -1,4 +1,4 @@
-#include "plugin/PrinterPDEPlugIn-Orvan.h"
+#include "bundle/PrinterPDEPlugIn-Orvan.h"
 
 #include "imageoptions/PrinterPDE-Orvan.h"
 #include "jobtype/PrinterJobPDE-Orvan.h"

@@ -1,5 +1,5 @@
 #include "plugin/PDETool.h"
-#include "plugin/PrinterPDEPlugIn-Orvan.h"
+#include "bundle/PrinterPDEPlugIn-Orvan.h"
 
 #include "platform/Bundle.h"
 #include "platform/Help.h"
