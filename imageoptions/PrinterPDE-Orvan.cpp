@@ -25,14 +25,6 @@
 #include <functional>
 #include <numeric>
 
-std::shared_ptr<ChoiceList> outputcolorChoices;
-std::shared_ptr<ChoiceList> imagequalityChoices;
-std::shared_ptr<ChoiceList> imagetypeChoices;
-std::shared_ptr<ChoiceList> imageadjustChoices;
-std::shared_ptr<ChoiceList> screenChoices;
-std::shared_ptr<ChoiceList> tonersaveChoices;
-std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
-
 namespace {
 
 // Choice names the rules compare and hand over.
@@ -72,21 +64,6 @@ void storeInt(platform::PrintSettings* settings, const char* key, qint64 value)
 }
 
 } // namespace
-
-namespace imageoptions {
-
-void resetImageOptionsState()
-{
-    outputcolorChoices.reset();
-    imagequalityChoices.reset();
-    imagetypeChoices.reset();
-    imageadjustChoices.reset();
-    screenChoices.reset();
-    tonersaveChoices.reset();
-    GrayGuaranteeChoices.reset();
-}
-
-} // namespace imageoptions
 
 // ---------------------------------------------------------------------------------
 // Construction
@@ -571,13 +548,6 @@ PDEChoice* PrinterPDEOrvan::selectionForPopUp(QComboBox* popup, const QString& k
     updateMarkedSelections();
     return nullptr;
 }
-
-void PrinterPDEOrvan::showAdvanced(QObject* /*sender*/)
-{
-    if (PDEView) PDEView->resize(basicSize.toSize());
-}
-
-void PrinterPDEOrvan::shouldPrintlog(QObject* /*sender*/) {}
 
 // ---------------------------------------------------------------------------------
 // Change handlers and the rules between the controls

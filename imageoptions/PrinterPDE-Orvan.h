@@ -36,17 +36,6 @@ namespace platform {
 class PDEPluginCallback;
 } // namespace platform
 
-// The choices of each option, as built by the last panel constructed (null for an
-// option its PPD lacks). Every panel also keeps the lists it built itself: its
-// pop-ups carry their entries, and a later panel replaces these.
-extern std::shared_ptr<ChoiceList> outputcolorChoices;
-extern std::shared_ptr<ChoiceList> imagequalityChoices;
-extern std::shared_ptr<ChoiceList> imagetypeChoices;
-extern std::shared_ptr<ChoiceList> imageadjustChoices;
-extern std::shared_ptr<ChoiceList> screenChoices;
-extern std::shared_ptr<ChoiceList> tonersaveChoices;
-extern std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
-
 class PrinterPDEOrvan : public QObject,
                         public platform::PDEPanel,
                         public platform::LayoutOwner,
@@ -98,7 +87,6 @@ public:
     // Hosts that take no hand-overs keep nothing else for us either.
     void getPPDSettingsFromPrintSettingsOnTiger() {}
     void writePPDSettingsToPrintSettingsOnTiger() {}
-    platform::Bundle* getbundle() const { return pluginBundle; }
 
 public slots:
     // Actions: the sender is the control, or null when called from code.
@@ -115,8 +103,6 @@ public slots:
     void changebrightnessOption(QObject* sender);
     void colorBalanceButtonPushed(QObject* sender);
     void defaultButtonPushed(QObject* sender);
-    void showAdvanced(QObject* sender);
-    void shouldPrintlog(QObject* sender);
 
 public:
     // The Color Balance controller made last; it gives itself up when its window closes.
@@ -216,9 +202,3 @@ private:
     void restoreColourBalance(const std::array<std::optional<int32_t>, colorbalance::kDensityCount>& densities,
                               bool on, int32_t target);
 };
-
-namespace imageoptions {
-// For test fixtures only: the module-level state of this panel as when the plug-in
-// is loaded.
-void resetImageOptionsState();
-} // namespace imageoptions

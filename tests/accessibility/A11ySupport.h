@@ -8,7 +8,7 @@
 #include "imageoptions/PrinterPDE-Orvan.h"
 #include "jobtype/JobTypeSetup.h"
 #include "jobtype/PrinterJobPDE-Orvan.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/Bundle.h"
 #include "platform/ColorBox.h"
 #include "platform/Stepper.h"
@@ -57,11 +57,7 @@ protected:
 
     static void reset()
     {
-        imageoptions::resetImageOptionsState();
-        colorbalance::resetColorBalanceState();
-        jobtype::resetSecurePrintState();
-        resetPDEToolState();
-        VelkaRefppd = nullptr;
+        resetSharedPanelState();
     }
 
     void useLocale(const QLocale& locale)

@@ -28,15 +28,13 @@ class ImageOptionsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        imageoptions::resetImageOptionsState();
-        colorbalance::resetColorBalanceState();
-        resetPDEToolState();
+        resetSharedPanelState();
     }
 
     void TearDown() override
     {
         panel.reset();
-        imageoptions::resetImageOptionsState();
+        resetSharedPanelState();
     }
 
     // A panel over `ppdPath` (none for an empty path).
