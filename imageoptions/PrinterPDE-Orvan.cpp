@@ -770,6 +770,8 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
             handOverPopUp(which);
             updateUI();
         }
+        // A position handed over is the selection already; toner saving's is handed over
+        // by the rules that follow it.
         if (keepForFill) {
             pendingPositions_[which] = *v;
         } else if (!useConstraintHandling && !p.restoreHandsOver && which != kTonerSave) {

@@ -55,10 +55,7 @@ protected:
         reset();
     }
 
-    static void reset()
-    {
-        resetSharedPanelState();
-    }
+    static void reset() { resetSharedPanelState(); }
 
     void useLocale(const QLocale& locale)
     {

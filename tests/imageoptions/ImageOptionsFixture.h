@@ -26,10 +26,7 @@ using HandOvers = QList<host::HandOver>;
 
 class ImageOptionsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetSharedPanelState();
-    }
+    void SetUp() override { resetSharedPanelState(); }
 
     void TearDown() override
     {

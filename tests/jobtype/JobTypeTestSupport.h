@@ -69,10 +69,7 @@ inline void confirm(JobTypeSetup* d, const QString& userID, const QString& passc
 
 class JobTypeTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        resetSharedPanelState();
-    }
+    void SetUp() override { resetSharedPanelState(); }
 
     void TearDown() override
     {
