@@ -7,7 +7,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "tests/support/PanelDriver.h"
 
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/PrintSettings.h"
 
 #include <QMap>
@@ -66,15 +66,15 @@ QString value(fuzz::Reader& in)
 // A setup result as the Secure Print dialog leaves it after OK, in either name mode.
 void presetSetupResult(int which)
 {
-    static const std::array<QVariantList, 3> results = {
-        QVariantList{1, QStringLiteral("user1"), QStringLiteral("1234"), QStringLiteral("Report"),
-                     QStringLiteral("Enter Name Mode")},
-        QVariantList{0, QStringLiteral("A"), QStringLiteral("000000000000"), QStringLiteral("Use Existing Name")},
-        QVariantList{1, QStringLiteral("12345678"), QStringLiteral("\u0661\u0662"), QString(),
-                     QStringLiteral("Enter Name Mode")},
+    static const std::array<SecurePrintSetup, 3> results = {
+        SecurePrintSetup{1, QStringLiteral("user1"), QStringLiteral("1234"), QStringLiteral("Report"),
+                         QStringLiteral("Enter Name Mode")},
+        SecurePrintSetup{0, QStringLiteral("A"), QStringLiteral("000000000000"), {}, QStringLiteral("Use Existing Name")},
+        SecurePrintSetup{1, QStringLiteral("12345678"), QStringLiteral("\u0661\u0662"), QString(),
+                         QStringLiteral("Enter Name Mode")},
     };
     response = results[static_cast<std::size_t>(which) % results.size()];
-    jobnameMode = response->at(0).toInt();
+    jobnameMode = response->jobNameMode;
 }
 
 } // namespace

@@ -25,15 +25,41 @@
 #include <functional>
 #include <numeric>
 
-std::shared_ptr<ChoiceList> outputcolorChoices;
-std::shared_ptr<ChoiceList> imagequalityChoices;
-std::shared_ptr<ChoiceList> imagetypeChoices;
-std::shared_ptr<ChoiceList> imageadjustChoices;
-std::shared_ptr<ChoiceList> screenChoices;
-std::shared_ptr<ChoiceList> tonersaveChoices;
-std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
+using namespace imageoptions;
 
 namespace {
+
+// One pop-up of the panel: every place that fills, follows, saves, restores, hands over
+// or summarises the pop-ups goes through this table.
+struct PopUpOption {
+    const char* keyword;     // PPD keyword, handed over with the choice's name
+    ViewTag labelTag;        // the label beside the pop-up
+    const char* label;       // the label's text (localisation key)
+    const char* settingsKey; // the selected position in the print settings
+    QPointer<QComboBox> PrinterPDEOrvan::*popup;
+    ppd_option_t* PrinterPDEOrvan::*option;
+    std::shared_ptr<ChoiceList> SharedPanelState::*choices; // as built by the last panel
+    PDEChoice* PrinterPDEOrvan::*selection;
+    bool restoreHandsOver; // a restored position goes to the host at once
+    bool summarised;       // a Summary row shows the selection
+};
+
+using P = PrinterPDEOrvan;
+using S = SharedPanelState;
+const std::array<PopUpOption, kPopUpCount> kPopUps = {{
+    {"ColorModel", kOutputColorLabel, "Output Color:", "colormodeSettings", &P::outputcolorButton,
+     &P::outputcolorOption, &S::outputcolorChoices, &P::outputcolorSelection, true, true},
+    {"DrvResolution", kImageQualityLabel, "Image Quality:", "imagequalitySettings", &P::imagequalityButton,
+     &P::imagequalityOption, &S::imagequalityChoices, &P::imagequalitySelection, false, false},
+    {"ImageType", kImageTypesLabel, "Image Types:", "imagetypeSettings", &P::imagetypeButton, &P::imagetypeOption,
+     &S::imagetypeChoices, &P::imagetypeSelection, false, true},
+    {"ImageAdjustmentMode", kImageAdjustLabel, "Image adjust mode:", "imageadjustSettings", &P::imageadjustButton,
+     &P::imageadjustOption, &S::imageadjustChoices, &P::imageadjustSelection, false, true},
+    {"TonerMode", kTonerSaveLabel, "Toner Saving Mode:", "TonerSaveSettings", &P::TonerSaveButton,
+     &P::tonersaveOption, &S::tonersaveChoices, &P::tonersaveSelection, false, true},
+    {"Screen", kScreenLabel, "Screen:", "screenSettings", &P::screenButton, &P::screenOption, &S::screenChoices,
+     &P::screenSelection, true, true},
+}};
 
 // Choice names the rules compare and hand over.
 // Output colour by the choice's name: the gray choices of the printers we know of
@@ -73,21 +99,6 @@ void storeInt(platform::PrintSettings* settings, const char* key, qint64 value)
 
 } // namespace
 
-namespace imageoptions {
-
-void resetImageOptionsState()
-{
-    outputcolorChoices.reset();
-    imagequalityChoices.reset();
-    imagetypeChoices.reset();
-    imageadjustChoices.reset();
-    screenChoices.reset();
-    tonersaveChoices.reset();
-    GrayGuaranteeChoices.reset();
-}
-
-} // namespace imageoptions
-
 // ---------------------------------------------------------------------------------
 // Construction
 
@@ -117,29 +128,21 @@ PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform
         return std::shared_ptr<ChoiceList>(ArrayFromPPDOption(option));
     };
 
-    outputcolorOption = lookUp("ColorModel");
-    own_.outputcolor = build(outputcolorOption);
-    imagequalityOption = lookUp("DrvResolution");
-    own_.imagequality = build(imagequalityOption);
-    imagetypeOption = lookUp("ImageType");
-    own_.imagetype = build(imagetypeOption);
-    imageadjustOption = lookUp("ImageAdjustmentMode");
-    own_.imageadjust = build(imageadjustOption);
-    screenOption = lookUp("Screen");
-    own_.screen = build(screenOption);
-    tonersaveOption = lookUp("TonerMode");
-    own_.tonersave = build(tonersaveOption);
+    for (std::size_t i = 0; i < kPopUps.size(); ++i) {
+        this->*kPopUps[i].option = lookUp(kPopUps[i].keyword);
+        ownLists_[i] = build(this->*kPopUps[i].option);
+    }
     brightnessOption = lookUp("Brightness");
-    own_.brightness = build(brightnessOption);
-    if (own_.brightness && !own_.brightness->empty()) {
+    ownBrightness_ = build(brightnessOption);
+    if (ownBrightness_ && !ownBrightness_->empty()) {
         bool numbered = true;
-        for (const auto& choice : *own_.brightness) {
+        for (const auto& choice : *ownBrightness_) {
             bool ok = false;
             choice->ppdTitle().toInt(&ok);
             numbered = numbered && ok;
         }
-        for (std::size_t i = 0; i < own_.brightness->size(); ++i) {
-            PDEChoice* choice = (*own_.brightness)[i].get();
+        for (std::size_t i = 0; i < ownBrightness_->size(); ++i) {
+            PDEChoice* choice = (*ownBrightness_)[i].get();
             brightnessSteps_.push_back({numbered ? choice->ppdTitle().toInt() : static_cast<int>(i), choice});
         }
         std::stable_sort(brightnessSteps_.begin(), brightnessSteps_.end(),
@@ -150,15 +153,10 @@ PrinterPDEOrvan::PrinterPDEOrvan(platform::PDEPluginCallback* callback, platform
                                brightnessSteps_.end());
     }
     GrayGuaranteeOption = lookUp("GrayGuarantee");
-    own_.GrayGuarantee = build(GrayGuaranteeOption);
+    ownGrayGuarantee_ = build(GrayGuaranteeOption);
 
-    outputcolorChoices = own_.outputcolor;
-    imagequalityChoices = own_.imagequality;
-    imagetypeChoices = own_.imagetype;
-    imageadjustChoices = own_.imageadjust;
-    screenChoices = own_.screen;
-    tonersaveChoices = own_.tonersave;
-    GrayGuaranteeChoices = own_.GrayGuarantee;
+    for (std::size_t i = 0; i < kPopUps.size(); ++i) sharedPanelState.*kPopUps[i].choices = ownLists_[i];
+    GrayGuaranteeChoices = ownGrayGuarantee_;
 
     for (int i = 0; i < colorbalance::kDensityCount; ++i) {
         colorbalance::densityOption(i) = lookUp(colorbalance::densityKeyword(i));
@@ -177,13 +175,8 @@ PrinterPDEOrvan::~PrinterPDEOrvan()
     const auto release = [](std::shared_ptr<ChoiceList>& shared, const std::shared_ptr<ChoiceList>& own) {
         if (shared == own) shared.reset();
     };
-    release(outputcolorChoices, own_.outputcolor);
-    release(imagequalityChoices, own_.imagequality);
-    release(imagetypeChoices, own_.imagetype);
-    release(imageadjustChoices, own_.imageadjust);
-    release(screenChoices, own_.screen);
-    release(tonersaveChoices, own_.tonersave);
-    release(GrayGuaranteeChoices, own_.GrayGuarantee);
+    for (std::size_t i = 0; i < kPopUps.size(); ++i) release(sharedPanelState.*kPopUps[i].choices, ownLists_[i]);
+    release(GrayGuaranteeChoices, ownGrayGuarantee_);
     // Nor may the shared reference outlive this panel's PPD.
     if (VelkaRefppd && VelkaRefppd == ppd_) VelkaRefppd = nullptr;
 }
@@ -240,15 +233,14 @@ const QStringList& PrinterPDEOrvan::supportedPPDOptionKeys()
         const auto announce = [&keys](ppd_option_t* option, const char* keyword) {
             if (option) keys.append(QLatin1String(keyword));
         };
-        announce(outputcolorOption, "ColorModel");
-        announce(imagequalityOption, "DrvResolution");
-        announce(imagetypeOption, "ImageType");
-        announce(imageadjustOption, "ImageAdjustmentMode");
-        announce(screenOption, "Screen");
+        // Toner saving comes after the colour balance, as hosts have always been told.
+        for (const PopUpOption& p : kPopUps) {
+            if (&p != &kPopUps[kTonerSave]) announce(this->*p.option, p.keyword);
+        }
         announce(brightnessOption, "Brightness");
         for (int i = 0; i < colorbalance::kDensityCount; ++i)
             announce(colorbalance::densityOption(i), colorbalance::densityKeyword(i));
-        announce(tonersaveOption, "TonerMode");
+        announce(tonersaveOption, kPopUps[kTonerSave].keyword);
         announce(GrayGuaranteeOption, "GrayGuarantee");
         supportedOptions = std::move(keys);
     }
@@ -320,62 +312,36 @@ void PrinterPDEOrvan::panelViewDidResize() {}
 // ---------------------------------------------------------------------------------
 // Filling and following the marks
 
-void PrinterPDEOrvan::setViewTitleByTag(int tag, ppd_option_t* option)
-{
-    platform::setStringValue(platform::viewWithTag(PDEView, tag), CreateOptionTitle(option));
-}
-
 void PrinterPDEOrvan::initializeUI()
 {
     if (hasInited) return;
     // Filled controls need controls: without a view there is nothing to fill yet.
     if (!PDEView) return;
 
-    struct PopUp {
-        ppd_option_t* option;
-        int tag;
-        QComboBox* popup;
-        const ChoiceList* list;
+    // The labels show the panel's own texts, whatever the PPD calls the options.
+    const auto localized = [this](const QString& key) {
+        return pluginBundle ? pluginBundle->localizedString(key) : key;
     };
-    const PopUp popups[] = {
-        {outputcolorOption, 1, outputcolorButton, own_.outputcolor.get()},
-        {imagequalityOption, 2, imagequalityButton, own_.imagequality.get()},
-        {imagetypeOption, 3, imagetypeButton, own_.imagetype.get()},
-        {imageadjustOption, 5, imageadjustButton, own_.imageadjust.get()},
-        {screenOption, 4, screenButton, own_.screen.get()},
-        {tonersaveOption, 7, TonerSaveButton, own_.tonersave.get()},
-    };
-    for (const PopUp& p : popups) {
-        if (p.option) {
-            setViewTitleByTag(p.tag, p.option);
-            InitPopUpFromArray(p.popup, p.list);
+    for (std::size_t i = 0; i < kPopUps.size(); ++i) {
+        const PopUpOption& p = kPopUps[i];
+        platform::setStringValue(platform::viewWithTag(PDEView, p.labelTag), localized(QString::fromUtf8(p.label)));
+        if (this->*p.option) {
+            InitPopUpFromArray(this->*p.popup, ownLists_[i].get());
         } else {
-            platform::setEnabled(p.popup, false);
+            platform::setEnabled(this->*p.popup, false);
         }
     }
 
+    platform::setTitle(platform::viewWithTag(PDEView, kGrayGuaranteeBox), localized(QStringLiteral("GrayGuarantee")));
     if (GrayGuaranteeOption) {
-        platform::setTitle(platform::viewWithTag(PDEView, 6), CreateOptionTitle(GrayGuaranteeOption));
         // A host that marks choices holds what the job carries: the check box shows that.
         platform::setState(GrayGuaranteeButton, useConstraintHandling ? markedGrayGuarantee() : GrayGuaranteeValue);
     } else {
         platform::setEnabled(GrayGuaranteeButton, false);
     }
-
-    // The labels show the panel's own texts, whatever the PPD calls the options.
-    const auto localized = [this](const QString& key) {
-        return pluginBundle ? pluginBundle->localizedString(key) : key;
-    };
-    platform::setTitle(platform::viewWithTag(PDEView, 8), localized(QStringLiteral("Color Balance...")));
-    platform::setTitle(platform::viewWithTag(PDEView, 9), localized(QStringLiteral("Default")));
-    platform::setStringValue(platform::viewWithTag(PDEView, 1), localized(QStringLiteral("Output Color:")));
-    platform::setStringValue(platform::viewWithTag(PDEView, 2), localized(QStringLiteral("Image Quality:")));
-    platform::setStringValue(platform::viewWithTag(PDEView, 3), localized(QStringLiteral("Image Types:")));
-    platform::setStringValue(platform::viewWithTag(PDEView, 4), localized(QStringLiteral("Screen:")));
-    platform::setStringValue(platform::viewWithTag(PDEView, 5), localized(QStringLiteral("Image adjust mode:")));
-    platform::setTitle(platform::viewWithTag(PDEView, 6), localized(QStringLiteral("GrayGuarantee")));
-    platform::setStringValue(platform::viewWithTag(PDEView, 7), localized(QStringLiteral("Toner Saving Mode:")));
-    platform::setStringValue(platform::viewWithTag(PDEView, 10), localized(QStringLiteral("Brightness:")));
+    platform::setTitle(platform::viewWithTag(PDEView, kColorBalanceButton), localized(QStringLiteral("Color Balance...")));
+    platform::setTitle(platform::viewWithTag(PDEView, kDefaultButton), localized(QStringLiteral("Default")));
+    platform::setStringValue(platform::viewWithTag(PDEView, kBrightnessLabel), localized(QStringLiteral("Brightness:")));
     // The caption keeps the text of the layout, in the user's language.
     platform::setStringValue(colorModeText, localized(platform::stringValue(colorModeText)));
 
@@ -400,8 +366,9 @@ void PrinterPDEOrvan::initializeUI()
 
 void PrinterPDEOrvan::setUpBrightnessSlider()
 {
-    QWidget* labels[] = {platform::viewWithTag(PDEView, 11), platform::viewWithTag(PDEView, 12),
-                         platform::viewWithTag(PDEView, 13)};
+    QWidget* labels[] = {platform::viewWithTag(PDEView, kBrightnessLowLabel),
+                         platform::viewWithTag(PDEView, kBrightnessMidLabel),
+                         platform::viewWithTag(PDEView, kBrightnessHighLabel)};
     if (brightnessSteps_.empty() || !brightnessSlider) {
         platform::setEnabled(brightnessSlider, false);
         for (QWidget* label : labels) platform::setStringValue(label, QString());
@@ -507,27 +474,14 @@ PDEChoice* PrinterPDEOrvan::entryAt(const std::shared_ptr<ChoiceList>& list, int
 
 void PrinterPDEOrvan::updateMarkedSelections()
 {
-    struct Marked {
-        ppd_option_t* option;
-        const char* key;
-        PDEChoice** selection;
-        const std::shared_ptr<ChoiceList>& list;
-    };
-    const Marked options[] = {
-        {outputcolorOption, "ColorModel", &outputcolorSelection, own_.outputcolor},
-        {imagequalityOption, "DrvResolution", &imagequalitySelection, own_.imagequality},
-        {imageadjustOption, "ImageAdjustmentMode", &imageadjustSelection, own_.imageadjust},
-        {screenOption, "Screen", &screenSelection, own_.screen},
-        {imagetypeOption, "ImageType", &imagetypeSelection, own_.imagetype},
-        {tonersaveOption, "TonerMode", &tonersaveSelection, own_.tonersave},
-    };
-    for (const Marked& m : options) {
-        if (!m.option) continue;
-        const int64_t i = indexOfMarkedOption(m.option, m.key);
-        *m.selection = i == -1 ? nullptr : entryAt(m.list, i);
+    for (std::size_t n = 0; n < kPopUps.size(); ++n) {
+        const PopUpOption& p = kPopUps[n];
+        if (!(this->*p.option)) continue;
+        const int64_t i = indexOfMarkedOption(this->*p.option, p.keyword);
+        this->*p.selection = i == -1 ? nullptr : entryAt(ownLists_[n], i);
         // The colour mode follows the marked choice by its name, as everywhere else,
         // wherever the PPD lists it.
-        if (m.selection == &outputcolorSelection && i != -1)
+        if (n == kOutputColor && i != -1)
             CBColorMode = outputcolorSelection && isColourChoice(outputcolorSelection->ppdTitle()) ? 0 : 1;
     }
 }
@@ -547,12 +501,8 @@ void PrinterPDEOrvan::selectFromList(QComboBox* popup, const std::shared_ptr<Cho
 void PrinterPDEOrvan::updateUI()
 {
     if (!hasInited) return;
-    selectFromList(outputcolorButton, own_.outputcolor, outputcolorSelection);
-    selectFromList(imagequalityButton, own_.imagequality, imagequalitySelection);
-    selectFromList(imagetypeButton, own_.imagetype, imagetypeSelection);
-    selectFromList(screenButton, own_.screen, screenSelection);
-    selectFromList(TonerSaveButton, own_.tonersave, tonersaveSelection);
-    selectFromList(imageadjustButton, own_.imageadjust, imageadjustSelection);
+    for (std::size_t i = 0; i < kPopUps.size(); ++i)
+        selectFromList(this->*kPopUps[i].popup, ownLists_[i], this->*kPopUps[i].selection);
 }
 
 void PrinterPDEOrvan::handOver(const QString& key, const QString& choice)
@@ -572,46 +522,43 @@ PDEChoice* PrinterPDEOrvan::selectionForPopUp(QComboBox* popup, const QString& k
     return nullptr;
 }
 
-void PrinterPDEOrvan::showAdvanced(QObject* /*sender*/)
+void PrinterPDEOrvan::handOverPopUp(PopUp which)
 {
-    if (PDEView) PDEView->resize(basicSize.toSize());
+    const PopUpOption& p = kPopUps[which];
+    if (PDEChoice* s = selectionForPopUp(this->*p.popup, QLatin1String(p.keyword))) this->*p.selection = s;
 }
-
-void PrinterPDEOrvan::shouldPrintlog(QObject* /*sender*/) {}
 
 // ---------------------------------------------------------------------------------
 // Change handlers and the rules between the controls
 
 void PrinterPDEOrvan::changeoutputcolorOption(QObject* /*sender*/)
 {
-    if (PDEChoice* s = selectionForPopUp(outputcolorButton, QStringLiteral("ColorModel"))) outputcolorSelection = s;
+    handOverPopUp(kOutputColor);
     updateUI();
 }
 
 void PrinterPDEOrvan::changeimagequalityOption(QObject* /*sender*/)
 {
-    if (PDEChoice* s = selectionForPopUp(imagequalityButton, QStringLiteral("DrvResolution")))
-        imagequalitySelection = s;
+    handOverPopUp(kImageQuality);
     updateUI();
 }
 
 void PrinterPDEOrvan::changeimageadjustOption(QObject* /*sender*/)
 {
-    if (PDEChoice* s = selectionForPopUp(imageadjustButton, QStringLiteral("ImageAdjustmentMode")))
-        imageadjustSelection = s;
+    handOverPopUp(kImageAdjust);
     updateUI();
 }
 
 void PrinterPDEOrvan::changescreenOption(QObject* /*sender*/)
 {
-    if (PDEChoice* s = selectionForPopUp(screenButton, QStringLiteral("Screen"))) screenSelection = s;
+    handOverPopUp(kScreen);
     updateUI();
 }
 
 void PrinterPDEOrvan::handOverImageTypeAndTonerMode()
 {
-    if (PDEChoice* s = selectionForPopUp(imagetypeButton, QStringLiteral("ImageType"))) imagetypeSelection = s;
-    if (PDEChoice* s = selectionForPopUp(TonerSaveButton, QStringLiteral("TonerMode"))) tonersaveSelection = s;
+    handOverPopUp(kImageType);
+    handOverPopUp(kTonerSave);
 }
 
 void PrinterPDEOrvan::changeimagetypeOption(QObject* /*sender*/)
@@ -788,12 +735,7 @@ void PrinterPDEOrvan::writeNonPPDSettingsToPrintSettings()
     // chose; writing them would overwrite the record of an earlier job with empty positions.
     const bool controlsFilled = hasInited && PDEView;
     if (controlsFilled) {
-        storeInt(s, "colormodeSettings", platform::indexOfSelectedItem(outputcolorButton));
-        storeInt(s, "imagequalitySettings", platform::indexOfSelectedItem(imagequalityButton));
-        storeInt(s, "imagetypeSettings", platform::indexOfSelectedItem(imagetypeButton));
-        storeInt(s, "imageadjustSettings", platform::indexOfSelectedItem(imageadjustButton));
-        storeInt(s, "TonerSaveSettings", platform::indexOfSelectedItem(TonerSaveButton));
-        storeInt(s, "screenSettings", platform::indexOfSelectedItem(screenButton));
+        for (const PopUpOption& p : kPopUps) storeInt(s, p.settingsKey, platform::indexOfSelectedItem(this->*p.popup));
         storeInt(s, "brightnessSettings", platform::intValue(brightnessSlider));
     }
 
@@ -816,38 +758,27 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     // before the controls are filled are kept for the fill, and those the panel does
     // not hand over become its selections, as a user's pick does.
     const bool keepForFill = !useConstraintHandling && !(hasInited && PDEView);
-    const auto keep = [this, keepForFill](QComboBox* popup, PDEChoice** selection, int kept, int32_t v) {
+    // A stored position of -1 (or any that names no item) leaves the pop-up with no
+    // selected item, so that nothing is handed over for it. Toner saving comes last,
+    // after the rules that may take its items away.
+    const auto restorePosition = [this, s, keepForFill](PopUp which) {
+        const PopUpOption& p = kPopUps[which];
+        const auto v = storedInt(s, p.settingsKey);
+        if (!v) return;
+        platform::select(this->*p.popup, *v);
+        if (p.restoreHandsOver) {
+            handOverPopUp(which);
+            updateUI();
+        }
+        // A position handed over is the selection already; toner saving's is handed over
+        // by the rules that follow it.
         if (keepForFill) {
-            pendingPositions_[static_cast<std::size_t>(kept)] = v;
-        } else if (!useConstraintHandling) {
-            *selection = selectedChoice(popup);
+            pendingPositions_[which] = *v;
+        } else if (!useConstraintHandling && !p.restoreHandsOver && which != kTonerSave) {
+            this->*p.selection = selectedChoice(this->*p.popup);
         }
     };
-
-    // A stored position of -1 (or any that names no item) leaves the pop-up with no
-    // selected item, so that nothing is handed over for it.
-    if (const auto v = storedInt(s, "colormodeSettings")) {
-        platform::select(outputcolorButton, *v);
-        changeoutputcolorOption(nullptr);
-        if (keepForFill) keep(outputcolorButton, &outputcolorSelection, 0, *v);
-    }
-    if (const auto v = storedInt(s, "imagequalitySettings")) {
-        platform::select(imagequalityButton, *v);
-        keep(imagequalityButton, &imagequalitySelection, 1, *v);
-    }
-    if (const auto v = storedInt(s, "imagetypeSettings")) {
-        platform::select(imagetypeButton, *v);
-        keep(imagetypeButton, &imagetypeSelection, 2, *v);
-    }
-    if (const auto v = storedInt(s, "imageadjustSettings")) {
-        platform::select(imageadjustButton, *v);
-        keep(imageadjustButton, &imageadjustSelection, 3, *v);
-    }
-    if (const auto v = storedInt(s, "screenSettings")) {
-        platform::select(screenButton, *v);
-        changescreenOption(nullptr);
-        if (keepForFill) keep(screenButton, &screenSelection, 4, *v);
-    }
+    for (const PopUp which : {kOutputColor, kImageQuality, kImageType, kImageAdjust, kScreen}) restorePosition(which);
     if (const auto v = storedInt(s, "brightnessSettings")) {
         // The record holds the slider's number; one between or beyond the printer's
         // choices (an older record) takes the nearest.
@@ -902,16 +833,13 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
     colorModeBtnPushed(nullptr);
     // Gray output hands over Off when the colour is chosen, but an image type chosen
     // after it went out with the job the record stands for: it stays what it was.
-    if (const auto v = storedInt(s, "imagetypeSettings"); v && useConstraintHandling && !colourOutputSelected()
+    if (const auto v = storedInt(s, kPopUps[kImageType].settingsKey); v && useConstraintHandling && !colourOutputSelected()
         && *v >= 0 && *v < platform::numberOfItems(imagetypeButton)) {
         platform::select(imagetypeButton, *v);
         handOverImageTypeAndTonerMode();
     }
 
-    if (const auto v = storedInt(s, "TonerSaveSettings")) {
-        platform::select(TonerSaveButton, *v);
-        if (keepForFill) keep(TonerSaveButton, &tonersaveSelection, 5, *v);
-    }
+    restorePosition(kTonerSave);
     followImageTypeWithTonerItems();
     changetonersaveOption(nullptr);
 }
@@ -919,14 +847,10 @@ void PrinterPDEOrvan::getNonPPDSettingsFromPrintSettings()
 bool PrinterPDEOrvan::applyKeptPositions()
 {
     bool applied = false;
-    PDEChoice** const selections[] = {&outputcolorSelection, &imagequalitySelection, &imagetypeSelection,
-                                      &imageadjustSelection, &screenSelection,       &tonersaveSelection};
-    const std::shared_ptr<ChoiceList>* const lists[] = {&own_.outputcolor, &own_.imagequality, &own_.imagetype,
-                                                       &own_.imageadjust, &own_.screen,       &own_.tonersave};
     for (std::size_t i = 0; i < pendingPositions_.size(); ++i) {
         if (!pendingPositions_[i]) continue;
         // A position that names no item leaves no item selected, as on a filled pop-up.
-        *selections[i] = entryAt(*lists[i], *pendingPositions_[i]);
+        this->*kPopUps[i].selection = entryAt(ownLists_[i], *pendingPositions_[i]);
         pendingPositions_[i].reset();
         applied = true;
     }
@@ -976,17 +900,14 @@ bool PrinterPDEOrvan::shouldPrint()
 QMap<QString, QString> PrinterPDEOrvan::summaryInfo()
 {
     QMap<QString, QString> summary;
-    const auto add = [&summary](ppd_option_t* option, PDEChoice* selection) {
-        if (selection) summary.insert(CreateOptionTitle(option), selection->userTitle());
-    };
-    add(outputcolorOption, outputcolorSelection);
-    add(imagetypeOption, imagetypeSelection);
-    add(imageadjustOption, imageadjustSelection);
-    add(tonersaveOption, tonersaveSelection);
-    add(screenOption, screenSelection);
+    // Rows in table order: of two options with one title, the later one stands.
+    for (const PopUpOption& p : kPopUps) {
+        if (PDEChoice* selection = this->*p.selection; selection && p.summarised)
+            summary.insert(CreateOptionTitle(this->*p.option), selection->userTitle());
+    }
     if (GrayGuaranteeOption) {
         // The option's first choice means on, its second off.
-        PDEChoice* shown = entryAt(own_.GrayGuarantee, platform::state(GrayGuaranteeButton) == 1 ? 0 : 1);
+        PDEChoice* shown = entryAt(ownGrayGuarantee_, platform::state(GrayGuaranteeButton) == 1 ? 0 : 1);
         if (shown) summary.insert(CreateOptionTitle(GrayGuaranteeOption), shown->userTitle());
     }
     return summary;

@@ -36,16 +36,27 @@ namespace platform {
 class PDEPluginCallback;
 } // namespace platform
 
-// The choices of each option, as built by the last panel constructed (null for an
-// option its PPD lacks). Every panel also keeps the lists it built itself: its
-// pop-ups carry their entries, and a later panel replaces these.
-extern std::shared_ptr<ChoiceList> outputcolorChoices;
-extern std::shared_ptr<ChoiceList> imagequalityChoices;
-extern std::shared_ptr<ChoiceList> imagetypeChoices;
-extern std::shared_ptr<ChoiceList> imageadjustChoices;
-extern std::shared_ptr<ChoiceList> screenChoices;
-extern std::shared_ptr<ChoiceList> tonersaveChoices;
-extern std::shared_ptr<ChoiceList> GrayGuaranteeChoices;
+namespace imageoptions {
+// Tags of the panel view's labels and titled controls.
+enum ViewTag : int {
+    kOutputColorLabel = 1,
+    kImageQualityLabel = 2,
+    kImageTypesLabel = 3,
+    kScreenLabel = 4,
+    kImageAdjustLabel = 5,
+    kGrayGuaranteeBox = 6,
+    kTonerSaveLabel = 7,
+    kColorBalanceButton = 8,
+    kDefaultButton = 9,
+    kBrightnessLabel = 10,
+    // The brightness slider's lowest, middle and highest choice.
+    kBrightnessLowLabel = 11,
+    kBrightnessMidLabel = 12,
+    kBrightnessHighLabel = 13,
+};
+// The six pop-ups, in the order of the settings record.
+enum PopUp : int { kOutputColor, kImageQuality, kImageType, kImageAdjust, kTonerSave, kScreen, kPopUpCount };
+} // namespace imageoptions
 
 class PrinterPDEOrvan : public QObject,
                         public platform::PDEPanel,
@@ -86,7 +97,6 @@ public:
     void updateMarkedSelections();
     // Position of the marked, else the default, choice of `option`; -1 for none.
     int64_t indexOfMarkedOption(ppd_option_t* option, const char* key);
-    void setViewTitleByTag(int tag, ppd_option_t* option);
     // Hands the pop-up's choice to the host (and answers null), or, when the host takes
     // no hand-overs, answers the choice for the caller to keep.
     PDEChoice* selectionForPopUp(QComboBox* popup, const QString& key);
@@ -98,7 +108,6 @@ public:
     // Hosts that take no hand-overs keep nothing else for us either.
     void getPPDSettingsFromPrintSettingsOnTiger() {}
     void writePPDSettingsToPrintSettingsOnTiger() {}
-    platform::Bundle* getbundle() const { return pluginBundle; }
 
 public slots:
     // Actions: the sender is the control, or null when called from code.
@@ -115,8 +124,6 @@ public slots:
     void changebrightnessOption(QObject* sender);
     void colorBalanceButtonPushed(QObject* sender);
     void defaultButtonPushed(QObject* sender);
-    void showAdvanced(QObject* sender);
-    void shouldPrintlog(QObject* sender);
 
 public:
     // The Color Balance controller made last; it gives itself up when its window closes.
@@ -159,11 +166,10 @@ public:
     int32_t GrayGuaranteeValue = 1;
 
 private:
-    // The lists this panel built; its pop-ups and selections point into them.
-    struct OwnChoices {
-        std::shared_ptr<ChoiceList> outputcolor, imagequality, imagetype, imageadjust, screen,
-            tonersave, GrayGuarantee, brightness;
-    } own_;
+    // The lists this panel built (the pop-ups' in the order of imageoptions::PopUp); its
+    // pop-ups and selections point into them.
+    std::array<std::shared_ptr<ChoiceList>, imageoptions::kPopUpCount> ownLists_;
+    std::shared_ptr<ChoiceList> ownGrayGuarantee_, ownBrightness_;
     // The slider's positions: one per "Brightness" choice, lowest first. A choice named
     // by a number sits at that number; otherwise the choices sit at their positions.
     struct BrightnessStep {
@@ -176,13 +182,14 @@ private:
     bool colourBalanceRestored_ = false;
     // The PPD has at least one of the colour-balance density options.
     bool hasDensityOptions_ = false;
-    // The record's positions (pop-ups in the order of updateUI's selections: output
-    // colour, image quality, image types, image adjust mode, screen, toner saving) and
-    // brightness, restored before the controls were filled for a host that marks nothing.
-    std::array<std::optional<int32_t>, 6> pendingPositions_;
+    // The record's positions (in the order of imageoptions::PopUp) and brightness,
+    // restored before the controls were filled for a host that marks nothing.
+    std::array<std::optional<int32_t>, imageoptions::kPopUpCount> pendingPositions_;
     std::optional<int> pendingBrightness_;
 
     void handOver(const QString& key, const QString& choice);
+    // The pop-up's choice to the host, or, when the host takes none, to its selection.
+    void handOverPopUp(imageoptions::PopUp which);
     // The gray-guarantee rule: the check box is offered only in colour output without
     // toner saving; otherwise it is off, and the host is told so.
     void applyGrayGuaranteeRule();
@@ -216,9 +223,3 @@ private:
     void restoreColourBalance(const std::array<std::optional<int32_t>, colorbalance::kDensityCount>& densities,
                               bool on, int32_t target);
 };
-
-namespace imageoptions {
-// For test fixtures only: the module-level state of this panel as when the plug-in
-// is loaded.
-void resetImageOptionsState();
-} // namespace imageoptions

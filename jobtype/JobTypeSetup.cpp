@@ -149,10 +149,8 @@ void JobTypeSetup::awakeFromNib()
     if (window_) platform::centerWindow(window_);
 }
 
-bool JobTypeSetup::Start(platform::Bundle* bundle, const QString& jobName)
+bool JobTypeSetup::Start(platform::Bundle* bundle)
 {
-    // The dialog shows the job name of the last OK, not the job's current one.
-    Q_UNUSED(jobName);
     platform::log(QStringLiteral("enter PDE Start()"));
     bundle_ = bundle;
     if (!window_) return isOK;
@@ -184,8 +182,8 @@ bool JobTypeSetup::Start(platform::Bundle* bundle, const QString& jobName)
     platform::setCloseBoxAction(window_, [this] { closeBtnClick(nullptr); });
 
     if (response) {
-        platform::setStringValue(TextUserIDBox, jobtype::responseText(1));
-        platform::setStringValue(TextPasscodeBox, jobtype::responseText(2));
+        platform::setStringValue(TextUserIDBox, response->userID);
+        platform::setStringValue(TextPasscodeBox, response->passcode);
     } else if (!knownUserID.isEmpty()) {
         platform::setStringValue(TextUserIDBox, knownUserID);
     }
@@ -230,15 +228,10 @@ void JobTypeSetup::okBtnClick(QObject* sender)
 
     const QString jobNameText = platform::stringValue(TextJobNameBox);
     jobnameMode = qMax(0, platform::indexOfSelectedItem(pJobNameButton));
-    QVariantList result;
-    result.append(jobnameMode);
     // Kept whatever the mode, so the next dialog shows the name typed last.
     docName = jobNameText.isNull() ? QString(QLatin1String("")) : jobNameText;
-    result.append(userID);
-    result.append(passcode);
-    if (jobnameMode != 0) result.append(jobNameText);
-    result.append(platform::titleOfSelectedItem(pJobNameButton));
-    response = std::move(result);
+    response = SecurePrintSetup{jobnameMode, userID, passcode, jobnameMode != 0 ? jobNameText : QString(),
+                                platform::titleOfSelectedItem(pJobNameButton)};
 
     isOK = true;
     platform::stopModal(window_, 1);

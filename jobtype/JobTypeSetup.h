@@ -1,9 +1,9 @@
 #pragma once
 // The Secure Print setup dialog: user ID, numeric passcode and, optionally, a new job
 // name, validated at OK and left in the secure-print state for the Job Type panel.
-#include "jobtype/SecurePrintState.h"
 #include "platform/Bundle.h"
 #include "plugin/CustomTextFieldFormatter.h"
+#include "plugin/SharedPanelState.h"
 
 #include <QObject>
 #include <QPointer>
@@ -36,8 +36,8 @@ public:
     void awakeFromNib() override;
 
     // Shows the dialog modally until OK or Cancel; answers whether it ended with OK.
-    // `jobName` is the job's current name; the dialog shows the name of the last OK.
-    bool Start(platform::Bundle* bundle, const QString& jobName);
+    // The job name field shows the name of the last OK, not the job's current one.
+    bool Start(platform::Bundle* bundle);
 
     // Whether OK takes these entries: what the two fields admit, and OK's own checks.
     static bool acceptsEntries(const QString& userID, const QString& passcode);

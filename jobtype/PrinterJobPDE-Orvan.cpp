@@ -160,10 +160,10 @@ bool PrinterJobPDEOrvan::saveValuesAndReturnError(QString* error)
     PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeSettings"),
                             QString::number(shown >= 0 ? shown : secureIndex), false);
     if (response) {
-        PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeUserID"), jobtype::responseText(1), false);
-        PMPrintSettingsSetValue(settings, QStringLiteral("jobtypePasscode"), jobtype::responseText(2), false);
-        if (jobtype::responseMode() != 0)
-            PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeDocName"), jobtype::responseText(3), false);
+        PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeUserID"), response->userID, false);
+        PMPrintSettingsSetValue(settings, QStringLiteral("jobtypePasscode"), response->passcode, false);
+        if (response->jobNameMode != 0)
+            PMPrintSettingsSetValue(settings, QStringLiteral("jobtypeDocName"), response->newJobName, false);
     }
     return true;
 }
@@ -191,7 +191,7 @@ bool PrinterJobPDEOrvan::restoreValuesAndReturnError(QString* error)
     if (hasUserID) changejobUserIDOption(userID);
     bool passcodeHanded = false;
     if (PMPrintSettingsGetValue(settings, QStringLiteral("jobtypePasscode"), &passcode) == noErr) {
-        passcodeHanded = response && jobtype::responseMode() != 0;
+        passcodeHanded = response && response->jobNameMode != 0;
         if (passcodeHanded) changejobPasscodeOption(passcode);
     }
     const bool hasJobName = PMPrintSettingsGetValue(settings, QStringLiteral("jobtypeDocName"), &jobName) == noErr;
@@ -205,10 +205,10 @@ bool PrinterJobPDEOrvan::restoreValuesAndReturnError(QString* error)
     // A Secure Print with its setup goes out with the setup's values: where the record's
     // differ, the host is given the setup's, as printing will.
     if (secureIndex == kSecurePrint && response) {
-        if (!hasUserID || userID != jobtype::responseText(1)) changejobUserIDOption(jobtype::responseText(1));
-        if (!passcodeHanded || passcode != jobtype::responseText(2)) changejobPasscodeOption(jobtype::responseText(2));
-        if (jobtype::responseMode() != 0 && (!hasJobName || jobName != jobtype::responseText(3)))
-            changejobnameOption(jobtype::responseText(3));
+        if (!hasUserID || userID != response->userID) changejobUserIDOption(response->userID);
+        if (!passcodeHanded || passcode != response->passcode) changejobPasscodeOption(response->passcode);
+        if (response->jobNameMode != 0 && (!hasJobName || jobName != response->newJobName))
+            changejobnameOption(response->newJobName);
     }
     return true;
 }
@@ -230,10 +230,8 @@ void PrinterJobPDEOrvan::takeSecureEntries(const platform::PrintSettings* settin
     knownUserID_ = userID;
 
     if (!secureShown || !passcodeKept || !JobTypeSetup::acceptsEntries(userID, passcode)) return;
-    QVariantList result{mode, userID, passcode};
-    if (mode != 0) result.append(jobName);
-    result.append(localized(mode != 0 ? "Enter Name Mode" : "Use Existing Name"));
-    response = std::move(result);
+    response = SecurePrintSetup{mode, userID, passcode, mode != 0 ? jobName : QString(),
+                                localized(mode != 0 ? "Enter Name Mode" : "Use Existing Name")};
 }
 
 bool PrinterJobPDEOrvan::shouldPrint()
@@ -303,8 +301,6 @@ void PrinterJobPDEOrvan::initializeUI()
     selectJobType(secureIndex);
 }
 
-void PrinterJobPDEOrvan::updateUI() {}
-
 bool PrinterJobPDEOrvan::popUpFilled() const { return jobtypeButton && hasInited; }
 
 int PrinterJobPDEOrvan::selectedJobType() const
@@ -345,10 +341,6 @@ void PrinterJobPDEOrvan::jobtypeButtonPushed(QObject* /*sender*/)
 
 PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::runSetupDialog()
 {
-    platform::PrintSettings* settings =
-        JobTypePDEPluginCallbackObject ? JobTypePDEPluginCallbackObject->printSettings() : nullptr;
-    Docname = settings ? PMPrintSettingsGetJobName(settings) : QString();
-
     QPointer<JobTypeSetup> setup = new JobTypeSetup();
     aJobTypeSetup = setup;
     QPointer<QWidget> root =
@@ -362,7 +354,7 @@ PrinterJobPDEOrvan::SetupOutcome PrinterJobPDEOrvan::runSetupDialog()
     }
 
     setup->knownUserID = knownUserID_;
-    isNeedUpdate = setup->Start(pluginBundle, Docname);
+    isNeedUpdate = setup->Start(pluginBundle);
     // Closing the window lets the controller give itself up.
     if (setup && setup->window()) setup->window()->close();
     return isNeedUpdate ? SetupOutcome::Confirmed : SetupOutcome::Cancelled;
@@ -417,8 +409,6 @@ void PrinterJobPDEOrvan::changejobtypeModeOption(QObject* sender)
     }
 }
 
-void PrinterJobPDEOrvan::changejobnameModeOption(QObject* sender) { Q_UNUSED(sender); }
-
 void PrinterJobPDEOrvan::changejobUserIDOption(const QString& text)
 {
     handOverText(QStringLiteral("UserID"), text);
@@ -454,10 +444,10 @@ void PrinterJobPDEOrvan::handOverText(const QString& key, const QString& text)
 void PrinterJobPDEOrvan::handOverSetupResult()
 {
     changejobtypeModeOption(nullptr);
-    changejobUserIDOption(jobtype::responseText(1));
-    changejobPasscodeOption(jobtype::responseText(2));
-    if (jobtype::responseMode() != 0) {
-        changejobnameOption(jobtype::responseText(3));
+    changejobUserIDOption(response->userID);
+    changejobPasscodeOption(response->passcode);
+    if (response->jobNameMode != 0) {
+        changejobnameOption(response->newJobName);
     } else if (textsHanded_.removeAll(QStringLiteral("NewJob")) > 0) {
         handOver(QStringLiteral("NewJob"), QStringLiteral("None")); // the document's own name
     }

@@ -3,7 +3,6 @@
 // dialog; the user ID, passcode and new job name go to the host in Base64, and the
 // panel keeps its own record in the print settings.
 #include "jobtype/JobTypeSetup.h"
-#include "jobtype/SecurePrintState.h"
 #include "platform/Bundle.h"
 #include "platform/PDEPanel.h"
 #include "plugin/PDEChoice.h"
@@ -66,7 +65,6 @@ public:
 
     // The panel's own operations.
     void initializeUI();
-    void updateUI();
     // Hand the text to the host in Base64 (UTF-8 bytes) as "UserID",
     // "SecurePrintPasscode" and "NewJob".
     void changejobUserIDOption(const QString& text);
@@ -79,7 +77,6 @@ public slots:
     void setupButtonPushed(QObject* sender);
     void defaultButtonPushed(QObject* sender);
     void changejobtypeModeOption(QObject* sender);
-    void changejobnameModeOption(QObject* sender);
 
 public:
     bool isNeedUpdate = false;
@@ -93,7 +90,6 @@ public:
     QPointer<QPushButton> defaultButton;
     QPointer<QPushButton> setupButton;
     QPointer<QComboBox> jobtypeButton;
-    QString Docname;
     bool useConstraintHandling = false;
     bool hasInited = false;
     QSizeF basicSize;

@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-uint8_t ppdEncoding = 0;
-
 namespace {
 
 // The PPD's fixed-size text fields are terminated by CUPS, but a record that did not

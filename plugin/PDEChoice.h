@@ -1,13 +1,13 @@
 #pragma once
 // One PPD choice as a pop-up item: the user title shown and the PPD name handed over.
+#include "plugin/SharedPanelState.h"
+
 #include <QMetaType>
 #include <QString>
 
 #include <cups/ppd.h>
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 class PDEChoice {
 public:
@@ -29,10 +29,3 @@ private:
     ppd_choice_t* choice_; // owned by the PPD
 };
 Q_DECLARE_METATYPE(PDEChoice*)
-
-// One PDEChoice per choice of a PPD option, in PPD order: a position in the list is
-// the position in the PPD and in the pop-up.
-using ChoiceList = std::vector<std::unique_ptr<PDEChoice>>;
-
-// Set to 1 when PDEChoice is first used; 1 selects UTF-8 for user titles.
-extern uint8_t ppdEncoding;

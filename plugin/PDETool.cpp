@@ -4,9 +4,6 @@
 
 #include <cstring>
 
-uint32_t nIndex = 0;
-ppd_file_t* VelkaRefppd = nullptr;
-
 namespace {
 
 // Walks the list from its start, counting every entry looked at in nIndex.
@@ -83,11 +80,4 @@ QString selectedChoiceName(const QComboBox* popup)
 {
     PDEChoice* choice = selectedChoice(popup);
     return choice ? choice->ppdTitle() : QString();
-}
-
-void resetPDEToolState()
-{
-    ppdEncoding = 0;
-    nIndex = 0;
-    VelkaRefppd = nullptr;
 }

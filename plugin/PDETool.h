@@ -6,16 +6,9 @@
 
 #include <cups/ppd.h>
 
-#include <cstdint>
 #include <memory>
 
 class QComboBox;
-
-// Position counter left behind by the two finders.
-extern uint32_t nIndex;
-
-// The PPD of the last panel constructed; every marked-choice lookup uses it.
-extern ppd_file_t* VelkaRefppd;
 
 // Null for a missing option; otherwise one entry per choice (empty without choices).
 std::unique_ptr<ChoiceList> ArrayFromPPDOption(ppd_option_t* option);
@@ -33,6 +26,3 @@ QString CreateOptionTitle(ppd_option_t* option);
 PDEChoice* selectedChoice(const QComboBox* popup);
 // The ppdTitle of the selected item's choice, or a null text.
 QString selectedChoiceName(const QComboBox* popup);
-
-// For test fixtures only: ppdEncoding, nIndex and VelkaRefppd back to their start values.
-void resetPDEToolState();

@@ -3,7 +3,7 @@
 #include "bench/actions/CupsTrace.h"
 #include "colorbalance/ColorBalanceState.h"
 #include "imageoptions/PrinterPDE-Orvan.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "plugin/PDETool.h"
 
 #include <QCoreApplication>
@@ -94,10 +94,7 @@ platform::Bundle& bundle()
 
 void resetState()
 {
-    imageoptions::resetImageOptionsState();
-    colorbalance::resetColorBalanceState();
-    jobtype::resetSecurePrintState();
-    resetPDEToolState();
+    resetSharedPanelState();
 }
 
 void settle()

@@ -5,7 +5,7 @@
 
 #include "jobtype/JobTypeSetup.h"
 #include "jobtype/PrinterJobPDE-Orvan.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/Window.h"
 
 #include <QComboBox>

@@ -8,7 +8,7 @@
 #include "imageoptions/PrinterPDE-Orvan.h"
 #include "jobtype/JobTypeSetup.h"
 #include "jobtype/PrinterJobPDE-Orvan.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/Bundle.h"
 #include "platform/ColorBox.h"
 #include "platform/Stepper.h"
@@ -55,14 +55,7 @@ protected:
         reset();
     }
 
-    static void reset()
-    {
-        imageoptions::resetImageOptionsState();
-        colorbalance::resetColorBalanceState();
-        jobtype::resetSecurePrintState();
-        resetPDEToolState();
-        VelkaRefppd = nullptr;
-    }
+    static void reset() { resetSharedPanelState(); }
 
     void useLocale(const QLocale& locale)
     {

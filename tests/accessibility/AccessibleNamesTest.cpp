@@ -55,7 +55,7 @@ protected:
             record(dialog, &names);
             press(Qt::Key_Escape);
         });
-        setup->Start(&bundle(), QStringLiteral("report.pdf"));
+        setup->Start(&bundle());
         dropDialogs();
         return names;
     }

@@ -107,10 +107,8 @@ TEST_F(Keyboard, SecurePrintDialog)
         press(Qt::Key_Return);
         EXPECT_FALSE(platform::isRunningModal(dialog));
     });
-    EXPECT_TRUE(s->Start(&bundle(), QStringLiteral("report.pdf")));
-    EXPECT_EQ(jobtype::responseText(1), "alice");
-    EXPECT_EQ(jobtype::responseText(2), "2468");
-    EXPECT_EQ(jobtype::responseMode(), 0);
+    EXPECT_TRUE(s->Start(&bundle()));
+    EXPECT_EQ(response, (SecurePrintSetup{0, "alice", "2468", {}, "Use Existing Name"}));
     dropDialogs();
 
     // A new job name: the pop-up from the keyboard, then on to its field.
@@ -128,9 +126,8 @@ TEST_F(Keyboard, SecurePrintDialog)
         typeText(QStringLiteral("Q3report"));
         press(Qt::Key_Return);
     });
-    EXPECT_TRUE(named->Start(&bundle(), QStringLiteral("report.pdf")));
-    EXPECT_EQ(jobtype::responseMode(), 1);
-    EXPECT_EQ(jobtype::responseText(3), "Q3report");
+    EXPECT_TRUE(named->Start(&bundle()));
+    EXPECT_EQ(response, (SecurePrintSetup{1, "alice", "2468", "Q3report", "Enter Name Mode"}));
     dropDialogs();
 
     // Escape cancels, whatever was typed.
@@ -140,8 +137,8 @@ TEST_F(Keyboard, SecurePrintDialog)
         press(Qt::Key_Escape);
         EXPECT_FALSE(platform::isRunningModal(dialog));
     });
-    EXPECT_FALSE(cancelled->Start(&bundle(), QStringLiteral("report.pdf")));
-    EXPECT_EQ(jobtype::responseText(1), "alice");
+    EXPECT_FALSE(cancelled->Start(&bundle()));
+    EXPECT_EQ(response.value_or(SecurePrintSetup{}).userID, "alice");
 }
 
 TEST_F(Keyboard, ImageOptionsPanel)
@@ -234,7 +231,7 @@ TEST_F(Keyboard, JobTypePanel)
     });
     press(Qt::Key_Space);
     EXPECT_EQ(keysHandedOver(host()), QStringList());
-    EXPECT_EQ(jobtype::responseText(1), "carol");
+    EXPECT_EQ(response.value_or(SecurePrintSetup{}).userID, "carol");
 
     view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view));
@@ -293,7 +290,7 @@ TEST_F(Keyboard, EscapeInAnOpenListClosesOnlyTheList)
         press(Qt::Key_Escape);
         EXPECT_FALSE(platform::isRunningModal(dialog));
     });
-    EXPECT_FALSE(s->Start(&bundle(), QStringLiteral("report.pdf")));
+    EXPECT_FALSE(s->Start(&bundle()));
 }
 
 TEST_F(Keyboard, ArrowKeysInANumberFieldStepItAsItsStepperDoes)

@@ -52,12 +52,12 @@ class EntryObject : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetPDEToolState();
+        resetSharedPanelState();
         platform::resetHelpRegistry();
     }
     void TearDown() override
     {
-        resetPDEToolState();
+        resetSharedPanelState();
         platform::resetHelpRegistry();
     }
 

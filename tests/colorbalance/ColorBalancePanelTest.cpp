@@ -29,8 +29,7 @@ class ColorBalanceFromPanel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        colorbalance::resetColorBalanceState();
-        imageoptions::resetImageOptionsState();
+        resetSharedPanelState();
         ppd_ = testsupport::openTestPpd(testsupport::bundledPpdPath());
         ASSERT_TRUE(ppd_);
         host_ = std::make_unique<host::HostCallback>(ppd_.get());
@@ -49,8 +48,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         host_.reset();
         ppd_.reset();
-        imageoptions::resetImageOptionsState();
-        colorbalance::resetColorBalanceState();
+        resetSharedPanelState();
     }
 
     // Presses "Color Balance..."; `interact` runs inside the dialog's modal loop. Answers

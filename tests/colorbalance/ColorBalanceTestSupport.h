@@ -78,14 +78,14 @@ using useractions::toggle;
 
 class ColorBalanceDialog : public ::testing::Test {
 protected:
-    void SetUp() override { colorbalance::resetColorBalanceState(); }
+    void SetUp() override { resetSharedPanelState(); }
 
     void TearDown() override
     {
         for (const QPointer<ColorBalanceOrvan>& c : std::as_const(made_)) delete c.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a modal loop outlived its test";
-        colorbalance::resetColorBalanceState();
+        resetSharedPanelState();
     }
 
     // A controller with its layout loaded, as the Image Options panel makes it.

@@ -26,17 +26,12 @@ using HandOvers = QList<host::HandOver>;
 
 class ImageOptionsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        imageoptions::resetImageOptionsState();
-        colorbalance::resetColorBalanceState();
-        resetPDEToolState();
-    }
+    void SetUp() override { resetSharedPanelState(); }
 
     void TearDown() override
     {
         panel.reset();
-        imageoptions::resetImageOptionsState();
+        resetSharedPanelState();
     }
 
     // A panel over `ppdPath` (none for an empty path).

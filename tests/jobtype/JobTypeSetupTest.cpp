@@ -28,7 +28,7 @@ protected:
             return false;
         }
         whenSetupShows([setup] { return setup.data(); }, std::move(interact));
-        const bool ok = setup->Start(&bundle_, QStringLiteral("Document 1"));
+        const bool ok = setup->Start(&bundle_);
         EXPECT_FALSE(platform::isRunningModal(setup->window()));
         setup->window()->close();
         if (made) *made = setup;
@@ -95,7 +95,7 @@ TEST_F(SetupDialog, ValidationOrderShowsTheRightAlertAndKeepsTheDialogOpen)
     EXPECT_TRUE(ok);
     EXPECT_TRUE(alerts_.alerts().isEmpty());
     ASSERT_TRUE(response.has_value());
-    EXPECT_EQ(*response, QVariantList({1, "a b", "0042", "Quarterly re", "Enter Name Mode"}));
+    EXPECT_EQ(*response, (SecurePrintSetup{1, "a b", "0042", "Quarterly re", "Enter Name Mode"}));
     EXPECT_EQ(jobnameMode, 1);
     EXPECT_EQ(docName, "Quarterly re");
 }
@@ -110,8 +110,7 @@ TEST_F(SetupDialog, ModeZeroKeepsTheTypedNameAndReopeningShowsTheConfirmedValues
         EXPECT_FALSE(d->TextJobNameBox->isEnabled());
     }));
     ASSERT_TRUE(response.has_value());
-    EXPECT_EQ(*response, QVariantList({0, "user7", "314159", "Use Existing Name"}));
-    EXPECT_EQ(response->at(0).typeId(), QMetaType::Int);
+    EXPECT_EQ(*response, (SecurePrintSetup{0, "user7", "314159", {}, "Use Existing Name"}));
     EXPECT_EQ(jobnameMode, 0);
     EXPECT_EQ(docName, "Minutes");
 
@@ -126,13 +125,13 @@ TEST_F(SetupDialog, ModeZeroKeepsTheTypedNameAndReopeningShowsTheConfirmedValues
         EXPECT_TRUE(d->TextJobName->isEnabled());
         QTest::keyClick(d->TextPasscodeBox, Qt::Key_Return); // Return presses OK
     }));
-    EXPECT_EQ(*response, QVariantList({1, "user7", "314159", "Minutes", "Enter Name Mode"}));
+    EXPECT_EQ(*response, (SecurePrintSetup{1, "user7", "314159", "Minutes", "Enter Name Mode"}));
 }
 
 TEST_F(SetupDialog, DefaultEmptiesTheFieldsAndCancelEscapeAndCloseBoxChangeNothing)
 {
     ASSERT_TRUE(run([](JobTypeSetup* d) { confirm(d, "keep", "111", 0, "Kept"); }));
-    const QVariantList confirmed = *response;
+    const SecurePrintSetup confirmed = *response;
 
     const std::function<void(JobTypeSetup*)> endings[] = {
         [](JobTypeSetup* d) { QTest::mouseClick(d->closeButton, Qt::LeftButton); },

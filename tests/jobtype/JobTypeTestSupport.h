@@ -2,7 +2,7 @@
 // What the Job Type tests share: fresh secure-print state, the bundle, an alert
 // recorder, and a runner that drives the modal setup dialog.
 #include "jobtype/JobTypeSetup.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/Bundle.h"
 #include "platform/Window.h"
 #include "plugin/PDETool.h"
@@ -51,17 +51,12 @@ inline void confirm(JobTypeSetup* d, const QString& userID, const QString& passc
 
 class JobTypeTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        jobtype::resetSecurePrintState();
-        VelkaRefppd = nullptr;
-    }
+    void SetUp() override { resetSharedPanelState(); }
 
     void TearDown() override
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        jobtype::resetSecurePrintState();
-        VelkaRefppd = nullptr;
+        resetSharedPanelState();
     }
 
     // Schedules `interact` to run inside the next modal loop, on the dialog `current`

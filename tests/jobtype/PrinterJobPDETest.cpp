@@ -182,11 +182,11 @@ TEST_F(JobTypePanel, ShouldPrintWithAndWithoutASetupResult)
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
     secureIndex = 1;
 
-    response = QVariantList{1, "id", "5678", "Name", "Enter Name Mode"};
+    response = SecurePrintSetup{1, "id", "5678", "Name", "Enter Name Mode"};
     p->willShow();
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(takeHandOvers(), secureHandOvers("id", "5678", "Name"));
-    response = QVariantList{0, "id", "5678", "Use Existing Name"};
+    response = SecurePrintSetup{0, "id", "5678", {}, "Use Existing Name"};
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(takeHandOvers(), secureHandOvers("id", "5678") + QList<HandOver>({{"NewJob", "None"}}));
     // Normal Print after it: nothing of the setup goes with the job.
@@ -228,11 +228,11 @@ TEST_F(JobTypePanel, SaveAndRestoreTheRecord)
     EXPECT_EQ(restoreInto(saved), withSetup);
     EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 1);
     EXPECT_TRUE(panel_->setupButton->isEnabled());
-    for (const std::optional<QVariantList>& earlier :
-         {std::optional<QVariantList>(QVariantList{0, "you", "1357", "Use Existing Name"}), std::optional<QVariantList>()}) {
+    for (const std::optional<SecurePrintSetup>& earlier :
+         {std::optional(SecurePrintSetup{0, "you", "1357", {}, "Use Existing Name"}), std::optional<SecurePrintSetup>()}) {
         response = earlier;
         EXPECT_EQ(restoreInto(saved), withSetup);
-        EXPECT_EQ(response, (QVariantList{1, "me", "2468", "Plans", "Enter Name Mode"}));
+        EXPECT_EQ(response, (SecurePrintSetup{1, "me", "2468", "Plans", "Enter Name Mode"}));
         EXPECT_EQ(jobnameMode, 1);
         EXPECT_EQ(docName, "Plans");
     }
@@ -241,7 +241,7 @@ TEST_F(JobTypePanel, SaveAndRestoreTheRecord)
     // result of mode 1 exists.
     QMap<QString, QString> normal = saved;
     normal.insert("jobtypeSettings", "0");
-    response = QVariantList{0, "me", "2468", "Use Existing Name"};
+    response = SecurePrintSetup{0, "me", "2468", {}, "Use Existing Name"};
     EXPECT_EQ(restoreInto(normal), QList<HandOver>({{"UserID", b64("me")}, {"NewJob", b64("Plans")},
                                                      {"JobType", "Normal"}}));
     response.reset();

@@ -15,8 +15,8 @@ namespace {
 
 class ChoiceModel : public ::testing::Test {
 protected:
-    void SetUp() override { resetPDEToolState(); }
-    void TearDown() override { resetPDEToolState(); }
+    void SetUp() override { resetSharedPanelState(); }
+    void TearDown() override { resetSharedPanelState(); }
 
     static QStringList ppdTitles(const ChoiceList& list)
     {

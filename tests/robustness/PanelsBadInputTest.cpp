@@ -10,7 +10,7 @@
 #include "imageoptions/PrinterPDE-Orvan.h"
 #include "jobtype/JobTypeSetup.h"
 #include "jobtype/PrinterJobPDE-Orvan.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/Bundle.h"
 #include "platform/Controls.h"
 #include "platform/Help.h"
@@ -176,11 +176,7 @@ protected:
 
     static void resetState()
     {
-        imageoptions::resetImageOptionsState();
-        colorbalance::resetColorBalanceState();
-        jobtype::resetSecurePrintState();
-        resetPDEToolState();
-        VelkaRefppd = nullptr;
+        resetSharedPanelState();
         platform::resetHelpRegistry();
     }
 
@@ -252,7 +248,7 @@ protected:
                 if (key == QLatin1String(kSecureTextKeys[i][0])) {
                     known = true;
                     ASSERT_TRUE(response) << where << ": written without a confirmed setup";
-                    EXPECT_EQ(v, jobtype::responseText(i + 1)) << where;
+                    EXPECT_EQ(v, (QStringList{response->userID, response->passcode, response->newJobName}).at(i)) << where;
                 }
             EXPECT_TRUE(known) << "a key of nobody's: " << where;
         }
@@ -471,8 +467,8 @@ TEST_F(PanelsBadInput, MissingLayoutResources)
 
     // What the user set in an earlier dialog of this process.
     ColorBlanceRes = QList<int32_t>({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -3});
-    response = QVariantList{1, QStringLiteral("me"), QStringLiteral("1357"), QStringLiteral("Plans"),
-                            QStringLiteral("Enter Name Mode")};
+    response = SecurePrintSetup{1, QStringLiteral("me"), QStringLiteral("1357"), QStringLiteral("Plans"),
+                                QStringLiteral("Enter Name Mode")};
     secureIndex = 1;
     firstRun = 1;
     const Values stored{{"colormodeSettings", "1"}, {"screenSettings", "2"}, {"brightnessSettings", "2"},
@@ -502,7 +498,7 @@ TEST_F(PanelsBadInput, MissingLayoutResources)
     EXPECT_TRUE(jt_->aJobTypeSetup.isNull());
     EXPECT_EQ(ColorBlanceRes, QList<int32_t>({1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -3}));
     ASSERT_TRUE(response);
-    EXPECT_EQ(jobtype::responseText(2), QStringLiteral("1357"));
+    EXPECT_EQ(response->passcode, QStringLiteral("1357"));
     expectHandOversSound(takeHandOvers(), {QStringLiteral("me"), QStringLiteral("1357"), QStringLiteral("Plans")});
 
     EXPECT_TRUE(io_->shouldPrint());
@@ -594,8 +590,8 @@ TEST_F(PanelsBadInput, EveryRecordKeyWithHostileValues)
     // A committed colour balance and a setup result of job name mode 1, so that every
     // key is read.
     ColorBlanceRes = QList<int32_t>(12, 0);
-    response = QVariantList{1, QStringLiteral("me"), QStringLiteral("2468"), QStringLiteral("Plans"),
-                            QStringLiteral("Enter Name Mode")};
+    response = SecurePrintSetup{1, QStringLiteral("me"), QStringLiteral("2468"), QStringLiteral("Plans"),
+                                QStringLiteral("Enter Name Mode")};
     const QStringList keys = everyRecordKey();
     const QStringList values = hostileValues();
 

@@ -5,7 +5,7 @@
 #include "tests/support/PanelDriver.h"
 
 #include "colorbalance/ColorBalanceState.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/Controls.h"
 #include "platform/Help.h"
 #include "platform/PrintSettings.h"
@@ -80,10 +80,7 @@ void settle()
 void resetState()
 {
     settle();
-    imageoptions::resetImageOptionsState();
-    colorbalance::resetColorBalanceState();
-    jobtype::resetSecurePrintState();
-    resetPDEToolState();
+    resetSharedPanelState();
     platform::resetHelpRegistry();
 }
 
@@ -559,19 +556,19 @@ void Panels::checkWritten(const QMap<QString, QString>& written) const
             PANELS_CHECK(isNumberIn(value, 0, 3), what + QStringLiteral(": no target toner"));
         } else if (key == QLatin1String("jobtypeUserID")) {
             PANELS_CHECK(response.has_value(), what + QStringLiteral(": written without a setup result"));
-            PANELS_CHECK(value == jobtype::responseText(1), what + QStringLiteral(": not the user ID of the last OK"));
+            PANELS_CHECK(value == response->userID, what + QStringLiteral(": not the user ID of the last OK"));
             bool ascii = !value.trimmed().isEmpty();
             for (QChar c : value) ascii = ascii && c.unicode() < 127;
             PANELS_CHECK(ascii && value.toUtf8().size() <= 8, what + QStringLiteral(": a user ID the dialog refuses"));
         } else if (key == QLatin1String("jobtypePasscode")) {
             PANELS_CHECK(response.has_value(), what + QStringLiteral(": written without a setup result"));
-            PANELS_CHECK(value == jobtype::responseText(2), what + QStringLiteral(": not the passcode of the last OK"));
+            PANELS_CHECK(value == response->passcode, what + QStringLiteral(": not the passcode of the last OK"));
             PANELS_CHECK(!value.isEmpty() && value.toUtf8().size() <= 12 && allDecimalDigits(value),
                        what + QStringLiteral(": a passcode the dialog refuses"));
         } else if (key == QLatin1String("jobtypeDocName")) {
-            PANELS_CHECK(response.has_value() && jobtype::responseMode() == 1,
+            PANELS_CHECK(response.has_value() && response->jobNameMode == 1,
                        what + QStringLiteral(": written without a new job name"));
-            PANELS_CHECK(value == jobtype::responseText(3), what + QStringLiteral(": not the job name of the last OK"));
+            PANELS_CHECK(value == response->newJobName, what + QStringLiteral(": not the job name of the last OK"));
             bool name = value.toUtf8().size() <= 12;
             for (QChar c : value) name = name && (c.unicode() < 127 || (c.unicode() >= 160 && c.unicode() <= 254));
             PANELS_CHECK(name, what + QStringLiteral(": a job name the dialog refuses"));
@@ -634,9 +631,9 @@ void Panels::checkState() const
     PANELS_CHECK(secureIndex == 0 || secureIndex == 1, QStringLiteral("job type %1").arg(secureIndex));
     PANELS_CHECK(jobnameMode == 0 || jobnameMode == 1, QStringLiteral("job name mode %1").arg(jobnameMode));
     if (response) {
-        PANELS_CHECK(response->size() >= 4, QStringLiteral("setup result of %1 entries").arg(response->size()));
-        PANELS_CHECK(jobtype::responseMode() == 0 || jobtype::responseMode() == 1,
-                   QStringLiteral("setup result mode %1").arg(jobtype::responseMode()));
+        PANELS_CHECK(response->jobNameMode == 1 || response->newJobName.isNull(), QStringLiteral("a new job name in mode 0"));
+        PANELS_CHECK(response->jobNameMode == 0 || response->jobNameMode == 1,
+                   QStringLiteral("setup result mode %1").arg(response->jobNameMode));
     }
 }
 

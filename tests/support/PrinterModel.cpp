@@ -5,7 +5,7 @@
 #include "tests/support/PrinterModel.h"
 
 #include "colorbalance/ColorBalanceState.h"
-#include "jobtype/SecurePrintState.h"
+#include "plugin/SharedPanelState.h"
 #include "platform/Controls.h"
 #include "platform/PrintSettings.h"
 #include "plugin/PDETool.h"
@@ -89,11 +89,11 @@ OptionMap expectedJobOptions(Panels& panels)
                 const auto carried = [ppd](const char* keyword, const QString& text) {
                     return host::ppdChoiceFor(ppd, QLatin1String(keyword), base64(text));
                 };
-                expected.insert(QStringLiteral("UserID"), carried("UserID", jobtype::responseText(1)));
+                expected.insert(QStringLiteral("UserID"), carried("UserID", response->userID));
                 expected.insert(QStringLiteral("SecurePrintPasscode"),
-                                carried("SecurePrintPasscode", jobtype::responseText(2)));
-                if (jobtype::responseMode() != 0)
-                    expected.insert(QStringLiteral("NewJob"), carried("NewJob", jobtype::responseText(3)));
+                                carried("SecurePrintPasscode", response->passcode));
+                if (response->jobNameMode != 0)
+                    expected.insert(QStringLiteral("NewJob"), carried("NewJob", response->newJobName));
             }
         }
     }
