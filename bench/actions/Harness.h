@@ -69,6 +69,32 @@ using useractions::chooseItem;
 // Delivers the posted events (repaints, deferred deletes) outside any timing.
 void settle();
 
+// A panel as the host has it once it is on screen, the hand-overs so far forgotten;
+// let go, with the panels' shared state, when the case ends.
+template <typename Panel>
+struct ShownPanel {
+    explicit ShownPanel(Ppd ppd) : host(ppd)
+    {
+        resetState();
+        panel = Panel::initWithCallback(host.callback.get(), &bundle());
+        panel->panelView()->show();
+        panel->willShow();
+        settle();
+        host.callback->clearHandOvers();
+    }
+    ~ShownPanel()
+    {
+        panel.reset();
+        settle();
+        resetState();
+    }
+    ShownPanel(const ShownPanel&) = delete;
+    ShownPanel& operator=(const ShownPanel&) = delete;
+
+    Host host;
+    std::unique_ptr<Panel> panel;
+};
+
 // A panel of type `Panel` built (constructPanel) or, built untimed, given its view and
 // shown for the first time (firstShowPanel), and let go after each iteration.
 template <typename Panel>

@@ -22,29 +22,7 @@ namespace bench {
 
 namespace {
 
-// A panel as the host has it once it is on screen; the hand-overs so far forgotten.
-struct Shown {
-    explicit Shown(Ppd ppd) : host(ppd)
-    {
-        resetState();
-        panel = PrinterPDEOrvan::initWithCallback(host.callback.get(), &bundle());
-        panel->panelView()->show();
-        panel->willShow();
-        settle();
-        host.callback->clearHandOvers();
-    }
-    ~Shown()
-    {
-        panel.reset();
-        settle();
-        resetState();
-    }
-    Shown(const Shown&) = delete;
-    Shown& operator=(const Shown&) = delete;
-
-    Host host;
-    std::unique_ptr<PrinterPDEOrvan> panel;
-};
+using Shown = ShownPanel<PrinterPDEOrvan>;
 
 // A pop-up of the panel, its user alternating between two items.
 template <QPointer<QComboBox> PrinterPDEOrvan::*popup, int first, int second>

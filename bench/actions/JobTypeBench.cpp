@@ -18,24 +18,8 @@ namespace bench {
 
 namespace {
 
-struct Shown {
-    explicit Shown(Ppd ppd) : host(ppd)
-    {
-        resetState();
-        panel = PrinterJobPDEOrvan::initWithCallback(host.callback.get(), &bundle());
-        panel->panelView()->show();
-        panel->willShow();
-        settle();
-        host.callback->clearHandOvers();
-    }
-    ~Shown()
-    {
-        panel.reset();
-        settle();
-        resetState();
-    }
-    Shown(const Shown&) = delete;
-    Shown& operator=(const Shown&) = delete;
+struct Shown : ShownPanel<PrinterJobPDEOrvan> {
+    using ShownPanel::ShownPanel;
 
     // The user picks Secure Print, fills the setup dialog and presses OK.
     bool secureSetup()
@@ -54,9 +38,6 @@ struct Shown {
         settle();
         return ran && response.has_value();
     }
-
-    Host host;
-    std::unique_ptr<PrinterJobPDEOrvan> panel;
 };
 
 void chooseNormal(benchmark::State& state, Ppd ppd, Mode mode)
