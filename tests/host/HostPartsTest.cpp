@@ -6,6 +6,7 @@
 #include "host/HostCallback.h"
 #include "host/JobOptions.h"
 #include "host/Presets.h"
+#include "host/Summary.h"
 #include "tests/host/HostTestSupport.h"
 
 #include <QDir>
@@ -73,6 +74,46 @@ TEST(HostJobOptions, MarkedNonDefaultChoicesThenEveryHandOverInOrder)
     ppd_cparam_t* param = ppdFirstCustomParam(ppdFindCustomOption(fresh.get(), "UserID"));
     ASSERT_TRUE(param);
     EXPECT_STREQ(param->current.custom_string, "YWJj");
+}
+
+// The Summary from what Print would send: each option once, under the first page or panel
+// that shows it, in its order; a panel's own entries as it gives them, those naming no
+// option it sends first; custom values decoded, secrets masked; the rest under "Other".
+TEST(HostSummary, EveryOptionOnceUnderWhoShowsIt)
+{
+    host::SummaryInput input;
+    for (const auto& [name, value] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"ColorModel", "Gray"}, {"Brightness", "1"}, {"JobType", "Secure"}, {"UserID", "Custom.YWJj"},
+             {"SecurePrintPasscode", "Custom.MTIzNA=="}, {"Extra", "x"}})
+        input.options.set(QString::fromLatin1(name), QString::fromLatin1(value));
+    input.sources = {
+        {QStringLiteral("Image Options"),
+         {QStringLiteral("ColorModel"), QStringLiteral("Brightness")},
+         {{QStringLiteral("colormodel"), QStringLiteral("Grayscale")}, {QStringLiteral("Color Balance:"), QStringLiteral("On")}},
+         {}},
+        {QStringLiteral("Job Type"),
+         {QStringLiteral("ColorModel"), QStringLiteral("JobType"), QStringLiteral("UserID"),
+          QStringLiteral("SecurePrintPasscode")},
+         {},
+         {}},
+    };
+    input.encodings = {{QStringLiteral("UserID"), QStringLiteral("base64")},
+                       {QStringLiteral("SecurePrintPasscode"), QStringLiteral("base64")}};
+    input.secretOptions = {QStringLiteral("SecurePrintPasscode")};
+    input.otherTitle = QStringLiteral("Other options");
+
+    QStringList shown;
+    for (const host::SummarySection& section : host::summarize(input))
+        for (const host::SummaryRow& row : section.rows) shown << section.title + " | " + row.key + " " + row.value;
+    EXPECT_EQ(shown, (QStringList{
+                         "Image Options | Color Balance: On",
+                         "Image Options | colormodel Grayscale",
+                         "Image Options | Brightness: 1",
+                         "Job Type | JobType: Secure",
+                         "Job Type | UserID: abc",
+                         "Job Type | SecurePrintPasscode: " + QString(8, QChar(0x2022)),
+                         "Other options | Extra: x",
+                     }));
 }
 
 TEST(HostDocuments, PdfAndPostScriptAreReadOtherFilesAreRefused)
