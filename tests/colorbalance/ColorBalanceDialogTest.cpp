@@ -11,7 +11,9 @@
 #include "platform/Window.h"
 #include "tests/support/TestSupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -136,6 +138,12 @@ TEST_F(ColorBalanceDialog, TypingStoresLiveAndRewritesTheFieldInCanonicalForm)
         QTest::keyClicks(d->TextOne, "--");
         EXPECT_EQ(d->TextOne->text(), "-");
         EXPECT_EQ(ColorDensityCyanLowSetting, 1) << "a lone minus sign stores nothing";
+        // Three characters never fit, not even pasted.
+        d->TextOne->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("003"));
+        d->TextOne->paste();
+        EXPECT_EQ(d->TextOne->text(), "-");
+        EXPECT_EQ(ColorDensityCyanLowSetting, 1);
 
         // Return commits the field, which goes back to the stored value, and is OK.
         QTest::keyClick(d->TextOne, Qt::Key_Return);
@@ -156,9 +164,21 @@ TEST_F(ColorBalanceDialog, SteppersStayWithinLimitsAndEditOnlyTheSelectedToner)
     CBtarget = 3;
     const QList<int64_t> others = working();
     ColorBalanceOrvan* c = make();
-    run(c, [](ColorBalanceOrvan* d) {
+    run(c, [&others](ColorBalanceOrvan* d) {
         ASSERT_EQ(d->targetColorButton->currentIndex(), 3);
         EXPECT_EQ(d->TextThree->text(), "1");
+
+        // Each target shows its toner's three values, fields and steppers alike.
+        for (const int target : {0, 1, 2, 3}) {
+            chooseWithKeys(d->targetColorButton, target);
+            const QLineEdit* fields[] = {d->TextOne, d->TextTwo, d->TextThree};
+            const platform::Stepper* steppers[] = {d->StepperOne, d->StepperTwo, d->StepperThree};
+            for (int range = 0; range < 3; ++range) {
+                const auto value = others[3 * target + range];
+                EXPECT_EQ(fields[range]->text().toLongLong(), value) << "target " << target << " range " << range;
+                EXPECT_EQ(steppers[range]->value(), value) << "target " << target << " range " << range;
+            }
+        }
 
         QTest::mouseClick(arrow(d->StepperThree, true), Qt::LeftButton);
         EXPECT_EQ(ColorDensityYellowHighSetting, 2);
