@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         if (noPrintSettings) both.host().setPrintSettings(nullptr);
         both.open();
         for (int i = 0; i < 32 && !in.atEnd(); ++i) both.act(in);
-        both.finish();
+        both.finish(in);
     }
     panels::resetState();
     panels::checkNoWindowsLeft();

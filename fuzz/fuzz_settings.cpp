@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         for (auto it = record.cbegin(); it != record.cend(); ++it)
             FUZZ_CHECK(saved.contains(it.key()), it.key() + QStringLiteral(": lost when saving"));
 
-        both.finish();
+        both.finish(in);
     }
     panels::resetState();
     panels::checkNoWindowsLeft();

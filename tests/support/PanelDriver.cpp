@@ -637,7 +637,7 @@ void Panels::checkState() const
     }
 }
 
-void Panels::finish()
+void Panels::finish(Choices& in)
 {
     checkHandOvers();
     QMap<QString, QString> written = saveIntoEmptyRecord();
@@ -668,8 +668,12 @@ void Panels::finish()
 
     imageOptions_->summaryInfo();
     jobType_->summaryInfo();
-    imageOptions_->shouldPrint();
-    jobType_->shouldPrint();
+    // A Secure Print restored without entries it accepts asks for them before printing:
+    // the dialog that opens is driven like any other.
+    withDialogsDriven(in, [this] {
+        imageOptions_->shouldPrint();
+        jobType_->shouldPrint();
+    });
     checkHandOvers();
     checkState();
 }

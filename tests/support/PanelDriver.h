@@ -68,8 +68,9 @@ public:
     void act(Choices& in);
     // Runs `work`; whichever dialog it opens is driven inside its modal loop by `in`.
     void withDialogsDriven(Choices& in, const std::function<void()>& work);
-    // Save, check what was saved, restore it, save again, summarise, check before printing.
-    void finish();
+    // Save, check what was saved, restore it, save again, summarise, check before printing
+    // (a dialog that check opens is driven by `in`).
+    void finish(Choices& in);
 
     // Checks every value the panels wrote into `written` (a record they wrote into an
     // empty one): only their own keys, and only values they could have set themselves.
