@@ -194,35 +194,6 @@ TEST(WindowTest, EscapePressesTheEscapeButton)
     EXPECT_EQ(bareCloseBox, 1);
 }
 
-TEST(WindowTest, ReturnPressesTheDefaultButtonWhereverTheFocusIs)
-{
-    TestDialog d;
-    platform::setKeyEquivalent(d.ok, QChar(0x0D));
-    platform::setKeyEquivalent(d.cancel, QChar(0x1B));
-    EXPECT_TRUE(d.ok->isDefault());
-    int fieldDone = 0;
-    QObject::connect(d.field, &QLineEdit::editingFinished, &d.window, [&] { ++fieldDone; });
-    EXPECT_EQ(runModal(&d.window, [&] {
-                  d.field->setFocus();
-                  pressKey(&d.window, Qt::Key_Return);
-              }),
-              1);
-    EXPECT_EQ(fieldDone, 1); // the field finished its edit first
-    EXPECT_EQ(runModal(&d.window, [&] {
-                  d.cancel->setFocus();
-                  pressKey(&d.window, Qt::Key_Enter);
-              }),
-              1);
-    EXPECT_EQ(d.okClicks, 2);
-    EXPECT_EQ(d.cancelClicks, 0);
-
-    // Moving the key to another button takes it from the first.
-    platform::setKeyEquivalent(d.cancel, QChar(0x0D));
-    EXPECT_FALSE(d.ok->isDefault());
-    EXPECT_TRUE(d.cancel->isDefault());
-    platform::setKeyEquivalent(nullptr, QChar(0x0D));
-}
-
 TEST(WindowTest, CenterWindow)
 {
     QDialog window;
