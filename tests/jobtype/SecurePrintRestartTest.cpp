@@ -68,28 +68,6 @@ protected:
     std::unique_ptr<panels::Printer> printer_;
 };
 
-TEST_F(SecurePrintAcrossRuns, WithThePasscodeKeptTheNextRunPrintsSecurelyWithoutAsking)
-{
-    start();
-    setUpAndPrint("alice", "1234");
-    printer_->restart(true);
-    EXPECT_EQ(panel().jobtypeButton->currentIndex(), 1);
-    panels::SeededChoices unused(2);
-    EXPECT_TRUE(printer_->print(unused).sent);
-    EXPECT_EQ(setupsShown_, 0) << "nothing to ask";
-    EXPECT_EQ(secureOptions(), secure("alice", "1234", QString()));
-
-    // The setup dialog opens on the values the job carries.
-    whenSetupShows([this] { return panel().aJobTypeSetup.data(); }, [](JobTypeSetup* d) {
-        EXPECT_EQ(d->TextUserIDBox->text(), "alice");
-        EXPECT_EQ(d->TextPasscodeBox->text(), "1234");
-        EXPECT_EQ(d->pJobNameButton->currentIndex(), 0);
-        QTest::mouseClick(d->closeButton, Qt::LeftButton);
-    });
-    QTest::mouseClick(panel().setupButton, Qt::LeftButton);
-    EXPECT_EQ(setupsShown_, 1);
-}
-
 TEST_F(SecurePrintAcrossRuns, WithoutThePasscodePrintingAsksForItWithWhatIsKnownFilledIn)
 {
     start();
