@@ -5,9 +5,6 @@
 #include "ImageOptionsFixture.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -162,22 +159,6 @@ TEST_F(ImageOptionsTest, DefaultNamingNoChoiceLeavesThePopUpEmptyAndHandsNothing
     EXPECT_EQ(platform::indexOfSelectedItem(panel->screenButton), -1);
     EXPECT_EQ(platform::indexOfSelectedItem(panel->TonerSaveButton), -1);
     EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
-}
-
-TEST_F(ImageOptionsTest, WithoutItsLayoutTheColorBalanceButtonOpensNothing)
-{
-    // A bundle that has the panel's layout but not the dialog's.
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkpath("Resources"));
-    ASSERT_TRUE(QFile::copy(testsupport::bundlePath() + "/Resources/PDEView.ui", dir.path() + "/Resources/PDEView.ui"));
-    open();
-    platform::Bundle partial(dir.path());
-    panel = PrinterPDEOrvan::initWithCallback(host.get(), &partial);
-    show();
-    click(panel->colorBalanceButton);
-    EXPECT_TRUE(host->handOvers().isEmpty());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    panel.reset();
 }
 
 TEST_F(ImageOptionsTest, WithoutHandOversTheRulesStillApply)
