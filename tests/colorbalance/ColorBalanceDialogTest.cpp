@@ -328,22 +328,4 @@ TEST_F(ColorBalanceDialog, LevelBarsFollowTheWorkingValues)
     EXPECT_EQ(barColors(c, 1), bar1);
 }
 
-TEST_F(ColorBalanceDialog, ControllerGoesOnceItsWindowHasClosed)
-{
-    QPointer<ColorBalanceOrvan> c = make();
-    QPointer<QDialog> window = c->window();
-    run(c, [](ColorBalanceOrvan* d) { QTest::mouseClick(d->okButton, Qt::LeftButton); });
-    ASSERT_TRUE(c);
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(c.isNull());
-    EXPECT_TRUE(window.isNull());
-
-    // A controller let go of before its window closed takes its window with it.
-    QPointer<ColorBalanceOrvan> other = make();
-    QPointer<QDialog> otherWindow = other->window();
-    delete other.data();
-    EXPECT_TRUE(otherWindow.isNull());
-}
-
 } // namespace
