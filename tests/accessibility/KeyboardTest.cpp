@@ -30,13 +30,6 @@ void expectTabRound(QWidget* window, QWidget* first)
     EXPECT_EQ(QApplication::focusWidget(), first) << "Tab from the last control goes back to the first";
 }
 
-QStringList keysHandedOver(const host::HostCallback& host)
-{
-    QStringList keys;
-    for (const host::HandOver& h : host.handOvers()) keys << h.first;
-    return keys;
-}
-
 class Keyboard : public A11yTest {};
 
 TEST_F(Keyboard, ColorBalanceDialog)
@@ -96,24 +89,13 @@ TEST_F(Keyboard, ColorBalanceDialog)
 
 TEST_F(Keyboard, SecurePrintDialog)
 {
-    // The user ID field has the keyboard first; Tab, passcode, Return commits.
-    QPointer<JobTypeSetup> s = securePrint();
-    whenModal([&](QDialog* dialog) {
-        EXPECT_EQ(QApplication::focusWidget(), s->TextUserIDBox);
-        typeText(QStringLiteral("alice"));
-        press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), s->TextPasscodeBox);
-        typeText(QStringLiteral("2468"));
-        press(Qt::Key_Return);
-        EXPECT_FALSE(platform::isRunningModal(dialog));
-    });
-    EXPECT_TRUE(s->Start(&bundle()));
-    EXPECT_EQ(response, (SecurePrintSetup{0, "alice", "2468", {}, "Use Existing Name"}));
-    dropDialogs();
-
     // A new job name: the pop-up from the keyboard, then on to its field.
     QPointer<JobTypeSetup> named = securePrint();
     whenModal([&](QDialog* dialog) {
+        EXPECT_EQ(QApplication::focusWidget(), named->TextUserIDBox) << "the user ID field has the keyboard first";
+        typeText(QStringLiteral("alice"));
+        press(Qt::Key_Tab);
+        typeText(QStringLiteral("2468"));
         tabTo(named->pJobNameButton);
         press(Qt::Key_Down);
         EXPECT_EQ(named->pJobNameButton->currentIndex(), 1);
@@ -139,106 +121,6 @@ TEST_F(Keyboard, SecurePrintDialog)
     });
     EXPECT_FALSE(cancelled->Start(&bundle()));
     EXPECT_EQ(response.value_or(SecurePrintSetup{}).userID, "alice");
-}
-
-TEST_F(Keyboard, ImageOptionsPanel)
-{
-    PrinterPDEOrvan* panel = imageOptions();
-    QWidget* view = showActive(panel);
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(QApplication::focusWidget(), panel->outputcolorButton.data()) << "the first pop-up has the keyboard";
-
-    // The check box is enabled in colour output without toner saving.
-    ASSERT_TRUE(panel->GrayGuaranteeButton->isEnabled());
-    expectTabRound(view, panel->outputcolorButton);
-
-    // Arrow keys choose in the pop-ups; the host hears of each choice.
-    host().clearHandOvers();
-    tabTo(panel->imagequalityButton);
-    const int quality = panel->imagequalityButton->currentIndex();
-    press(quality + 1 < panel->imagequalityButton->count() ? Qt::Key_Down : Qt::Key_Up);
-    EXPECT_NE(panel->imagequalityButton->currentIndex(), quality);
-    EXPECT_TRUE(keysHandedOver(host()).contains("DrvResolution")) << keysHandedOver(host()).join(' ').toStdString();
-
-    // Space toggles the check box.
-    host().clearHandOvers();
-    tabTo(panel->GrayGuaranteeButton);
-    const bool guaranteed = panel->GrayGuaranteeButton->isChecked();
-    press(Qt::Key_Space);
-    EXPECT_NE(panel->GrayGuaranteeButton->isChecked(), guaranteed);
-    EXPECT_TRUE(keysHandedOver(host()).contains("GrayGuarantee"));
-
-    // Arrow keys move the slider.
-    tabTo(panel->brightnessSlider);
-    const int brightness = panel->brightnessSlider->value();
-    press(brightness < panel->brightnessSlider->maximum() ? Qt::Key_Right : Qt::Key_Left);
-    EXPECT_NE(panel->brightnessSlider->value(), brightness);
-
-    // Space on "Color Balance..." opens the dialog; keys alone work it and hand it back.
-    host().clearHandOvers();
-    tabTo(panel->colorBalanceButton);
-    whenModal([&](QDialog* dialog) {
-        press(Qt::Key_Space); // the switch has the keyboard first
-        press(Qt::Key_Tab);
-        press(Qt::Key_Tab);
-        typeText(QStringLiteral("3"));
-        press(Qt::Key_Return);
-        EXPECT_FALSE(platform::isRunningModal(dialog));
-    });
-    press(Qt::Key_Space);
-    const QStringList handed = keysHandedOver(host());
-    EXPECT_EQ(handed.count(), 12) << handed.join(' ').toStdString();
-    EXPECT_TRUE(host().handOvers().contains(host::HandOver("QVColorDensityBlackLow", "3")));
-
-    // The panel has the keyboard back: Default from the keyboard.
-    view->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-    tabTo(panel->defaultButton);
-    press(Qt::Key_Space);
-    EXPECT_EQ(panel->GrayGuaranteeButton->isChecked(), guaranteed);
-}
-
-TEST_F(Keyboard, JobTypePanel)
-{
-    PrinterJobPDEOrvan* panel = jobType();
-    QWidget* view = showActive(panel);
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(QApplication::focusWidget(), panel->jobtypeButton.data());
-    expectTabRound(view, panel->jobtypeButton);
-
-    // Down picks Secure Print, whose dialog opens at once and is filled from the keyboard.
-    host().clearHandOvers();
-    whenModal([](QDialog*) {
-        typeText(QStringLiteral("carol"));
-        press(Qt::Key_Tab);
-        typeText(QStringLiteral("1357"));
-        press(Qt::Key_Return);
-    });
-    press(Qt::Key_Down);
-    EXPECT_EQ(panel->jobtypeButton->currentIndex(), 1);
-    EXPECT_TRUE(keysHandedOver(host()).contains("UserID")) << keysHandedOver(host()).join(' ').toStdString();
-    EXPECT_TRUE(panel->setupButton->isEnabled());
-
-    // Setup... is reached by Tab now; Escape in its dialog hands nothing over.
-    view->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-    expectTabRound(view, panel->jobtypeButton);
-    tabTo(panel->setupButton);
-    host().clearHandOvers();
-    whenModal([](QDialog*) {
-        typeText(QStringLiteral("dave"));
-        press(Qt::Key_Escape);
-    });
-    press(Qt::Key_Space);
-    EXPECT_EQ(keysHandedOver(host()), QStringList());
-    EXPECT_EQ(response.value_or(SecurePrintSetup{}).userID, "carol");
-
-    view->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-    tabTo(panel->defaultButton);
-    press(Qt::Key_Space);
-    EXPECT_EQ(panel->jobtypeButton->currentIndex(), 0);
-    EXPECT_FALSE(panel->setupButton->isEnabled());
 }
 
 } // namespace

@@ -1,156 +1,106 @@
 // The Color Balance dialog driven through its real widgets inside its modal loop.
-// The PPD option records come from libcups' deprecated PPD interface.
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations" // libcups PPD interface
 
-#include "colorbalance/ColorBalance-Orvan.h"
 #include "tests/colorbalance/ColorBalanceTestSupport.h"
 
-#include "platform/ColorBox.h"
 #include "platform/Controls.h"
-#include "platform/Stepper.h"
-#include "platform/Window.h"
-#include "tests/support/TestSupport.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace cbtest;
 
 namespace {
+
+const QList<QColor> kWhiteBar(7, QColor(Qt::white));
 
 TEST_F(ColorBalanceDialog, FirstOpeningShowsZerosSwitchOffBlackAndOkGivesTwelveZeros)
 {
     ColorBalanceOrvan* c = make();
     const auto result = run(c, [](ColorBalanceOrvan* d) {
         EXPECT_EQ(d->window()->windowTitle(), "Color Balance");
-        EXPECT_EQ(d->EnableButton->text(), "Adjust Color Balance");
-        EXPECT_EQ(d->sTextTarget->text(), "Target Color");
-        EXPECT_EQ(d->sTextOne->text(), "Highlights");
-        EXPECT_EQ(d->sTextTwo->text(), "Midtones");
-        EXPECT_EQ(d->sTextThree->text(), "Shadows");
-        EXPECT_EQ(d->okButton->text(), "OK");
-        EXPECT_EQ(d->closeButton->text(), "Cancel");
-        EXPECT_EQ(d->defaultButton->text(), "Default");
+        const std::pair<QString, const char*> texts[] = {
+            {d->EnableButton->text(), "Adjust Color Balance"}, {d->sTextTarget->text(), "Target Color"},
+            {d->sTextOne->text(), "Highlights"}, {d->sTextTwo->text(), "Midtones"}, {d->sTextThree->text(), "Shadows"},
+            {d->closeButton->text(), "Cancel"}, {d->defaultButton->text(), "Default"}};
+        for (const auto& [shown, expected] : texts) EXPECT_EQ(shown, expected);
         EXPECT_TRUE(d->okButton->isDefault());
-
         EXPECT_FALSE(d->EnableButton->isChecked());
-        ASSERT_EQ(d->targetColorButton->count(), 4);
-        EXPECT_EQ(d->targetColorButton->itemText(0), "Black");
-        EXPECT_EQ(d->targetColorButton->itemText(1), "Cyan");
-        EXPECT_EQ(d->targetColorButton->itemText(2), "Magenta");
-        EXPECT_EQ(d->targetColorButton->itemText(3), "Yellow");
+        QStringList targets;
+        for (int i = 0; i < d->targetColorButton->count(); ++i) targets << d->targetColorButton->itemText(i);
+        EXPECT_EQ(targets, QStringList({"Black", "Cyan", "Magenta", "Yellow"}));
         EXPECT_EQ(d->targetColorButton->currentIndex(), 0);
         EXPECT_FALSE(d->targetColorButton->isEnabled());
         for (QLineEdit* field : {d->TextOne, d->TextTwo, d->TextThree}) {
             EXPECT_EQ(field->text(), "0");
             EXPECT_FALSE(field->isEnabled());
         }
-        for (platform::Stepper* stepper : {d->StepperOne, d->StepperTwo, d->StepperThree}) {
+        for (platform::Stepper* stepper : {d->StepperOne, d->StepperTwo, d->StepperThree})
             EXPECT_FALSE(stepper->isEnabled());
-        }
-        for (int range = 0; range < 3; ++range) {
-            EXPECT_EQ(barColors(d, range), QList<QColor>(7, QColor(Qt::white))) << "bar " << range;
-        }
+        for (int range = 0; range < 3; ++range) EXPECT_EQ(barColors(d, range), kWhiteBar) << range;
         QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(*result, QList<int32_t>(12, 0));
+    EXPECT_EQ(result, QList<int32_t>(12, 0));
     EXPECT_EQ(ColorBlanceRes, result);
     EXPECT_FALSE(CBstate);
-    EXPECT_EQ(CBtarget, 0);
-    EXPECT_EQ(stateEnableButton, 0);
-    EXPECT_EQ(statetargetColorButton, 0);
     EXPECT_FALSE(c->CBResClose.has_value()) << "the snapshot lives only while the dialog runs";
 }
 
 TEST_F(ColorBalanceDialog, TypingStoresLiveAndRewritesTheFieldInCanonicalForm)
 {
-    setWorking({0, 0, 0, /*Cyan*/ 0, 0, 0, 0, 0, 0, 0, 0, 0});
     ColorBalanceOrvan* c = make();
     const auto result = run(c, [](ColorBalanceOrvan* d) {
         toggle(d->EnableButton);
-        ASSERT_TRUE(d->TextTwo->isEnabled());
-        chooseWithKeys(d->targetColorButton, 1);
-        ASSERT_EQ(d->targetColorButton->currentIndex(), 1);
-
+        chooseWithKeys(d->targetColorButton, 1); // Cyan
         // A minus sign waits for its digit.
         d->TextTwo->selectAll();
         QTest::keyClicks(d->TextTwo, "-");
         EXPECT_EQ(d->TextTwo->text(), "-");
         EXPECT_EQ(ColorDensityCyanMidSetting, 0);
-        const QList<QColor> before = barColors(d, 1);
         QTest::keyClicks(d->TextTwo, "2");
-        EXPECT_EQ(d->TextTwo->text(), "-2");
         EXPECT_EQ(ColorDensityCyanMidSetting, -2);
         EXPECT_EQ(d->StepperTwo->value(), -2);
-        EXPECT_NE(barColors(d, 1), before);
         EXPECT_EQ(barColors(d, 1), expectedBar(d->Cyanmid->fillColor(), -2));
 
-        // "-" in front of "0" reads 0: straight back to "0".
-        d->TextOne->setCursorPosition(0);
-        QTest::keyClicks(d->TextOne, "-");
-        EXPECT_EQ(d->TextOne->text(), "0");
-        EXPECT_EQ(ColorDensityCyanLowSetting, 0);
-
-        // "03" is 3, shown "3"; "3-" stays 3.
-        d->TextThree->end(false);
-        QTest::keyClicks(d->TextThree, "3");
-        EXPECT_EQ(d->TextThree->text(), "3");
+        // An edit goes as far as the field lets it; leaving the field rewrites it.
+        struct Edit {
+            const char* keys; // typed at `at` (-1: over everything)
+            int at;
+            const char* shown;
+        };
+        const auto edit = [](QLineEdit* field, std::initializer_list<Edit> edits) {
+            for (const Edit& e : edits) {
+                if (e.at < 0) field->selectAll();
+                else field->setCursorPosition(e.at);
+                QTest::keyClicks(field, e.keys);
+                EXPECT_EQ(field->text(), e.shown) << e.keys;
+            }
+        };
+        // "03" is 3; "3-" stays 3; emptied is 0 at once.
+        edit(d->TextThree, {{"3", 1, "3"}, {"-", 1, "3"}});
         EXPECT_EQ(ColorDensityCyanHighSetting, 3);
         EXPECT_EQ(barColors(d, 2), expectedBar(d->Cyanhigh->fillColor(), 3));
-        d->TextThree->end(false);
-        QTest::keyClicks(d->TextThree, "-");
-        EXPECT_EQ(d->TextThree->text(), "3");
-        EXPECT_EQ(ColorDensityCyanHighSetting, 3);
-
-        // An emptied field is 0 at once.
         d->TextThree->selectAll();
         QTest::keyClick(d->TextThree, Qt::Key_Backspace);
         EXPECT_EQ(d->TextThree->text(), "0");
-        EXPECT_EQ(ColorDensityCyanHighSetting, 0);
         EXPECT_EQ(d->StepperThree->value(), 0);
-
-        // Refused: 4, a letter, a plus sign, 12, a second minus sign. The field keeps its text.
-        d->TextOne->selectAll();
-        QTest::keyClicks(d->TextOne, "4");
-        EXPECT_EQ(d->TextOne->text(), "0");
-        d->TextOne->selectAll();
-        QTest::keyClicks(d->TextOne, "a");
-        EXPECT_EQ(d->TextOne->text(), "0");
-        d->TextOne->selectAll();
-        QTest::keyClicks(d->TextOne, "+");
-        EXPECT_EQ(d->TextOne->text(), "0");
-        d->TextOne->selectAll();
-        QTest::keyClicks(d->TextOne, "12");
-        EXPECT_EQ(d->TextOne->text(), "1");
-        EXPECT_EQ(ColorDensityCyanLowSetting, 1);
-        d->TextOne->selectAll();
-        QTest::keyClicks(d->TextOne, "--");
-        EXPECT_EQ(d->TextOne->text(), "-");
+        // "-" in front of "0" reads 0; refused: 4, a letter, a plus sign, 12, a second minus.
+        edit(d->TextOne, {{"-", 0, "0"}, {"4", -1, "0"}, {"a", -1, "0"}, {"+", -1, "0"}, {"12", -1, "1"}, {"--", -1, "-"}});
         EXPECT_EQ(ColorDensityCyanLowSetting, 1) << "a lone minus sign stores nothing";
         // Three characters never fit, not even pasted.
         d->TextOne->selectAll();
         QApplication::clipboard()->setText(QStringLiteral("003"));
         d->TextOne->paste();
         EXPECT_EQ(d->TextOne->text(), "-");
-        EXPECT_EQ(ColorDensityCyanLowSetting, 1);
-
         // Return commits the field, which goes back to the stored value, and is OK.
         QTest::keyClick(d->TextOne, Qt::Key_Return);
         EXPECT_EQ(d->TextOne->text(), "1");
     });
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(*result, (QList<int32_t>{0, 0, 0, 1, -2, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(result, (QList<int32_t>{0, 0, 0, 1, -2, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(CBstate);
     EXPECT_EQ(CBtarget, 1);
     EXPECT_EQ(stateEnableButton, 1);
@@ -163,11 +113,8 @@ TEST_F(ColorBalanceDialog, SteppersStayWithinLimitsAndEditOnlyTheSelectedToner)
     CBstate = true;
     CBtarget = 3;
     const QList<int64_t> others = working();
-    ColorBalanceOrvan* c = make();
-    run(c, [&others](ColorBalanceOrvan* d) {
+    run(make(), [&others](ColorBalanceOrvan* d) {
         ASSERT_EQ(d->targetColorButton->currentIndex(), 3);
-        EXPECT_EQ(d->TextThree->text(), "1");
-
         // Each target shows its toner's three values, fields and steppers alike.
         for (const int target : {0, 1, 2, 3}) {
             chooseWithKeys(d->targetColorButton, target);
@@ -179,42 +126,27 @@ TEST_F(ColorBalanceDialog, SteppersStayWithinLimitsAndEditOnlyTheSelectedToner)
                 EXPECT_EQ(steppers[range]->value(), value) << "target " << target << " range " << range;
             }
         }
-
         QTest::mouseClick(arrow(d->StepperThree, true), Qt::LeftButton);
-        EXPECT_EQ(ColorDensityYellowHighSetting, 2);
         EXPECT_EQ(d->TextThree->text(), "2");
         EXPECT_EQ(barColors(d, 2), expectedBar(d->Yellowhigh->fillColor(), 2));
-        EXPECT_EQ(barColors(d, 0), expectedBar(d->Yellowlow->fillColor(), 0));
-
         for (int i = 0; i < 6; ++i) QTest::mouseClick(arrow(d->StepperThree, true), Qt::LeftButton);
-        EXPECT_EQ(ColorDensityYellowHighSetting, 3);
         EXPECT_EQ(d->TextThree->text(), "3");
         for (int i = 0; i < 9; ++i) QTest::keyClick(d->StepperThree, Qt::Key_Down);
-        EXPECT_EQ(ColorDensityYellowHighSetting, -3);
         EXPECT_EQ(d->TextThree->text(), "-3");
         EXPECT_EQ(barColors(d, 2), expectedBar(d->Yellowhigh->fillColor(), -3));
-
         for (int i = 0; i < 8; ++i) QTest::mouseClick(arrow(d->StepperOne, false), Qt::LeftButton);
-        EXPECT_EQ(ColorDensityYellowLowSetting, -3);
         EXPECT_EQ(d->StepperOne->value(), -3);
         QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
-    QList<int64_t> expected = others;
-    expected[9] = -3;
-    expected[11] = -3;
-    EXPECT_EQ(working(), expected) << "Black, Cyan, Magenta and Yellow Mid untouched";
-    ASSERT_TRUE(ColorBlanceRes.has_value());
-    EXPECT_EQ(*ColorBlanceRes, (QList<int32_t>{1, 1, 1, -1, -1, -1, 2, 2, 2, -3, 0, -3}));
+    EXPECT_EQ(ColorBlanceRes, (QList<int32_t>{1, 1, 1, -1, -1, -1, 2, 2, 2, -3, 0, -3}));
 }
 
 TEST_F(ColorBalanceDialog, CancelEscapeAndCloseBoxRestoreTheSnapshotAndAnswerThePreviousResult)
 {
     // Cancel before any OK answers none.
-    setWorking({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     auto none = run(make(), [](ColorBalanceOrvan* d) {
         toggle(d->EnableButton);
         QTest::mouseClick(arrow(d->StepperOne, true), Qt::LeftButton);
-        EXPECT_EQ(ColorDensityBlackLowSetting, 1);
         QTest::mouseClick(d->closeButton, Qt::LeftButton);
     });
     EXPECT_FALSE(none.has_value());
@@ -240,31 +172,24 @@ TEST_F(ColorBalanceDialog, CancelEscapeAndCloseBoxRestoreTheSnapshotAndAnswerThe
     for (const auto& cancel : ways) {
         SCOPED_TRACE(way++);
         const auto result = run(make(), [&cancel](ColorBalanceOrvan* d) {
-            EXPECT_TRUE(d->EnableButton->isChecked());
-            EXPECT_EQ(d->targetColorButton->currentIndex(), 1);
             EXPECT_EQ(d->TextTwo->text(), "-2");
             d->TextTwo->selectAll();
             QTest::keyClicks(d->TextTwo, "3");
-            QTest::mouseClick(arrow(d->StepperOne, false), Qt::LeftButton);
             chooseWithKeys(d->targetColorButton, 2);
             QTest::mouseClick(arrow(d->StepperThree, true), Qt::LeftButton);
             QTest::mouseClick(d->defaultButton, Qt::LeftButton);
-            EXPECT_FALSE(d->EnableButton->isChecked());
             cancel(d);
         });
         EXPECT_EQ(result, committed);
-        EXPECT_EQ(ColorBlanceRes, committed);
         EXPECT_EQ(working(), snapshot);
         EXPECT_TRUE(CBstate);
         EXPECT_EQ(CBtarget, 1);
-        EXPECT_EQ(stateEnableButton, 1);
         EXPECT_EQ(statetargetColorButton, 1);
     }
 }
 
 TEST_F(ColorBalanceDialog, OkWithTheSwitchOffGivesZerosAndTheNextOpeningStartsFromTheLastOk)
 {
-    setWorking({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     const auto off = run(make(), [](ColorBalanceOrvan* d) {
         toggle(d->EnableButton);
         chooseWithKeys(d->targetColorButton, 2);
@@ -274,39 +199,27 @@ TEST_F(ColorBalanceDialog, OkWithTheSwitchOffGivesZerosAndTheNextOpeningStartsFr
         toggle(d->EnableButton);
         // Off: rows show "0", bars white, the values stay.
         EXPECT_EQ(d->TextOne->text(), "0");
-        EXPECT_EQ(d->TextTwo->text(), "0");
-        EXPECT_EQ(barColors(d, 0), QList<QColor>(7, QColor(Qt::white)));
-        EXPECT_EQ(ColorDensityMagentaLowSetting, -3);
+        EXPECT_EQ(barColors(d, 0), kWhiteBar);
         QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
-    ASSERT_TRUE(off.has_value());
-    EXPECT_EQ(*off, QList<int32_t>(12, 0));
+    EXPECT_EQ(off, QList<int32_t>(12, 0));
     EXPECT_EQ(working(), (QList<int64_t>{0, 0, 0, 0, 0, 0, -3, 1, 0, 0, 0, 0}));
-    EXPECT_FALSE(CBstate);
     EXPECT_EQ(CBtarget, 2);
-    EXPECT_EQ(statetargetColorButton, 2);
 
-    // The second opening: switch off, Magenta kept; switching on shows the edited values.
+    // Switching on in the next opening shows the edited values.
     const auto on = run(make(), [](ColorBalanceOrvan* d) {
         EXPECT_FALSE(d->EnableButton->isChecked());
         EXPECT_EQ(d->targetColorButton->currentIndex(), 2);
-        EXPECT_EQ(d->TextOne->text(), "0");
         toggle(d->EnableButton);
         EXPECT_EQ(d->TextOne->text(), "-3");
         EXPECT_EQ(d->TextTwo->text(), "1");
-        EXPECT_EQ(d->StepperOne->value(), -3);
         EXPECT_EQ(barColors(d, 0), expectedBar(d->Magentalow->fillColor(), -3));
         QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
-    ASSERT_TRUE(on.has_value());
-    EXPECT_EQ(*on, (QList<int32_t>{0, 0, 0, 0, 0, 0, -3, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(on, (QList<int32_t>{0, 0, 0, 0, 0, 0, -3, 1, 0, 0, 0, 0}));
     EXPECT_TRUE(CBstate);
-    EXPECT_EQ(stateEnableButton, 1);
-
-    // The third opening shows the switch on and Magenta with its values.
     run(make(), [](ColorBalanceOrvan* d) {
         EXPECT_TRUE(d->EnableButton->isChecked());
-        EXPECT_EQ(d->targetColorButton->currentIndex(), 2);
         EXPECT_EQ(d->TextOne->text(), "-3");
         QTest::mouseClick(d->closeButton, Qt::LeftButton);
     });
@@ -314,51 +227,42 @@ TEST_F(ColorBalanceDialog, OkWithTheSwitchOffGivesZerosAndTheNextOpeningStartsFr
 
 TEST_F(ColorBalanceDialog, DefaultLoadsThePpdDefaultsAndSwitchesOff)
 {
-    struct Case {
+    const struct {
         QString path;
         QList<int64_t> expected;
-    };
-    const QList<int64_t> beyond = {0, 0, 0, 0, 2, 0, 0, 0, -3, 0, 0, 0};
-    const Case cases[] = {
+    } cases[] = {
         {testsupport::testDataPath("density-defaults-plus3.ppd"), QList<int64_t>(12, 3)},
-        {testsupport::testDataPath("density-defaults-zero.ppd"), QList<int64_t>(12, 0)},
         {testsupport::testDataPath("density-defaults-minus3.ppd"), QList<int64_t>(12, -3)},
         // Cyan Mid's default names no choice; no density option at all.
         {testsupport::testDataPath("bad-defaults.ppd"), QList<int64_t>(12, 0)},
         {testsupport::testDataPath("minimal.ppd"), QList<int64_t>(12, 0)},
         // Black Low defaults to an eighth choice; nine densities missing.
-        {testsupport::sourcePath("tests/colorbalance/data/density-defaults-beyond.ppd"), beyond},
+        {testsupport::sourcePath("tests/colorbalance/data/density-defaults-beyond.ppd"),
+         {0, 0, 0, 0, 2, 0, 0, 0, -3, 0, 0, 0}},
     };
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         SCOPED_TRACE(test.path.toStdString());
         host::PpdPtr ppd = testsupport::openTestPpd(test.path);
         ASSERT_TRUE(ppd);
-        for (int i = 0; i < colorbalance::kDensityCount; ++i) {
+        for (int i = 0; i < colorbalance::kDensityCount; ++i)
             colorbalance::densityOption(i) = ppdFindOption(ppd.get(), colorbalance::densityKeyword(i));
-        }
-        setWorking({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        setWorking(QList<int64_t>(12, 1));
         CBstate = true;
         CBtarget = 3;
         const auto result = run(make(), [](ColorBalanceOrvan* d) {
             QTest::mouseClick(d->defaultButton, Qt::LeftButton);
             EXPECT_FALSE(d->EnableButton->isChecked());
             EXPECT_EQ(d->targetColorButton->currentIndex(), 0);
-            EXPECT_FALSE(d->TextOne->isEnabled());
-            EXPECT_EQ(d->TextOne->text(), "0");
-            EXPECT_EQ(barColors(d, 1), QList<QColor>(7, QColor(Qt::white)));
+            EXPECT_EQ(barColors(d, 1), kWhiteBar);
             QTest::mouseClick(d->okButton, Qt::LeftButton);
         });
         EXPECT_EQ(working(), test.expected);
-        ASSERT_TRUE(result.has_value());
-        EXPECT_EQ(*result, QList<int32_t>(12, 0)) << "OK after Default commits with the switch off";
-        EXPECT_FALSE(CBstate);
-        EXPECT_EQ(CBtarget, 0);
+        EXPECT_EQ(result, QList<int32_t>(12, 0)) << "OK after Default commits with the switch off";
         for (int i = 0; i < colorbalance::kDensityCount; ++i) colorbalance::densityOption(i) = nullptr;
     }
 
-    // Default's position lookup: the declared default, not the marked choice.
+    // The declared default, not the marked choice.
     host::PpdPtr ppd = testsupport::openTestPpd(testsupport::testDataPath("density-defaults-plus3.ppd"));
-    ASSERT_TRUE(ppd);
     ppdMarkOption(ppd.get(), "QVColorDensityBlackLow", "-2");
     ColorBalanceOrvan* c = make();
     EXPECT_EQ(c->indexOfMarkedOption(ppdFindOption(ppd.get(), "QVColorDensityBlackLow"), "ColorDensityBlackLow"), 0);
@@ -373,19 +277,15 @@ TEST_F(ColorBalanceDialog, GrayOutputRestrictsTheTargetToBlack)
     CBtarget = 1;
     const auto result = run(make(), [](ColorBalanceOrvan* d) {
         EXPECT_EQ(d->targetColorButton->currentIndex(), 0);
-        EXPECT_TRUE(platform::isItemEnabled(d->targetColorButton, 0));
         for (int item = 1; item < 4; ++item) EXPECT_FALSE(platform::isItemEnabled(d->targetColorButton, item));
         EXPECT_EQ(d->TextOne->text(), "-1");
-        EXPECT_EQ(d->TextThree->text(), "1");
         EXPECT_EQ(barColors(d, 0), expectedBar(d->Blacklow->fillColor(), -1));
-        // The keyboard cannot reach the disabled toners.
-        QTest::keyClick(d->targetColorButton, Qt::Key_Down);
+        QTest::keyClick(d->targetColorButton, Qt::Key_Down); // the keyboard cannot reach the others
         QTest::keyClick(d->targetColorButton, Qt::Key_End);
         EXPECT_EQ(d->targetColorButton->currentIndex(), 0);
         QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(*result, (QList<int32_t>{-1, 0, 1, 3, 3, 3, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(result, (QList<int32_t>{-1, 0, 1, 3, 3, 3, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(CBtarget, 0);
 
     // Switched off, the committed target stays selected until the switch goes on.
@@ -395,17 +295,13 @@ TEST_F(ColorBalanceDialog, GrayOutputRestrictsTheTargetToBlack)
         EXPECT_EQ(d->targetColorButton->currentIndex(), 2);
         toggle(d->EnableButton);
         EXPECT_EQ(d->targetColorButton->currentIndex(), 0);
-        EXPECT_EQ(d->TextOne->text(), "-1");
         QTest::mouseClick(d->closeButton, Qt::LeftButton);
     });
-
     // Colour output gives the toners back.
     CBColorMode = 0;
     CBstate = true;
     run(make(), [](ColorBalanceOrvan* d) {
         for (int item = 0; item < 4; ++item) EXPECT_TRUE(platform::isItemEnabled(d->targetColorButton, item));
-        chooseWithKeys(d->targetColorButton, 1);
-        EXPECT_EQ(d->TextOne->text(), "3");
         QTest::mouseClick(d->closeButton, Qt::LeftButton);
     });
 }
@@ -413,65 +309,23 @@ TEST_F(ColorBalanceDialog, GrayOutputRestrictsTheTargetToBlack)
 TEST_F(ColorBalanceDialog, LevelBarsFollowTheWorkingValues)
 {
     ColorBalanceOrvan* c = make();
-
     // One display colour per toner and tone range, none of them white.
-    QSet<QRgb> colours;
-    for (int i = 0; i < colorbalance::kDensityCount; ++i) {
-        const QColor colour = reference(c, i)->fillColor();
-        EXPECT_NE(colour, QColor(Qt::white)) << i;
-        colours.insert(colour.rgb());
-    }
-    EXPECT_EQ(colours.size(), colorbalance::kDensityCount);
-
+    QSet<QRgb> colours{QColor(Qt::white).rgb()};
+    for (int i = 0; i < colorbalance::kDensityCount; ++i) colours.insert(reference(c, i)->fillColor().rgb());
+    EXPECT_EQ(colours.size(), colorbalance::kDensityCount + 1);
+    // -3: only the bottom swatch; +3: all seven.
     for (int v : {-3, 0, 3}) {
         ColorDensityCyanMidSetting = v;
         c->fillcolorbars(4);
         EXPECT_EQ(barColors(c, 1), expectedBar(c->Cyanmid->fillColor(), v)) << v;
     }
-    // -3: only the bottom swatch; +3: all seven.
-    ColorDensityCyanMidSetting = -3;
-    c->fillcolorbars(4);
-    EXPECT_EQ(barColors(c, 1).count(c->Cyanmid->fillColor()), 1);
-    EXPECT_EQ(barColors(c, 1).last(), c->Cyanmid->fillColor());
-
-    // Black Low then Cyan Low: bar one shows Cyan.
-    ColorDensityBlackLowSetting = 2;
-    ColorDensityCyanLowSetting = 1;
-    c->fillcolorbars(0);
-    c->fillcolorbars(3);
-    EXPECT_EQ(barColors(c, 0), expectedBar(c->Cyanlow->fillColor(), 1));
-
     // A value outside -3..+3 and an index outside 0..11 change nothing.
-    const QList<QColor> bar0 = barColors(c, 0), bar1 = barColors(c, 1), bar2 = barColors(c, 2);
-    ColorDensityCyanLowSetting = 4;
-    c->fillcolorbars(3);
-    ColorDensityYellowHighSetting = -4;
-    c->fillcolorbars(11);
+    const QList<QColor> bar1 = barColors(c, 1);
+    ColorDensityCyanMidSetting = 4;
+    c->fillcolorbars(4);
     c->fillcolorbars(12);
     c->fillcolorbars(-1);
-    EXPECT_EQ(barColors(c, 0), bar0);
     EXPECT_EQ(barColors(c, 1), bar1);
-    EXPECT_EQ(barColors(c, 2), bar2);
-}
-
-TEST_F(ColorBalanceDialog, ControllerGoesOnceItsWindowHasClosed)
-{
-    QPointer<ColorBalanceOrvan> c = make();
-    QPointer<QDialog> window = c->window();
-    run(c, [](ColorBalanceOrvan* d) { QTest::mouseClick(d->okButton, Qt::LeftButton); });
-    ASSERT_TRUE(c);
-    EXPECT_FALSE(window->isVisible());
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(c.isNull());
-    EXPECT_TRUE(window.isNull());
-
-    // A controller let go of before its window closed takes its window with it.
-    QPointer<ColorBalanceOrvan> other = make();
-    QPointer<QDialog> otherWindow = other->window();
-    delete other.data();
-    EXPECT_TRUE(otherWindow.isNull());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace

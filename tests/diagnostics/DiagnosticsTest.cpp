@@ -36,54 +36,14 @@ private:
 
 class Plain : public PDEObject {};
 
-TEST(Diagnostics, TraceLinesWithAndWithoutAnObject)
-{
-    testsupport::LogRecorder log;
-    const Described object("<Panel: 0x1>");
-    _PDEProlog(&object, "x=%d", 5);
-    _PDEEpilog(&object, "%s and %s", "one", "two");
-    _PDELog(&object, "plain text");
-    _PDEProlog(nullptr, "x=%d", 5);
-    _PDEEpilog(nullptr, "%s", "done");
-    _PDELog(nullptr, "%d%%", 100);
-    EXPECT_EQ(log.lines(), (QStringList{
-                               "BEGIN self(<Panel: 0x1>) x=5",
-                               "END self(<Panel: 0x1>) one and two",
-                               "LOG self(<Panel: 0x1>) plain text",
-                               "BEGIN x=5",
-                               "END done",
-                               "LOG 100%",
-                           }));
-}
-
+// A description is data, never a format: it may hold anything a PPD or a user typed.
 TEST(Diagnostics, DirectivesInADescriptionAreText)
 {
     testsupport::LogRecorder log;
     const Described object("50% %s %n %d %%");
     _PDELog(&object, "v=%d, w=%s", 7, "x");
-    _PDEProlog(&object, "nothing to format");
-    EXPECT_EQ(log.lines(), (QStringList{
-                               "LOG self(50% %s %n %d %%) v=7, w=x",
-                               "BEGIN self(50% %s %n %d %%) nothing to format",
-                           }));
-}
-
-TEST(Diagnostics, DefaultDescriptionNamesTheClassAndAddress)
-{
-    const Plain object;
-    const QString expected = QStringLiteral("<(anonymous namespace)::Plain: 0x%1>")
-                                 .arg(reinterpret_cast<quintptr>(&object), 0, 16);
-    EXPECT_EQ(object.description(), expected);
-}
-
-TEST(Diagnostics, ReportException)
-{
-    testsupport::LogRecorder log;
-    Plain object;
-    object.reportException(std::runtime_error("out of toner"));
-    object.reportException(PDEException("bad choice"));
-    EXPECT_EQ(log.lines(), (QStringList{"exception!", "bummer: out of toner", "exception!",
-                                        "bummer: bad choice"}));
+    _PDEProlog(nullptr, "%d%%", 100);
+    EXPECT_EQ(log.lines(), (QStringList{"LOG self(50% %s %n %d %%) v=7, w=x", "BEGIN 100%"}));
 }
 
 TEST(Diagnostics, SymboliserArguments)

@@ -104,37 +104,13 @@ TEST(FormatterRule, DensityFieldReachesExactlyTheDensityTexts)
         EXPECT_TRUE(reached.count(t)) << "not reached " << utf8(t);
 }
 
-TEST(FormatterRule, DensityFieldRefusals)
-{
-    const auto f = densityFormatter();
-    EXPECT_FALSE(typeAtEnd(f, u"-", u"-"));   // "--"
-    EXPECT_FALSE(typeAtEnd(f, u"", u"4"));
-    EXPECT_FALSE(typeAtEnd(f, u"1", u"0"));   // "10"
-    EXPECT_FALSE(typeAtEnd(f, u"-", u"4"));   // "-4"
-    EXPECT_FALSE(typeAtEnd(f, u"1", u"2"));   // "12"
-    EXPECT_FALSE(typeAtEnd(f, u"", u"+"));
-    EXPECT_FALSE(typeAtEnd(f, u"", u"+1"));
-    EXPECT_FALSE(typeAtEnd(f, u"", u" 1"));
-    EXPECT_FALSE(typeAtEnd(f, u"-3", u"0"));  // over two bytes
-    EXPECT_FALSE(edit(f, u"2", 0, 0, u"1"));  // "12" by typing in front
-    // Accepted at the boundaries.
-    EXPECT_TRUE(typeAtEnd(f, u"-", u"3"));
-    EXPECT_TRUE(typeAtEnd(f, u"0", u"3"));
-    EXPECT_TRUE(edit(f, u"3", 0, 1, u"-3"));  // pasted over the selection
-}
-
+// Texts set by code are not judged, but what a deletion leaves of them is.
 TEST(FormatterRule, DensityFieldDeletionsMustLeaveADensity)
 {
     const auto f = densityFormatter();
-    // Texts set by code are not judged, but what is left after a deletion is.
-    EXPECT_TRUE(edit(f, u"-2", 1, 2, u""));   // "-" reads 0
-    EXPECT_TRUE(edit(f, u"-2", 0, 1, u""));   // "2"
-    EXPECT_TRUE(edit(f, u"12", 0, 1, u""));   // "2"
-    EXPECT_TRUE(edit(f, u"--", 0, 1, u""));   // "-"
     EXPECT_FALSE(edit(f, u"-4", 0, 1, u""));  // "4"
     EXPECT_FALSE(edit(f, u"54", 1, 2, u""));  // "5"
-    EXPECT_TRUE(edit(f, u"-2", 0, 2, u""));   // emptied
-
+    EXPECT_TRUE(edit(f, u"12", 0, 1, u""));   // "2"
     CustomTextFieldFormatterPrinter wide;
     wide.setMaximumLength(3);
     wide.setCBNumber(true);
@@ -146,29 +122,19 @@ TEST(FormatterRule, DensityFieldDeletionsMustLeaveADensity)
 TEST(FormatterRule, PasscodeTakesTwelveDecimalDigitsOfAnyScript)
 {
     const auto f = passcodeFormatter();
-    EXPECT_TRUE(typeAtEnd(f, u"", u"0"));
-    EXPECT_FALSE(typeAtEnd(f, u"", u"a"));
-    EXPECT_FALSE(typeAtEnd(f, u"12", u"a"));
-    EXPECT_FALSE(typeAtEnd(f, u"12", u"-"));
-    EXPECT_FALSE(typeAtEnd(f, u"", u"12a4"));        // a paste with a letter inside
-    EXPECT_TRUE(typeAtEnd(f, u"12345678901", u"2"));  // 12th digit
-    EXPECT_FALSE(typeAtEnd(f, u"123456789012", u"3")); // 13th digit
-    EXPECT_FALSE(typeAtEnd(f, u"", u"1234567890123")); // pasted all at once
-
-    // Arabic-Indic, Devanagari, fullwidth and a digit beyond the basic plane (a surrogate
-    // pair): all decimal digits.
-    EXPECT_TRUE(typeAtEnd(f, u"", u"\u0660\u0663\u0669"));
-    EXPECT_TRUE(typeAtEnd(f, u"12", u"\u0966"));
-    EXPECT_TRUE(typeAtEnd(f, u"", u"\uFF19"));
-    EXPECT_TRUE(typeAtEnd(f, u"", u"\U0001D7CE"));
-    EXPECT_TRUE(typeAtEnd(f, u"", u"\U0001FBF9"));
-    // Look like numbers but are not decimal digits.
-    EXPECT_FALSE(typeAtEnd(f, u"", u"\u00B2"));   // superscript two
-    EXPECT_FALSE(typeAtEnd(f, u"", u"\u216B"));   // roman numeral twelve
-    EXPECT_FALSE(typeAtEnd(f, u"", u"\u066B"));   // Arabic decimal separator
-    EXPECT_FALSE(typeAtEnd(f, u"", u"\u0670"));   // right after the Arabic-Indic digits
-    EXPECT_FALSE(typeAtEnd(f, u"", u"\U0001D7CD")); // just before the mathematical digits
-    EXPECT_FALSE(typeAtEnd(f, u"", Text(1, char16_t(0xD835)))); // half a surrogate pair
+    const std::pair<Text, Text> accepted[] = {
+        {u"", u"0"}, {u"12345678901", u"2"}, // the 12th digit
+        // Arabic-Indic, Devanagari, fullwidth, and beyond the basic plane (surrogate pairs).
+        {u"", u"\u0660\u0663\u0669"}, {u"12", u"\u0966"}, {u"", u"\uFF19"}, {u"", u"\U0001D7CE"},
+        {u"", u"\U0001FBF9"}};
+    const std::pair<Text, Text> refused[] = {
+        {u"12", u"a"}, {u"12", u"-"}, {u"", u"12a4"}, {u"123456789012", u"3"}, {u"", u"1234567890123"},
+        // Look like numbers but are not decimal digits: superscript two, roman twelve, the
+        // Arabic decimal separator, neighbours of digit blocks, half a surrogate pair.
+        {u"", u"\u00B2"}, {u"", u"\u216B"}, {u"", u"\u066B"}, {u"", u"\u0670"}, {u"", u"\U0001D7CD"},
+        {u"", Text(1, char16_t(0xD835))}};
+    for (const auto& [text, with] : accepted) EXPECT_TRUE(typeAtEnd(f, text, with)) << utf8(with);
+    for (const auto& [text, with] : refused) EXPECT_FALSE(typeAtEnd(f, text, with)) << utf8(with);
     // An edit between the halves of a pair would leave half a digit on each side; one
     // that joins two halves again makes a whole digit.
     const Text two = u"\U0001D7FF\U0001D7FF";
@@ -205,13 +171,9 @@ TEST(FormatterRule, NumberOnlyJudgesOnlyWhatIsPutIn)
 TEST(FormatterRule, UserIdTakesEightLatin1Characters)
 {
     const auto f = nameFormatter(8);
-    EXPECT_TRUE(typeAtEnd(f, u"", u"User_01"));
     EXPECT_TRUE(typeAtEnd(f, u"abcdefg", u"h"));
     EXPECT_FALSE(typeAtEnd(f, u"abcdefgh", u"i"));  // ninth character
-    EXPECT_TRUE(typeAtEnd(f, u"ab", u"\u00E9"));     // é
-    EXPECT_TRUE(typeAtEnd(f, u"", u"\u00A0"));       // 160
-    EXPECT_TRUE(typeAtEnd(f, u"", u"\u00FE"));       // 254
-    EXPECT_TRUE(typeAtEnd(f, u"", u"~"));            // 126
+    for (const Text ok : {u"~", u"\u00A0", u"\u00E9", u"\u00FE"}) EXPECT_TRUE(typeAtEnd(f, u"ab", ok)) << utf8(ok);
     for (char16_t u : {char16_t(127), char16_t(128), char16_t(0x9F), char16_t(0xFF),
                        char16_t(0x100), char16_t(0x20AC)})
         EXPECT_FALSE(typeAtEnd(f, u"ab", Text(1, u))) << unsigned(u);
@@ -239,9 +201,7 @@ TEST(FormatterRule, NameModeJudgesTheWholeText)
 TEST(FormatterRule, PlainModeCountsUtf8Bytes)
 {
     const CustomTextFieldFormatterPrinter fresh;
-    EXPECT_EQ(fresh.maximumLength(), 2147483647);
     EXPECT_TRUE(typeAtEnd(fresh, u"", u"anything at all: \u0100\u20AC\U0001F600 -- 4 + x"));
-    EXPECT_TRUE(typeAtEnd(fresh, u"", u""));
     // A large text of three-byte characters, well past what a 16-bit count would hold.
     const Text large(1'000'000, u'\u20AC');
     EXPECT_TRUE(typeAtEnd(fresh, u"", large));

@@ -24,6 +24,21 @@
 
 using HandOvers = QList<host::HandOver>;
 
+// The user picks item `index` of a pop-up (enabled or not: the rules are under test).
+inline void choose(QComboBox* popup, int index)
+{
+    ASSERT_NE(popup, nullptr);
+    ASSERT_LT(index, popup->count());
+    popup->setCurrentIndex(index);
+    emit popup->activated(index);
+}
+
+inline void click(QAbstractButton* button)
+{
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+}
+
 class ImageOptionsTest : public ::testing::Test {
 protected:
     void SetUp() override { resetSharedPanelState(); }
@@ -53,21 +68,6 @@ protected:
         view->show();
         panel->willShow();
         host->clearHandOvers();
-    }
-
-    // The user picks item `index` of a pop-up.
-    static void choose(QComboBox* popup, int index)
-    {
-        ASSERT_NE(popup, nullptr);
-        ASSERT_LT(index, popup->count());
-        popup->setCurrentIndex(index);
-        emit popup->activated(index);
-    }
-
-    static void click(QAbstractButton* button)
-    {
-        ASSERT_NE(button, nullptr);
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
     }
 
     // The choice the host holds marked for `keyword`, or a null text.

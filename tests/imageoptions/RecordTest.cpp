@@ -7,17 +7,10 @@ namespace {
 
 using Values = QMap<QString, QString>;
 
-const char* const kDensityKeys[] = {
-    "BlackLowSettings",   "BlackMidSettings",   "BlackHighSettings",
-    "CyanLowSettings",    "CyanMidSettings",    "CyanHighSettings",
-    "MagentaLowSettings", "MagentaMidSettings", "MagentaHighSettings",
-    "YellowLowSettings",  "YellowMidSettings",  "YellowHighSettings",
-};
-
 // The hand-overs a restore makes through the Default button, from the PPD defaults.
 const HandOvers kDefaultHandOvers = {
-    ho("ColorModel", "RGB"), ho("Screen", "Auto"),      ho("ImageType", "Normal"),
-    ho("TonerMode", "0"),    ho("ColorModel", "RGB"),   ho("GrayGuarantee", "True"),
+    ho("ColorModel", "RGB"), ho("Screen", "Auto"),    ho("ImageType", "Normal"),
+    ho("TonerMode", "0"),    ho("ColorModel", "RGB"), ho("GrayGuarantee", "True"),
 };
 
 } // namespace
@@ -25,19 +18,14 @@ const HandOvers kDefaultHandOvers = {
 TEST_F(ImageOptionsTest, SaveWritesPositionsBrightnessAndStates)
 {
     open();
-    show();
+    settings().values = {{"colormodeSettings", "1"}, {"brightnessSettings", "2"}};
+    ASSERT_NE(panel->panelView(), nullptr);
+    // Before the controls are filled the stored record stays.
     EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
-    EXPECT_EQ(settings().values, Values({{"colormodeSettings", "0"},
-                                         {"imagequalitySettings", "0"},
-                                         {"imagetypeSettings", "0"},
-                                         {"imageadjustSettings", "0"},
-                                         {"TonerSaveSettings", "0"},
-                                         {"screenSettings", "0"},
-                                         {"brightnessSettings", "0"},
-                                         {"GrayGuaranteeSettings", "1"},
-                                         {"stateEnableSettings", "0"},
-                                         {"statetargetColorSettings", "0"}}));
-
+    EXPECT_EQ(settings().values, Values({{"colormodeSettings", "1"}, {"brightnessSettings", "2"},
+                                         {"stateEnableSettings", "0"}, {"statetargetColorSettings", "0"}}));
+    settings().values.clear();
+    show();
     choose(panel->imagequalityButton, 2);
     choose(panel->imageadjustButton, 3);
     QTest::keyClick(panel->brightnessSlider, Qt::Key_Home);
@@ -45,35 +33,19 @@ TEST_F(ImageOptionsTest, SaveWritesPositionsBrightnessAndStates)
     ColorBlanceRes = QList<int32_t>({-3, -2, -1, 0, 1, 2, 3, 0, 0, 0, 0, -1});
     stateEnableButton = 1;
     statetargetColorButton = 2;
-    settings().values.clear();
     EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
-    const Values& v = settings().values;
-    EXPECT_EQ(v.size(), 22);
-    EXPECT_EQ(v.value("imagequalitySettings"), "2");
-    EXPECT_EQ(v.value("imageadjustSettings"), "3");
-    EXPECT_EQ(v.value("brightnessSettings"), "-2");
-    EXPECT_EQ(v.value("GrayGuaranteeSettings"), "0");
-    EXPECT_EQ(v.value("stateEnableSettings"), "1");
-    EXPECT_EQ(v.value("statetargetColorSettings"), "2");
-    const char* const expected[] = {"-3", "-2", "-1", "0", "1", "2", "3", "0", "0", "0", "0", "-1"};
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(v.value(kDensityKeys[i]), expected[i]) << kDensityKeys[i];
-}
-
-TEST_F(ImageOptionsTest, SaveBeforeTheControlsAreFilledKeepsTheStoredRecord)
-{
-    open();
-    settings().values = {{"colormodeSettings", "1"}, {"brightnessSettings", "2"}, {"GrayGuaranteeSettings", "0"}};
-    ASSERT_NE(panel->panelView(), nullptr);
-    EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
-    EXPECT_EQ(settings().values, Values({{"colormodeSettings", "1"},
-                                         {"brightnessSettings", "2"},
-                                         {"GrayGuaranteeSettings", "0"},
-                                         {"stateEnableSettings", "0"},
-                                         {"statetargetColorSettings", "0"}}));
+    EXPECT_EQ(settings().values,
+              Values({{"colormodeSettings", "0"},       {"imagequalitySettings", "2"},  {"imagetypeSettings", "0"},
+                      {"imageadjustSettings", "3"},     {"TonerSaveSettings", "0"},     {"screenSettings", "0"},
+                      {"brightnessSettings", "-2"},     {"GrayGuaranteeSettings", "0"}, {"stateEnableSettings", "1"},
+                      {"statetargetColorSettings", "2"}, {"BlackLowSettings", "-3"},    {"BlackMidSettings", "-2"},
+                      {"BlackHighSettings", "-1"},      {"CyanLowSettings", "0"},       {"CyanMidSettings", "1"},
+                      {"CyanHighSettings", "2"},        {"MagentaLowSettings", "3"},    {"MagentaMidSettings", "0"},
+                      {"MagentaHighSettings", "0"},     {"YellowLowSettings", "0"},     {"YellowMidSettings", "0"},
+                      {"YellowHighSettings", "-1"}}));
 
     // A host without print settings: nothing to write or read.
     host->setPrintSettings(nullptr);
-    show();
     EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
     EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
 }
@@ -90,21 +62,15 @@ TEST_F(ImageOptionsTest, RestoreWithKeysMissingResetsToThePpdDefaults)
     stateEnableButton = 1;
     statetargetColorButton = 3;
     takeHandOvers();
-
     EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
     EXPECT_FALSE(CBstate);
     EXPECT_EQ(CBtarget, 0);
     EXPECT_EQ(stateEnableButton, 0);
     EXPECT_EQ(statetargetColorButton, 0);
-    EXPECT_EQ(panel->GrayGuaranteeValue, 0);
-    EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Color");
-    EXPECT_EQ(platform::titleOfSelectedItem(panel->screenButton), "Auto");
-    // Brightness lives only in the record.
-    EXPECT_EQ(panel->brightnessSlider->value(), 2);
-    EXPECT_TRUE(panel->GrayGuaranteeButton->isEnabled());
+    EXPECT_EQ(panel->brightnessSlider->value(), 2) << "brightness lives only in the record";
     EXPECT_TRUE(panel->GrayGuaranteeButton->isChecked());
-    // The Default button (image types still show the "Off" of gray output), then the
-    // colour-mode rule and the toner saving rule that end every restore.
+    // The Default button (image types still "Off" from gray output), then the colour-mode
+    // and toner saving rules that end every restore.
     EXPECT_EQ(takeHandOvers(), HandOvers({ho("ColorModel", "RGB"), ho("Screen", "Auto"), ho("ImageType", "Off"),
                                           ho("TonerMode", "0"), ho("ColorModel", "RGB"), ho("GrayGuarantee", "True"),
                                           ho("ColorModel", "RGB"), ho("GrayGuarantee", "True"), ho("ImageType", "Off"),
@@ -118,33 +84,15 @@ TEST_F(ImageOptionsTest, RestoreOfGrayOutputHandsItOverAndAppliesTheColourModeRu
     settings().values = {{"colormodeSettings", "1"}, {"GrayGuaranteeSettings", "1"}};
     EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
     EXPECT_EQ(takeHandOvers(), kDefaultHandOvers + HandOvers({
-                                   ho("ColorModel", "Gray"),                          // the record
-                                   ho("GrayGuarantee", "True"),                       // its gray guarantee
+                                   ho("ColorModel", "Gray"), ho("GrayGuarantee", "True"), // the record
                                    ho("ColorModel", "Gray"), ho("GrayGuarantee", "False"),
-                                   ho("ImageType", "Off"),                           // the colour-mode rule
-                                   ho("ImageType", "Off"), ho("TonerMode", "0"),      // the toner saving rule
+                                   ho("ImageType", "Off"),                            // the colour-mode rule
+                                   ho("ImageType", "Off"), ho("TonerMode", "0"),       // the toner saving rule
                                }));
     EXPECT_EQ(platform::titleOfSelectedItem(panel->outputcolorButton), "Grayscale");
-    EXPECT_EQ(marked("ColorModel"), "Gray");
     EXPECT_EQ(CBColorMode, 1);
     EXPECT_FALSE(panel->GrayGuaranteeButton->isEnabled());
     EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
-    EXPECT_EQ(platform::textColor(panel->colorModeText), platform::disabledControlTextColor());
-    EXPECT_EQ(panel->GrayGuaranteeValue, 1);
-}
-
-TEST_F(ImageOptionsTest, RestoreOfNoSelectionHandsNothingOverForThatPopUp)
-{
-    open();
-    show();
-    settings().values = {{"screenSettings", "-1"}, {"imagequalitySettings", "-1"}, {"colormodeSettings", "7"}};
-    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
-    // Only the Default button's "Screen" and "ColorModel"; the record hands over neither.
-    EXPECT_EQ(takeHandOvers(), kDefaultHandOvers + HandOvers({ho("ColorModel", "RGB"), ho("GrayGuarantee", "True"),
-                                                              ho("ImageType", "Normal"), ho("TonerMode", "0")}));
-    // With hand-over active the pop-ups then follow the host's marks.
-    EXPECT_EQ(platform::titleOfSelectedItem(panel->screenButton), "Auto");
-    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagequalityButton), "600 dpi");
 }
 
 TEST_F(ImageOptionsTest, RestoreIgnoresValuesThatNameNothing)
@@ -158,32 +106,31 @@ TEST_F(ImageOptionsTest, RestoreIgnoresValuesThatNameNothing)
         {"BlackLowSettings", "-2"}, {"BlackMidSettings", "5"}, {"BlackHighSettings", "-4"},
         {"CyanLowSettings", "abc"}, {"CyanMidSettings", " 3"}, {"CyanHighSettings", ""},
         {"MagentaLowSettings", "-3"}, {"MagentaMidSettings", "99999999999"},
-        {"colormodeSettings", "Gray"}, {"screenSettings", "x1"}, {"TonerSaveSettings", ""},
-        {"brightnessSettings", "bright"}, {"GrayGuaranteeSettings", "on"},
+        {"colormodeSettings", "Gray"}, {"screenSettings", "-1"}, {"imagequalitySettings", "-1"},
+        {"TonerSaveSettings", ""}, {"brightnessSettings", "bright"}, {"GrayGuaranteeSettings", "on"},
         {"stateEnableSettings", "2"}, {"statetargetColorSettings", "x"},
     };
     stateEnableButton = 1;
     statetargetColorButton = 1;
     takeHandOvers();
     EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
-
     const int64_t expected[] = {-2, 1, 1, 1, 3, 1, -3, 1, 1, 1, 1, 1};
     for (int i = 0; i < 12; ++i) EXPECT_EQ(colorbalance::workingValue(i), expected[i]) << i;
     EXPECT_EQ(panel->brightnessSlider->value(), 1);
     EXPECT_EQ(panel->GrayGuaranteeValue, 0);
     EXPECT_EQ(stateEnableButton, 0);
     EXPECT_EQ(statetargetColorButton, 0);
-    // Treated as missing: the record hands over no colour or screen of its own.
+    // Treated as missing: the record hands over no colour, screen or quality of its own.
     const HandOvers handOvers = takeHandOvers();
     EXPECT_EQ(handOvers.count(ho("ColorModel", "RGB")), 3); // Default twice, colour-mode rule once
     EXPECT_EQ(handOvers.count(ho("Screen", "Auto")), 1);
     for (const host::HandOver& h : handOvers) {
-        if (h.first == "ColorModel") {
-            EXPECT_EQ(h.second, "RGB");
-        } else if (h.first == "Screen") {
-            EXPECT_EQ(h.second, "Auto");
+        EXPECT_NE(h.first, "DrvResolution");
+        if (h.first == "ColorModel" || h.first == "Screen") {
+            EXPECT_EQ(h.second, h.first == "Screen" ? "Auto" : "RGB");
         }
     }
+    EXPECT_EQ(platform::titleOfSelectedItem(panel->imagequalityButton), "600 dpi");
 }
 
 TEST_F(ImageOptionsTest, DensitiesAreReadOnlyOnceAResultWasCommitted)
@@ -194,9 +141,8 @@ TEST_F(ImageOptionsTest, DensitiesAreReadOnlyOnceAResultWasCommitted)
     settings().values = {{"CyanMidSettings", "-2"}};
     EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
     EXPECT_EQ(colorbalance::workingValue(4), 1);
-    // Nor written, so the stored value stays.
     EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
-    EXPECT_EQ(settings().values.value("CyanMidSettings"), "-2");
+    EXPECT_EQ(settings().values.value("CyanMidSettings"), "-2") << "nor written: the stored value stays";
 
     ColorBlanceRes = QList<int32_t>(12, 0);
     EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
@@ -217,18 +163,13 @@ TEST_F(ImageOptionsTest, ARestoreBeforeTheFirstShowDecidesTheCheckBox)
 
     // A missing key: the check box shows what the host holds (the Default button's
     // restore hands the PPD default over); a host that marks nothing counts it as off.
-    open();
-    ASSERT_NE(panel->panelView(), nullptr);
-    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
-    EXPECT_EQ(panel->GrayGuaranteeValue, 0);
-    panel->willShow();
-    EXPECT_TRUE(panel->GrayGuaranteeButton->isChecked());
-    EXPECT_EQ(marked("GrayGuarantee"), "True");
-    open(testsupport::bundledPpdPath(), false);
-    ASSERT_NE(panel->panelView(), nullptr);
-    EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
-    panel->willShow();
-    EXPECT_FALSE(panel->GrayGuaranteeButton->isChecked());
+    for (const bool marking : {true, false}) {
+        open(testsupport::bundledPpdPath(), marking);
+        ASSERT_NE(panel->panelView(), nullptr);
+        EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
+        panel->willShow();
+        EXPECT_EQ(panel->GrayGuaranteeButton->isChecked(), marking);
+    }
 }
 
 TEST_F(ImageOptionsTest, SummaryShowsThePpdTextsOfTheSelections)
@@ -244,69 +185,27 @@ TEST_F(ImageOptionsTest, SummaryShowsThePpdTextsOfTheSelections)
                                             {"Gray Guarantee:", "On"}}));
     click(panel->GrayGuaranteeButton);
     choose(panel->TonerSaveButton, 2);
-    const Values summary = panel->summaryInfo();
-    EXPECT_EQ(summary.value("Gray Guarantee:"), "Off");
-    EXPECT_EQ(summary.value("Toner Saving Mode:"), "High Saving");
-    EXPECT_FALSE(summary.contains("Image Quality:"));
+    EXPECT_EQ(panel->summaryInfo().value("Gray Guarantee:"), "Off");
+    EXPECT_EQ(panel->summaryInfo().value("Toner Saving Mode:"), "High Saving");
 }
 
 TEST_F(ImageOptionsTest, ShouldPrintHandsTheDensitiesOverOnlyToAPrinter)
 {
     open();
     show();
-    // The brightness goes over to every destination.
-    const HandOvers brightness{ho("Brightness", "0")};
-    EXPECT_TRUE(panel->shouldPrint());
-    EXPECT_EQ(takeHandOvers(), brightness);
-
     ColorBlanceRes = QList<int32_t>({0, 0, 0, 0, -2, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_TRUE(panel->shouldPrint());
-    const HandOvers handOvers = takeHandOvers().mid(1);
-    ASSERT_EQ(handOvers.size(), 12);
-    EXPECT_EQ(handOvers[0], ho("QVColorDensityBlackLow", "0"));
-    EXPECT_EQ(handOvers[4], ho("QVColorDensityCyanMid", "-2"));
-    EXPECT_EQ(handOvers[11], ho("QVColorDensityYellowHigh", "0"));
+    HandOvers expected{ho("Brightness", "0")};
+    for (int i = 0; i < colorbalance::kDensityCount; ++i)
+        expected << ho(colorbalance::densityKeyword(i), i == 4 ? "-2" : "0");
+    EXPECT_EQ(takeHandOvers(), expected);
 
+    // The brightness goes over to every destination.
     for (uint16_t destination : {platform::kPMDestinationFile, platform::kPMDestinationPreview}) {
         auto session = std::make_unique<platform::PrintSession>();
         session->destinationType = destination;
         host->setPrintSession(std::move(session));
         EXPECT_TRUE(panel->shouldPrint());
-        EXPECT_EQ(takeHandOvers(), brightness) << destination;
-    }
-    host->setPrintSession(nullptr);
-    EXPECT_TRUE(panel->shouldPrint());
-    EXPECT_EQ(takeHandOvers(), brightness);
-}
-
-TEST_F(ImageOptionsTest, AHostThatMarksNothingKeepsEveryRestoredPosition)
-{
-    // The record is all such a host remembers: whether it restores before or after the
-    // panel is first shown, what the record says is shown and saved again.
-    const Values record{{"colormodeSettings", "0"},   {"imagequalitySettings", "2"}, {"imagetypeSettings", "0"},
-                        {"imageadjustSettings", "3"}, {"TonerSaveSettings", "1"},    {"screenSettings", "2"},
-                        {"brightnessSettings", "1"},  {"GrayGuaranteeSettings", "0"}, {"stateEnableSettings", "0"},
-                        {"statetargetColorSettings", "0"}};
-    for (const bool restoreFirst : {false, true}) {
-        open(testsupport::bundledPpdPath(), false);
-        settings().values = record;
-        if (restoreFirst) {
-            ASSERT_NE(panel->panelView(), nullptr);
-            EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
-            show();
-        } else {
-            show();
-            EXPECT_TRUE(panel->restoreValuesAndReturnError(nullptr));
-        }
-        EXPECT_EQ(platform::titleOfSelectedItem(panel->imagequalityButton), "1200 dpi") << restoreFirst;
-        EXPECT_EQ(platform::titleOfSelectedItem(panel->imageadjustButton), "sRGB Matching") << restoreFirst;
-        EXPECT_EQ(platform::titleOfSelectedItem(panel->screenButton), "Smooth Gradation") << restoreFirst;
-        EXPECT_EQ(platform::titleOfSelectedItem(panel->TonerSaveButton), "Low Saving") << restoreFirst;
-        EXPECT_EQ(panel->brightnessSlider->value(), 1) << restoreFirst;
-        EXPECT_EQ(platform::textColor(panel->colorModeText), platform::controlTextColor()) << restoreFirst;
-        settings().values.clear();
-        EXPECT_TRUE(panel->saveValuesAndReturnError(nullptr));
-        EXPECT_EQ(settings().values, record) << restoreFirst;
-        EXPECT_TRUE(host->handOvers().isEmpty());
+        EXPECT_EQ(takeHandOvers(), HandOvers({ho("Brightness", "0")})) << destination;
     }
 }

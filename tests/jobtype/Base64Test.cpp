@@ -31,64 +31,45 @@ int decodeC(const char* in, char* out, std::size_t size) { return base64_decode(
 TEST(Base64, Rfc4648VectorsBothWaysInBothForms)
 {
     const std::pair<QByteArray, QByteArray> vectors[] = {
-        {"", ""},          {"f", "Zg=="},         {"fo", "Zm8="},         {"foo", "Zm9v"},
-        {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {"abc", "YWJj"},
+        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="},
     };
     for (const auto& [plain, encoded] : vectors) {
         EXPECT_EQ(base64_encode(plain), encoded) << plain.constData();
         EXPECT_EQ(base64_decode(encoded), plain) << encoded.constData();
-        const std::size_t exact = static_cast<std::size_t>(encoded.size()) + 1;
-        EXPECT_EQ(intoArea(encodeC, plain, exact), encoded.toStdString());
+        EXPECT_EQ(intoArea(encodeC, plain, static_cast<std::size_t>(encoded.size()) + 1), encoded.toStdString());
         EXPECT_EQ(intoArea(decodeC, encoded, static_cast<std::size_t>(plain.size()) + 1), plain.toStdString());
     }
-}
-
-TEST(Base64, EveryByteValueRoundTripsAndMatchesQt)
-{
+    // Every byte value, zero bytes included, at every padding length.
     QByteArray all;
     for (int i = 0; i < 256; ++i) all.append(static_cast<char>(i));
     for (qsizetype n = 0; n <= all.size(); n += 37) {
-        const QByteArray part = all.left(n) + all.right(n % 3); // every padding length
+        const QByteArray part = all.left(n) + all.right(n % 3);
         EXPECT_EQ(base64_encode(part), part.toBase64());
-        EXPECT_EQ(base64_decode(part.toBase64()), part) << "zero bytes included";
+        EXPECT_EQ(base64_decode(part.toBase64()), part);
     }
 }
 
-TEST(Base64, DecodingSkipsLineBreaksAndSpacesAnywhere)
+// What other encoders write, and what a user pastes, decodes as they meant it.
+TEST(Base64, LenientDecoding)
 {
-    EXPECT_EQ(base64_decode("Zm9v\r\nYmFy"), "foobar");
-    EXPECT_EQ(base64_decode(" Z m9\nvY\r mF y \n"), "foobar");
-    EXPECT_EQ(base64_decode("Zm\r\n8="), "fo");
-    EXPECT_EQ(base64_decode(" \r\n "), "");
-    EXPECT_EQ(intoArea(decodeC, "Z g\n= =", 8), "f");
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"Zm9v\r\nYmFy", "foobar"},
+        {" Z m9\nvY\r mF y \n", "foobar"},
+        {" \r\n ", ""},
+        {"Zg==Zm8=Zm9v", "ffofoo"},                  // padding ends a group, not the text
+        {"Zg=A", "f"},                               // padding third: the fourth is not read
+        {"YQ=", "a"},
+        {"==AA", QByteArray("\xff\xf0\x00", 3)},     // padding first counts as outside the alphabet
+        {"Zm9vYg", QByteArray("foob\0\0", 6)},       // missing characters count as zero
+        {"Zm9vY", QByteArray("foo`\0\0", 6)},
+        {"Zm9*", QByteArray("fo\x7f", 3)},           // outside the alphabet counts as 63
+        {"!!!!", QByteArray("\xff\xff\xff", 3)},
+        {QByteArray("Zm\0v", 4), base64_decode("Zm/v")}, // a zero byte is no terminator here
+    };
+    for (const auto& [encoded, plain] : cases) EXPECT_EQ(base64_decode(encoded), plain) << encoded.toStdString();
     EXPECT_EQ(base64_decode("Zm9v\tYmFy").size(), 9) << "a tab is no white space here but a character";
-}
-
-TEST(Base64, PaddingEndsAGroupButNotTheText)
-{
-    EXPECT_EQ(base64_decode("Zg==Zm8=Zm9v"), "ffofoo");
-    EXPECT_EQ(base64_decode("Zg=A"), "f") << "padding third: one byte, the fourth is not read";
-    EXPECT_EQ(base64_decode("YQ="), "a");
-    // Padding in the first two places counts as a character outside the alphabet.
-    EXPECT_EQ(base64_decode("==AA"), QByteArray("\xff\xf0\x00", 3));
-}
-
-TEST(Base64, IncompleteLastGroupCountsMissingCharactersAsZero)
-{
-    EXPECT_EQ(base64_decode("Zm9vYg"), QByteArray("foob\0\0", 6));
-    EXPECT_EQ(base64_decode("Zm9vYmE"), QByteArray("fooba\0", 6));
-    EXPECT_EQ(base64_decode("Zm9vY"), QByteArray("foo`\0\0", 6));
-    // The caller's area holds the bytes up to the first zero byte.
-    EXPECT_EQ(intoArea(decodeC, "Zm9vYmE", 7), "fooba");
-}
-
-TEST(Base64, CharacterOutsideTheAlphabetCountsAs63AndDecodingGoesOn)
-{
-    EXPECT_EQ(base64_decode("Zm9*"), QByteArray("fo\x7f", 3));
-    EXPECT_EQ(base64_decode("!!!!"), base64_decode("////"));
-    EXPECT_EQ(base64_decode("////"), QByteArray("\xff\xff\xff", 3));
-    EXPECT_EQ(base64_decode("*AAAZm9v").mid(3), "foo");
-    EXPECT_EQ(base64_decode(QByteArray("Zm\0v", 4)), base64_decode("Zm/v")) << "a zero byte is no terminator here";
+    EXPECT_EQ(intoArea(decodeC, "Z g\n= =", 8), "f");
+    EXPECT_EQ(intoArea(decodeC, "Zm9vYmE", 7), "fooba") << "the area holds the bytes up to the first zero";
 }
 
 TEST(Base64, InputsFarLongerThanTheOldWorkArea)
@@ -97,8 +78,6 @@ TEST(Base64, InputsFarLongerThanTheOldWorkArea)
     QRandomGenerator generator(4648);
     for (char& c : plain) c = static_cast<char>(1 + generator.bounded(255)); // no zero byte
     const QByteArray encoded = plain.toBase64();
-    ASSERT_GT(encoded.size(), 8000);
-
     EXPECT_EQ(base64_encode(plain), encoded);
     EXPECT_EQ(intoArea(encodeC, plain, static_cast<std::size_t>(encoded.size()) + 1), encoded.toStdString());
 
@@ -112,7 +91,6 @@ TEST(Base64, InputsFarLongerThanTheOldWorkArea)
     EXPECT_EQ(intoArea(encodeC, plain, 2048), encoded.left(2047).toStdString());
     EXPECT_EQ(intoArea(decodeC, wrapped, 1000), plain.left(999).toStdString());
     EXPECT_EQ(intoArea(encodeC, plain, 1), "");
-
     char untouched = '#';
     EXPECT_EQ(base64_encode(plain.constData(), &untouched, 0), 0);
     EXPECT_EQ(base64_decode(encoded.constData(), &untouched, 0), 0);

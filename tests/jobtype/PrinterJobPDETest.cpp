@@ -77,27 +77,17 @@ protected:
 TEST_F(JobTypePanel, ConstructionViewAndKeywordLists)
 {
     EXPECT_EQ(jobnameMode, 1) << "the first setup dialog starts in Enter Name Mode";
-    EXPECT_EQ(panel_->panelKind(), "com.PrinterJobTypePDE");
-    EXPECT_EQ(panel_->panelName(), bundle_.localizedString("Job Type_Title"));
-    const QStringList& keys = panel_->supportedPPDOptionKeys();
-    EXPECT_EQ(keys, QStringList({"JobType", "UserID", "JobNameMode", "SecurePrintPasscode", "NewJob"}));
-    EXPECT_EQ(&panel_->supportedPPDOptionKeys(), &keys);
-    ASSERT_TRUE(jobtypeChoices);
-    EXPECT_EQ(jobtypeChoices->size(), 2u);
-
+    EXPECT_EQ(panel_->supportedPPDOptionKeys(),
+              QStringList({"JobType", "UserID", "JobNameMode", "SecurePrintPasscode", "NewJob"}));
     PrinterJobPDEOrvan* p = shown();
     EXPECT_EQ(platform::stringValue(platform::viewWithTag(p->JobTypeView, 1)), "Job Type:");
-    // The summary's title keeps its own wording.
     ASSERT_EQ(p->jobtypeButton->count(), 2);
     EXPECT_EQ(p->jobtypeButton->itemText(1), "Secure Print");
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
     EXPECT_FALSE(p->setupButton->isEnabled());
-    EXPECT_EQ(firstRun, 1);
-    EXPECT_EQ(p->basicSize, QSizeF(p->JobTypeView->size()));
-    EXPECT_FALSE(p->basicSize.isEmpty());
+    // The summary's title keeps its own wording.
     EXPECT_EQ(p->summaryInfo(), (QMap<QString, QString>{{"Job Type", "Normal Print"}}));
     EXPECT_TRUE(host_->handOvers().isEmpty());
-
     panel_.reset();
     EXPECT_FALSE(jobtypeChoices) << "the list pointing into the PPD goes with its panel";
 
@@ -114,30 +104,18 @@ TEST_F(JobTypePanel, ConstructionViewAndKeywordLists)
     EXPECT_TRUE(PrinterJobPDEOrvan::initWithCallback(&noPpd, &bundle_)->supportedPPDOptionKeys().isEmpty());
 }
 
-TEST_F(JobTypePanel, CancelBeforeAnyOkReturnsToNormalPrint)
+TEST_F(JobTypePanel, OkHandsOverBase64ValuesInOrderAndACancelNothing)
 {
     PrinterJobPDEOrvan* p = shown();
+    // Cancel before any OK returns to Normal Print.
     pickSecurePrint([](JobTypeSetup* d) { QTest::mouseClick(d->closeButton, Qt::LeftButton); });
     EXPECT_EQ(setupsShown_, 1) << "Secure Print opens the dialog at once";
     EXPECT_EQ(takeHandOvers(), QList<HandOver>({{"JobType", "Normal"}}));
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
     EXPECT_FALSE(p->setupButton->isEnabled());
-    EXPECT_FALSE(p->isNeedUpdate);
 
-    // Switching away and back still shows the normal job the host holds.
-    p->willShow();
-    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
-    EXPECT_FALSE(p->setupButton->isEnabled());
-    EXPECT_TRUE(host_->handOvers().isEmpty());
-}
-
-TEST_F(JobTypePanel, OkHandsOverBase64ValuesInOrderAndALaterCancelNothing)
-{
-    PrinterJobPDEOrvan* p = shown();
     pickSecurePrint([](JobTypeSetup* d) { confirm(d, "abc", "1234", 1, QString::fromUtf8("Zo\u00eb")); });
-    EXPECT_TRUE(p->isNeedUpdate);
     EXPECT_EQ(takeHandOvers(), secureHandOvers("abc", "1234", QString::fromUtf8("Zo\u00eb")));
-    EXPECT_EQ(b64("abc"), "YWJj");
     EXPECT_TRUE(p->setupButton->isEnabled());
 
     pressSetup([](JobTypeSetup* d) {
@@ -145,10 +123,8 @@ TEST_F(JobTypePanel, OkHandsOverBase64ValuesInOrderAndALaterCancelNothing)
         retype(d->TextUserIDBox, "changed");
         QTest::keyClick(d->TextUserIDBox, Qt::Key_Escape);
     });
-    EXPECT_EQ(setupsShown_, 2);
     EXPECT_TRUE(host_->handOvers().isEmpty());
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 1);
-    EXPECT_FALSE(p->isNeedUpdate);
 
     pressSetup([](JobTypeSetup* d) { confirm(d, "u2", "77", 0); });
     EXPECT_EQ(takeHandOvers(), secureHandOvers("u2", "77") + QList<HandOver>({{"NewJob", "None"}}))
@@ -156,8 +132,6 @@ TEST_F(JobTypePanel, OkHandsOverBase64ValuesInOrderAndALaterCancelNothing)
 
     QTest::mouseClick(p->defaultButton, Qt::LeftButton);
     EXPECT_EQ(takeHandOvers(), QList<HandOver>({{"JobType", "Normal"}}));
-    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
-    EXPECT_EQ(secureIndex, 0);
     EXPECT_FALSE(p->setupButton->isEnabled());
 }
 
@@ -174,13 +148,6 @@ TEST_F(JobTypePanel, ShouldPrintWithAndWithoutASetupResult)
     EXPECT_EQ(setupsShown_, 1);
     EXPECT_TRUE(host_->handOvers().isEmpty());
     EXPECT_EQ(p->jobtypeButton->currentIndex(), 1);
-    // Normal Print with no setup goes out as it is.
-    chooseWithKeys(p->jobtypeButton, 0);
-    takeHandOvers();
-    EXPECT_TRUE(p->shouldPrint());
-    EXPECT_EQ(takeHandOvers(), QList<HandOver>({{"JobType", "Normal"}}));
-    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
-    secureIndex = 1;
 
     response = SecurePrintSetup{1, "id", "5678", "Name", "Enter Name Mode"};
     p->willShow();
@@ -226,15 +193,12 @@ TEST_F(JobTypePanel, SaveAndRestoreTheRecord)
     const QList<HandOver> withSetup{
         {"UserID", b64("me")}, {"SecurePrintPasscode", b64("2468")}, {"NewJob", b64("Plans")}, {"JobType", "Secure"}};
     EXPECT_EQ(restoreInto(saved), withSetup);
-    EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 1);
     EXPECT_TRUE(panel_->setupButton->isEnabled());
     for (const std::optional<SecurePrintSetup>& earlier :
          {std::optional(SecurePrintSetup{0, "you", "1357", {}, "Use Existing Name"}), std::optional<SecurePrintSetup>()}) {
         response = earlier;
         EXPECT_EQ(restoreInto(saved), withSetup);
         EXPECT_EQ(response, (SecurePrintSetup{1, "me", "2468", "Plans", "Enter Name Mode"}));
-        EXPECT_EQ(jobnameMode, 1);
-        EXPECT_EQ(docName, "Plans");
     }
 
     // Normal Print: the entries go over as they stand; the passcode only while a setup
@@ -253,8 +217,6 @@ TEST_F(JobTypePanel, SaveAndRestoreTheRecord)
         QMap<QString, QString> values{{"jobtypeUserID", "me"}};
         if (!stored.isNull()) values.insert("jobtypeSettings", stored);
         EXPECT_EQ(restoreInto(values), QList<HandOver>({{"UserID", b64("me")}, {"JobType", "Normal"}})) << stored.toStdString();
-        EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 0);
-        EXPECT_EQ(secureIndex, 0);
         EXPECT_FALSE(panel_->setupButton->isEnabled());
     }
 
@@ -301,19 +263,13 @@ TEST_F(JobTypePanel, APrinterWithoutSecurePrintNeverOffersIt)
     panel_ = PrinterJobPDEOrvan::initWithCallback(&host, &bundle_);
     PrinterJobPDEOrvan* p = shown();
     ASSERT_EQ(p->jobtypeButton->count(), 1);
-    EXPECT_EQ(p->jobtypeButton->itemText(0), "Normal Print");
     EXPECT_FALSE(p->setupButton->isEnabled());
-
     EXPECT_TRUE(p->restoreValuesAndReturnError(nullptr));
-    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
     EXPECT_FALSE(response);
     QTest::keyClick(p->jobtypeButton, Qt::Key_Down);
-    EXPECT_EQ(p->jobtypeButton->currentIndex(), 0);
     EXPECT_EQ(setupsShown_, 0);
     EXPECT_TRUE(p->shouldPrint());
     EXPECT_EQ(p->summaryInfo(), (QMap<QString, QString>{{"Job Type", "Normal Print"}}));
-    EXPECT_FALSE(host.handOvers().isEmpty());
-    for (const HandOver& h : host.handOvers()) EXPECT_NE(h, HandOver("JobType", "Secure"));
     // The job type last handed over is Normal, and any record entry handed before it is
     // withdrawn after it.
     QString jobType;
@@ -333,16 +289,8 @@ TEST_F(JobTypePanel, APrinterWithoutSecurePrintNeverOffersIt)
 TEST_F(JobTypePanel, MissingLayoutsEndSilently)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir(dir.path()).mkpath("Resources"));
     platform::Bundle empty(dir.path());
-    auto bare = PrinterJobPDEOrvan::initWithCallback(host_.get(), &empty);
-    EXPECT_EQ(bare->panelView(), nullptr);
-    EXPECT_TRUE(bare->basicSize.isNull());
-    bare->willShow();
-    EXPECT_TRUE(bare->shouldPrint());
-    bare.reset();
-
     // The panel's layout without the dialog's: Secure Print ends silently as the normal
     // job it was, since nothing could set it up.
     ASSERT_TRUE(QFile::copy(testsupport::bundlePath() + "/Resources/JobTypeMain.ui",
@@ -351,7 +299,6 @@ TEST_F(JobTypePanel, MissingLayoutsEndSilently)
     shown();
     host_->clearHandOvers();
     chooseWithKeys(panel_->jobtypeButton, 1);
-    EXPECT_TRUE(panel_->aJobTypeSetup.isNull());
     EXPECT_EQ(panel_->jobtypeButton->currentIndex(), 0);
     EXPECT_EQ(host_->handOvers(), QList<HandOver>({{"JobType", "Normal"}}));
     panel_.reset();
