@@ -89,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       setting("Screen", "Smooth", "userdict /OrvanScreen /Smooth put"))},
         Case{"CustomValueUntouched", "UserID=Custom.Bob", document(kUserId), {}},
         Case{"PlainChoiceLeftForACustomValue", "UserID=Custom.Bob", document(setting("UserID", "None", "")), {}},
+        Case{"CustomValueLeftForAPlainChoice", "UserID=None", document(setting("UserID", "Custom", "(Anna) x")), {}},
         Case{"UnknownOptionUntouched", "Finisher=Staple", document(setting("Finisher", "None", "x")), {}},
         Case{"UnknownChoiceUntouched", "Brightness=2", document(setting("Brightness", "7", "x")), {}},
         Case{"PagesUntouched", "Brightness=2", document("", brightness("0") + "showpage\n"), {}},
