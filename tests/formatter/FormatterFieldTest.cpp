@@ -80,23 +80,51 @@ protected:
     std::unique_ptr<QSignalSpy> edited;
 };
 
-TEST_F(FormatterField, PasscodeTypingKeepsDigitsOnly)
+// Keys are judged one at a time: a refused one is not heard and leaves the text, the
+// caret and the selection as they were.
+TEST_F(FormatterField, TypedKeysAreJudgedOneByOne)
 {
+    const QString e(QChar(0x00E9));
+    const struct {
+        int32_t limit;
+        bool numberOnly, cbNumber, name;
+        QString typed, shown;
+    } fields[] = {
+        {12, true, false, false, "12a3", "123"},
+        {2, false, true, false, "--4-3", "-3"},
+        // é counts two bytes: three digits more fit in eight, the fourth does not.
+        {8, false, false, true, "Jos" + e + QChar(0x0100) + "1234", "Jos" + e + "123"},
+    };
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f.typed.toStdString());
+        attach(f.limit, f.numberOnly, f.cbNumber, f.name);
+        field->clear();
+        edited->clear();
+        QStringList heard;
+        for (QChar c : f.typed) {
+            const QString before = field->text();
+            type(c);
+            if (field->text() != before) heard << field->text();
+        }
+        EXPECT_EQ(field->text(), f.shown);
+        EXPECT_EQ(field->cursorPosition(), f.shown.size());
+        EXPECT_EQ(editedTexts(), heard);
+
+        // A refused key in the middle, and over a selection.
+        field->setCursorPosition(1);
+        type("x");
+        EXPECT_EQ(field->text(), f.shown);
+        EXPECT_EQ(field->cursorPosition(), 1);
+        field->selectAll();
+        type(QString(QChar(0x0100)));
+        EXPECT_EQ(field->selectedText(), f.shown);
+    }
+
+    // A secure field: undo only clears.
     attach(12, true, false, false);
-    type("12a3");
-    EXPECT_EQ(field->text(), "123");
-    EXPECT_EQ(editedTexts(), (QStringList{"1", "12", "123"}));
-
-    // A refused key in the middle leaves text and caret where they were.
-    field->setCursorPosition(1);
-    type("x");
-    EXPECT_EQ(field->text(), "123");
-    EXPECT_EQ(field->cursorPosition(), 1);
-
-    // The same as a secure field, where undo only clears.
-    edited->clear();
     field->setEchoMode(QLineEdit::Password);
-    field->setText("");
+    field->clear();
+    edited->clear();
     type("1");
     key(Qt::Key_Backspace);
     type("x2");
@@ -104,26 +132,16 @@ TEST_F(FormatterField, PasscodeTypingKeepsDigitsOnly)
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field->text(), "");
     EXPECT_EQ(editedTexts(), (QStringList{"1", "", "2", ""}));
-}
 
-TEST_F(FormatterField, DensityFieldByKeys)
-{
-    attach(2, false, true, false);
-    type("--2");
-    EXPECT_EQ(field->text(), "-2");
-    key(Qt::Key_Backspace);
-    EXPECT_EQ(field->text(), "-");
-    type("4");
-    EXPECT_EQ(field->text(), "-");
-    type("3");
-    EXPECT_EQ(field->text(), "-3");
-    EXPECT_EQ(editedTexts(), (QStringList{"-", "-2", "-", "-3"}));
-
-    // A refused key over a selection keeps it selected.
-    key(Qt::Key_A, Qt::ControlModifier);
-    type("4");
-    EXPECT_EQ(field->text(), "-3");
-    EXPECT_EQ(field->selectedText(), "-3");
+    // Return still ends editing when the text set by code breaks the rule.
+    attach(8, false, false, true);
+    field->setEchoMode(QLineEdit::Normal);
+    field->setText(QString(QChar(0x0100)));
+    QSignalSpy finished(field, &QLineEdit::editingFinished);
+    QSignalSpy returned(field, &QLineEdit::returnPressed);
+    key(Qt::Key_Return);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(returned.count(), 1);
 }
 
 // A deletion the rule refuses leaves text and caret, in a plain and in a secure field
@@ -185,26 +203,6 @@ TEST_F(FormatterField, PasteIsJudgedAsAWhole)
     EXPECT_EQ(field->text(), "1994");
     EXPECT_EQ(field->cursorPosition(), 3);
     EXPECT_EQ(editedTexts(), (QStringList{"1234", "1994"}));
-}
-
-TEST_F(FormatterField, UserIdByKeys)
-{
-    attach(8, false, false, true);
-    type("Jos");
-    type(QString(QChar(0x00E9)));  // é
-    type(QString(QChar(0x0100)));
-    EXPECT_EQ(field->text(), QString("Jos") + QChar(0x00E9));
-    type("1234");  // é counts two bytes: three more fit in eight, the fourth does not
-    EXPECT_EQ(field->text(), QString("Jos") + QChar(0x00E9) + "123");
-    EXPECT_EQ(field->cursorPosition(), 7);
-
-    // Return still ends editing when the text set by code breaks the rule.
-    field->setText(QString(QChar(0x0100)));
-    QSignalSpy finished(field, &QLineEdit::editingFinished);
-    QSignalSpy returned(field, &QLineEdit::returnPressed);
-    key(Qt::Key_Return);
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(returned.count(), 1);
 }
 
 TEST_F(FormatterField, InputMethodCommitsAreJudged)
