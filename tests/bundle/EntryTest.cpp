@@ -159,6 +159,8 @@ TEST_F(EntryObject, HelpBookRegistrationNeverFailsThePlugIn)
     platform::Bundle built(testsupport::bundlePath());
     EXPECT_TRUE(entry.initWithBundle(&built));
     EXPECT_TRUE(platform::helpBookIndex(testsupport::bundlePath()).endsWith("Resources/Help/index.html"));
+    EXPECT_TRUE(entry.initWithBundle(&built));
+    EXPECT_EQ(platform::registeredHelpBooks().size(), 1) << "registered once however often the plug-in starts";
 }
 
 } // namespace

@@ -106,14 +106,9 @@ TEST_P(ColorBalanceAcrossRuns, TheDialogOpensOnWhatTheJobCarries)
         EXPECT_EQ(c->targetColorButton->currentIndex(), a.target);
         for (int row = 0; row < 3; ++row)
             EXPECT_EQ(field(c, row)->text(), a.on ? expected[3 * a.target + row] : QStringLiteral("0")) << row;
-        QTest::mouseClick(c->closeButton, Qt::LeftButton);
+        // OK at once commits what the dialog showed: nothing changes.
+        QTest::mouseClick(c->okButton, Qt::LeftButton);
     });
-    EXPECT_EQ(carriedDensities(), expected) << "Cancel hands the committed result over again";
-    ASSERT_TRUE(printer_->print(unused).sent);
-    EXPECT_EQ(carriedDensities(), expected);
-
-    // OK at once commits what the dialog showed: nothing changes.
-    press([](ColorBalanceOrvan* c) { QTest::mouseClick(c->okButton, Qt::LeftButton); });
     EXPECT_EQ(carriedDensities(), expected);
 }
 

@@ -46,16 +46,6 @@ TEST(Diagnostics, DirectivesInADescriptionAreText)
     EXPECT_EQ(log.lines(), (QStringList{"LOG self(50% %s %n %d %%) v=7, w=x", "BEGIN 100%"}));
 }
 
-TEST(Diagnostics, SymboliserArguments)
-{
-    const QStringList head{"-f", "-C", "-p", "4242"};
-    EXPECT_EQ(PDESymboliserArguments(4242, "0x1  0x2"), (head + QStringList{"0x1", "0x2"}));
-    EXPECT_EQ(PDESymboliserArguments(4242, "  0x1  0x2"), (head + QStringList{"", "0x1", "0x2"}));
-    EXPECT_EQ(PDESymboliserArguments(4242, "0x1  0x2  "), (head + QStringList{"0x1", "0x2", ""}));
-    EXPECT_EQ(PDESymboliserArguments(4242, "0x1 0x2"), (head + QStringList{"0x1 0x2"}));
-    EXPECT_EQ(PDESymboliserArguments(4242, "0x1    0x2"), (head + QStringList{"0x1", "", "0x2"}));
-}
-
 TEST(Diagnostics, StackTraceOfOurExceptions)
 {
     testsupport::LogRecorder log;
@@ -74,8 +64,9 @@ TEST(Diagnostics, StackTraceOfOurExceptions)
     }
 }
 
-// The symboliser runs on its own and writes to our standard output: point that at a
-// file while it starts, then wait for it to name the function that threw.
+// The symboliser, given the trace's addresses, runs on its own and writes to our
+// standard output: point that at a file while it starts, then wait for it to name the
+// function that threw.
 TEST(Diagnostics, SymboliserNamesTheThrowSite)
 {
     QTemporaryFile output;

@@ -80,23 +80,51 @@ protected:
     std::unique_ptr<QSignalSpy> edited;
 };
 
-TEST_F(FormatterField, PasscodeTypingKeepsDigitsOnly)
+// Keys are judged one at a time: a refused one is not heard and leaves the text, the
+// caret and the selection as they were.
+TEST_F(FormatterField, TypedKeysAreJudgedOneByOne)
 {
+    const QString e(QChar(0x00E9));
+    const struct {
+        int32_t limit;
+        bool numberOnly, cbNumber, name;
+        QString typed, shown;
+    } fields[] = {
+        {12, true, false, false, "12a3", "123"},
+        {2, false, true, false, "--4-3", "-3"},
+        // é counts two bytes: three digits more fit in eight, the fourth does not.
+        {8, false, false, true, "Jos" + e + QChar(0x0100) + "1234", "Jos" + e + "123"},
+    };
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f.typed.toStdString());
+        attach(f.limit, f.numberOnly, f.cbNumber, f.name);
+        field->clear();
+        edited->clear();
+        QStringList heard;
+        for (QChar c : f.typed) {
+            const QString before = field->text();
+            type(c);
+            if (field->text() != before) heard << field->text();
+        }
+        EXPECT_EQ(field->text(), f.shown);
+        EXPECT_EQ(field->cursorPosition(), f.shown.size());
+        EXPECT_EQ(editedTexts(), heard);
+
+        // A refused key in the middle, and over a selection.
+        field->setCursorPosition(1);
+        type("x");
+        EXPECT_EQ(field->text(), f.shown);
+        EXPECT_EQ(field->cursorPosition(), 1);
+        field->selectAll();
+        type(QString(QChar(0x0100)));
+        EXPECT_EQ(field->selectedText(), f.shown);
+    }
+
+    // A secure field: undo only clears.
     attach(12, true, false, false);
-    type("12a3");
-    EXPECT_EQ(field->text(), "123");
-    EXPECT_EQ(editedTexts(), (QStringList{"1", "12", "123"}));
-
-    // A refused key in the middle leaves text and caret where they were.
-    field->setCursorPosition(1);
-    type("x");
-    EXPECT_EQ(field->text(), "123");
-    EXPECT_EQ(field->cursorPosition(), 1);
-
-    // The same as a secure field, where undo only clears.
-    edited->clear();
     field->setEchoMode(QLineEdit::Password);
-    field->setText("");
+    field->clear();
+    edited->clear();
     type("1");
     key(Qt::Key_Backspace);
     type("x2");
@@ -104,71 +132,49 @@ TEST_F(FormatterField, PasscodeTypingKeepsDigitsOnly)
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field->text(), "");
     EXPECT_EQ(editedTexts(), (QStringList{"1", "", "2", ""}));
+
+    // Return still ends editing when the text set by code breaks the rule.
+    attach(8, false, false, true);
+    field->setEchoMode(QLineEdit::Normal);
+    field->setText(QString(QChar(0x0100)));
+    QSignalSpy finished(field, &QLineEdit::editingFinished);
+    QSignalSpy returned(field, &QLineEdit::returnPressed);
+    key(Qt::Key_Return);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(returned.count(), 1);
 }
 
-TEST_F(FormatterField, DensityFieldByKeys)
+// A deletion the rule refuses leaves text and caret, in a plain and in a secure field
+// (QLineEdit cannot take a deletion back in a password field by itself).
+TEST_F(FormatterField, RefusedDeletionsLeaveTheFieldAsItWas)
 {
     attach(2, false, true, false);
-    type("--2");
-    EXPECT_EQ(field->text(), "-2");
-    key(Qt::Key_Backspace);
-    EXPECT_EQ(field->text(), "-");
-    type("4");
-    EXPECT_EQ(field->text(), "-");
-    type("3");
-    EXPECT_EQ(field->text(), "-3");
-    EXPECT_EQ(editedTexts(), (QStringList{"-", "-2", "-", "-3"}));
-
-    // A refused key over a selection keeps it selected.
-    key(Qt::Key_A, Qt::ControlModifier);
-    type("4");
-    EXPECT_EQ(field->text(), "-3");
-    EXPECT_EQ(field->selectedText(), "-3");
-
-    // Text set by code is not judged; deleting from it is.
-    edited->clear();
-    field->setText("-4");
-    EXPECT_EQ(field->text(), "-4");
-    EXPECT_TRUE(edited->isEmpty());
-    key(Qt::Key_Home);
-    key(Qt::Key_Delete);  // would leave "4"
-    EXPECT_EQ(field->text(), "-4");
-    EXPECT_EQ(field->cursorPosition(), 0);
-    field->setSelection(0, 1);
-    key(Qt::Key_X, Qt::ControlModifier);  // cut: the same deletion
-    EXPECT_EQ(field->text(), "-4");
-    EXPECT_EQ(field->selectedText(), "-");
-    key(Qt::Key_End);
-    key(Qt::Key_Backspace);
-    EXPECT_EQ(field->text(), "-");
-    EXPECT_EQ(editedTexts(), (QStringList{"-"}));
-}
-
-TEST_F(FormatterField, SecureFieldRefusesDeletionsToo)
-{
-    // QLineEdit cannot take back a deletion in a password field by itself.
-    attach(3, false, true, false);
-    field->setEchoMode(QLineEdit::Password);
-    type("2--");
-    EXPECT_EQ(field->text(), "2--");
-    key(Qt::Key_Home);
-    key(Qt::Key_Delete);  // would leave "--"
-    EXPECT_EQ(field->text(), "2--");
-    EXPECT_EQ(field->cursorPosition(), 0);
-    field->setCursorPosition(1);
-    key(Qt::Key_Backspace);
-    EXPECT_EQ(field->text(), "2--");
-    EXPECT_EQ(field->cursorPosition(), 1);
-    field->setSelection(0, 1);
-    key(Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(field->text(), "2--");
-
-    // Deletions the rule takes still go through.
-    key(Qt::Key_End);
-    key(Qt::Key_Backspace);
-    EXPECT_EQ(field->text(), "2-");
-    type("1");
-    EXPECT_EQ(field->text(), "2-1");
+    for (const QLineEdit::EchoMode mode : {QLineEdit::Normal, QLineEdit::Password}) {
+        SCOPED_TRACE(mode);
+        field->setEchoMode(mode);
+        edited->clear();
+        field->setText("-4"); // set by code: not judged
+        EXPECT_EQ(field->text(), "-4");
+        key(Qt::Key_Home);
+        key(Qt::Key_Delete); // each would leave "4"
+        EXPECT_EQ(field->text(), "-4");
+        EXPECT_EQ(field->cursorPosition(), 0);
+        field->setCursorPosition(1);
+        key(Qt::Key_Backspace);
+        EXPECT_EQ(field->text(), "-4");
+        EXPECT_EQ(field->cursorPosition(), 1);
+        field->setSelection(0, 1);
+        key(Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), "-4");
+        // Deletions the rule takes still go through.
+        key(Qt::Key_End);
+        key(Qt::Key_Backspace);
+        EXPECT_EQ(field->text(), "-");
+        EXPECT_EQ(editedTexts().last(), "-");
+        if (mode == QLineEdit::Normal) {
+            EXPECT_EQ(editedTexts().size(), 1);
+        }
+    }
 }
 
 TEST_F(FormatterField, PasteIsJudgedAsAWhole)
@@ -197,26 +203,6 @@ TEST_F(FormatterField, PasteIsJudgedAsAWhole)
     EXPECT_EQ(field->text(), "1994");
     EXPECT_EQ(field->cursorPosition(), 3);
     EXPECT_EQ(editedTexts(), (QStringList{"1234", "1994"}));
-}
-
-TEST_F(FormatterField, UserIdByKeys)
-{
-    attach(8, false, false, true);
-    type("Jos");
-    type(QString(QChar(0x00E9)));  // é
-    type(QString(QChar(0x0100)));
-    EXPECT_EQ(field->text(), QString("Jos") + QChar(0x00E9));
-    type("1234");  // é counts two bytes: three more fit in eight, the fourth does not
-    EXPECT_EQ(field->text(), QString("Jos") + QChar(0x00E9) + "123");
-    EXPECT_EQ(field->cursorPosition(), 7);
-
-    // Return still ends editing when the text set by code breaks the rule.
-    field->setText(QString(QChar(0x0100)));
-    QSignalSpy finished(field, &QLineEdit::editingFinished);
-    QSignalSpy returned(field, &QLineEdit::returnPressed);
-    key(Qt::Key_Return);
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(returned.count(), 1);
 }
 
 TEST_F(FormatterField, InputMethodCommitsAreJudged)

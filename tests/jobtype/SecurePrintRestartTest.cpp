@@ -73,7 +73,7 @@ TEST_F(SecurePrintAcrossRuns, WithoutThePasscodePrintingAsksForItWithWhatIsKnown
     start();
     setUpAndPrint("alice", "1234", "Report");
 
-    // OK: the job goes out as the Secure Print shown.
+    // The job goes out as the Secure Print shown (Cancel there is the panel test's).
     printer_->restart(false);
     EXPECT_EQ(panel().jobtypeButton->currentIndex(), 1);
     whenSetupShows([this] { return panel().aJobTypeSetup.data(); }, [](JobTypeSetup* d) {
@@ -87,25 +87,13 @@ TEST_F(SecurePrintAcrossRuns, WithoutThePasscodePrintingAsksForItWithWhatIsKnown
     EXPECT_TRUE(panel().shouldPrint());
     EXPECT_EQ(setupsShown_, 1);
     EXPECT_EQ(secureOptions(), secure("alice", "5678", "Report"));
-
-    // Cancel: nothing goes out, and the panel still shows Secure Print.
-    printer_->restart(false);
-    host::HostCallback& host = printer_->panels().host();
-    host.clearHandOvers();
-    whenSetupShows([this] { return panel().aJobTypeSetup.data(); },
-                   [](JobTypeSetup* d) { QTest::mouseClick(d->closeButton, Qt::LeftButton); });
-    EXPECT_FALSE(panel().shouldPrint());
-    EXPECT_EQ(setupsShown_, 2);
-    EXPECT_EQ(panel().jobtypeButton->currentIndex(), 1);
-    EXPECT_TRUE(host.handOvers().isEmpty());
 }
 
+// The kept entries pass the dialog's own checks (its tests hold the whole table of them).
 TEST_F(SecurePrintAcrossRuns, KeptEntriesTheDialogWouldRefuseAreAskedForAgain)
 {
     const QMap<QString, QString> records[] = {
         {{"jobtypeSettings", "1"}, {"jobtypeUserID", "alice"}, {"jobtypePasscode", "12a4"}},
-        {{"jobtypeSettings", "1"}, {"jobtypeUserID", "alice"}, {"jobtypePasscode", "1234567890123"}},
-        {{"jobtypeSettings", "1"}, {"jobtypeUserID", "   "}, {"jobtypePasscode", "1234"}},
         {{"jobtypeSettings", "1"}, {"jobtypeUserID", QString::fromUtf8("Zo\u00eb")}, {"jobtypePasscode", "1234"}},
         {{"jobtypeSettings", "1"}, {"jobtypeUserID", "toolonguser"}, {"jobtypePasscode", "1234"}},
         {{"jobtypeSettings", "1"}, {"jobtypePasscode", "1234"}},

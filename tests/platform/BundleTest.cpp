@@ -1,9 +1,8 @@
 // Bundle: string tables, layouts with their owner (outlets, actions, awakeFromNib),
-// our own controls in layout files, and the help registry.
+// and our own controls in layout files.
 #include "platform/Bundle.h"
 #include "platform/ColorBox.h"
 #include "platform/Controls.h"
-#include "platform/Help.h"
 #include "platform/Stepper.h"
 
 #include <QCheckBox>
@@ -12,7 +11,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -83,36 +81,7 @@ private:
     void record(const char* name, QObject* sender) { actions.append({QString::fromLatin1(name), sender}); }
 };
 
-// Records warnings while it lives.
-class WarningRecorder {
-public:
-    WarningRecorder()
-    {
-        current = this;
-        previous_ = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext&, const QString& message) {
-                if (type == QtWarningMsg && current) current->warnings.append(message);
-            });
-    }
-    ~WarningRecorder()
-    {
-        qInstallMessageHandler(previous_);
-        current = nullptr;
-    }
-    QStringList warnings;
-    static inline WarningRecorder* current = nullptr;
-
-private:
-    QtMessageHandler previous_;
-};
-
-class BundleTest : public ::testing::Test {
-protected:
-    void SetUp() override { platform::resetHelpRegistry(); }
-    void TearDown() override { platform::resetHelpRegistry(); }
-};
-
-TEST_F(BundleTest, PathsAndStringTables)
+TEST(BundleTest, PathsAndStringTables)
 {
     platform::Bundle german(kTestBundle + QStringLiteral("/"), QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(german.resourcePath(), kTestBundle + QStringLiteral("/Resources"));
@@ -138,12 +107,11 @@ TEST_F(BundleTest, PathsAndStringTables)
     EXPECT_EQ(missing.localizedString(QStringLiteral("Color Balance")), QStringLiteral("Color Balance"));
 }
 
-TEST_F(BundleTest, LayoutBindsOutletsAndBuildsOurControls)
+TEST(BundleTest, LayoutBindsOutletsAndBuildsOurControls)
 {
     platform::Bundle bundle(kTestBundle);
     TestOwner owner;
     QWidget parent;
-    WarningRecorder warnings;
     QWidget* root = bundle.loadLayout(QStringLiteral("TestView"), &owner, &parent);
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->parentWidget(), &parent);
@@ -161,13 +129,9 @@ TEST_F(BundleTest, LayoutBindsOutletsAndBuildsOurControls)
     EXPECT_EQ(owner.stepper->value(), -2);
     EXPECT_TRUE(owner.stepper->wraps());
     EXPECT_EQ(owner.box->fillColor(), QColor(255, 0, 0));
-
-    // The action nobody implements is named in a warning.
-    EXPECT_TRUE(warnings.warnings.join(u'\n').contains(QStringLiteral("noSuchAction")))
-        << warnings.warnings.join(u'\n').toStdString();
 }
 
-TEST_F(BundleTest, ActionsFireOnUserInteractionOnlyWithTheControlAsSender)
+TEST(BundleTest, ActionsFireOnUserInteractionOnlyWithTheControlAsSender)
 {
     platform::Bundle bundle(kTestBundle);
     TestOwner owner;
@@ -218,7 +182,7 @@ TEST_F(BundleTest, ActionsFireOnUserInteractionOnlyWithTheControlAsSender)
     EXPECT_EQ(owner.actions.size(), 2);
 }
 
-TEST_F(BundleTest, ActionsEndWithTheOwner)
+TEST(BundleTest, ActionsEndWithTheOwner)
 {
     platform::Bundle bundle(kTestBundle);
     auto owner = std::make_unique<TestOwner>();
@@ -231,32 +195,17 @@ TEST_F(BundleTest, ActionsEndWithTheOwner)
     SUCCEED();
 }
 
-TEST_F(BundleTest, MissingOrBrokenLayoutLeavesTheOwnerUntouched)
+TEST(BundleTest, MissingOrBrokenLayoutLeavesTheOwnerUntouched)
 {
     platform::Bundle bundle(kTestBundle);
     for (const QString& name : {QStringLiteral("NoSuchView"), QStringLiteral("Broken")}) {
         TestOwner owner;
         QWidget parent;
-        WarningRecorder warnings;
         EXPECT_EQ(bundle.loadLayout(name, &owner, &parent), nullptr) << name.toStdString();
         EXPECT_EQ(owner.bindCount, 0);
         EXPECT_EQ(owner.awakeCount, 0);
         EXPECT_TRUE(parent.children().isEmpty());
     }
-}
-
-TEST_F(BundleTest, HelpBooksAreRegisteredWhenTheyExist)
-{
-    EXPECT_TRUE(platform::registerHelpBook(kTestBundle));
-    EXPECT_EQ(platform::helpBookIndex(kTestBundle + QStringLiteral("/")),
-              kTestBundle + QStringLiteral("/Resources/Help/index.html"));
-    QTemporaryDir empty;
-    ASSERT_TRUE(empty.isValid());
-    EXPECT_FALSE(platform::registerHelpBook(empty.path()));
-    EXPECT_EQ(platform::helpBookIndex(empty.path()), QString());
-    // Registering twice keeps one entry.
-    EXPECT_TRUE(platform::registerHelpBook(kTestBundle));
-    EXPECT_EQ(platform::registeredHelpBooks(), QStringList{kTestBundle + QStringLiteral("/Resources/Help/index.html")});
 }
 
 } // namespace

@@ -99,7 +99,9 @@ TEST_F(ChoiceModel, TitlesAreMadeOnceAndRetriedWhenUndecodable)
     EXPECT_FALSE(nothing.isDefaultChoice());
 }
 
-TEST_F(ChoiceModel, FindersAndTheirPositionCounter)
+// Finding a choice by name, by title, or the PPD's default (the count the finders keep
+// in nIndex is read by nothing, so not asserted).
+TEST_F(ChoiceModel, Finders)
 {
     host::PpdPtr ppd = testsupport::openTestPpd(testsupport::bundledPpdPath());
     ASSERT_TRUE(ppd);
@@ -109,39 +111,29 @@ TEST_F(ChoiceModel, FindersAndTheirPositionCounter)
     ASSERT_TRUE(imageType && screen && brightness);
 
     EXPECT_EQ(FindChoiceForString("Graphics", imageType.get()), (*imageType)[2].get());
-    EXPECT_EQ(nIndex, 3u);
     EXPECT_EQ(FindUserChoiceForString("Fine Detail", screen.get()), (*screen)[1].get());
-    EXPECT_EQ(nIndex, 2u);
 
     // Names and titles are not interchangeable, and the comparison is exact.
     EXPECT_EQ(FindChoiceForString("Fine Detail", screen.get()), nullptr);
-    EXPECT_EQ(nIndex, 3u);
     EXPECT_EQ(FindUserChoiceForString("Detail", screen.get()), nullptr);
     EXPECT_EQ(FindChoiceForString("graphics", imageType.get()), nullptr);
     EXPECT_EQ(FindChoiceForString(QString(""), imageType.get()), nullptr) << "an empty text is a text";
-    EXPECT_EQ(nIndex, 5u);
 
     // No text: the PPD's default.
     EXPECT_EQ(FindChoiceForString(QString(), brightness.get()), (*brightness)[2].get());
-    EXPECT_EQ(nIndex, 3u);
     EXPECT_TRUE((*brightness)[2]->isDefaultChoice());
     EXPECT_EQ(FindUserChoiceForString(QString(), imageType.get()), (*imageType)[0].get());
-    EXPECT_EQ(nIndex, 1u);
 
     host::PpdPtr bad = testsupport::openTestPpd(testsupport::testDataPath("bad-defaults.ppd"));
     ASSERT_TRUE(bad);
     for (const char* keyword : {"ColorModel", "Screen", "TonerMode", "QVColorDensityCyanMid"}) {
         std::unique_ptr<ChoiceList> list = ArrayFromPPDOption(ppdFindOption(bad.get(), keyword));
         ASSERT_TRUE(list) << keyword;
-        nIndex = 99;
         EXPECT_EQ(FindChoiceForString(QString(), list.get()), nullptr) << keyword;
-        EXPECT_EQ(nIndex, list->size()) << keyword;
         for (const auto& entry : *list) EXPECT_FALSE(entry->isDefaultChoice()) << keyword;
     }
 
-    nIndex = 7;
     EXPECT_EQ(FindChoiceForString("Normal", nullptr), nullptr);
-    EXPECT_EQ(nIndex, 0u);
 
     host::PpdPtr utf8 = testsupport::openTestPpd(testsupport::testDataPath("utf8-texts.ppd"));
     ASSERT_TRUE(utf8);
