@@ -60,6 +60,8 @@ TEST_F(HostCli, ErrorsAreOneLineAndExitWithStatusTwo)
         {{QStringLiteral("--frobnicate")}, QStringLiteral("Unknown option")},
         {{QStringLiteral("--ppd")}, QStringLiteral("Missing value")},
         {{QStringLiteral("--ppd"), QStringLiteral("--accept")}, QStringLiteral("--ppd needs a value")},
+        {{QStringLiteral("--ppd"), QStringLiteral("a.ppd"), QStringLiteral("--ppd"), QStringLiteral("b.ppd")},
+         QStringLiteral("--ppd given more than once")},
         {{QStringLiteral("a.pdf"), QStringLiteral("b.pdf")}, QStringLiteral("one document at a time")},
         {{QStringLiteral("--printer"), QStringLiteral("Orvan"), QStringLiteral("--output"), path(QStringLiteral("o"))},
          QStringLiteral("give one")},
