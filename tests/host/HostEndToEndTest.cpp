@@ -21,7 +21,7 @@ using HostEndToEnd = hosttest::HostQueueTest;
 
 // The pop-ups' choices and Secure Print as the job carries them: HostModelTest and
 // HostServerLoss (tests/robustness); here the printer's own entries and Color Balance.
-TEST_F(HostEndToEnd, EveryChoiceOfBothPanelsArrivesWithTheJob)
+TEST_F(HostEndToEnd, ThePrintersEntriesCopiesAndColorBalanceArriveWithTheJob)
 {
     host::PrintDialog* dialog = open(queueOptions());
     ASSERT_TRUE(dialog);
