@@ -1,9 +1,8 @@
 #pragma once
-// Documents for the tests of the page range, the pages per sheet and the preview: PDF and
-// PostScript of any number of pages and any page size, each page numbered and carrying a
-// coloured block (so gray output shows), and an encrypted PDF made by ghostscript.
+// Documents for the host's tests and benchmarks: PDF and PostScript of any number of
+// pages and any page size, each page numbered and carrying a coloured block (so gray
+// output shows), and an encrypted PDF made by ghostscript.
 #include "host/JobOptions.h"
-#include "tests/host/PdfFile.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -15,6 +14,24 @@
 #include <QTemporaryDir>
 
 namespace hosttest {
+
+// A PDF file of `objects`, numbered from 1 (the first is the catalog), with its
+// cross-reference table.
+inline QByteArray pdfFile(const QList<QByteArray>& objects)
+{
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+           QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
 
 // A printer description with none of the paper options: only a colour choice.
 inline const QByteArray kBarePpd =

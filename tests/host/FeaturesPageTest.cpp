@@ -165,7 +165,7 @@ TEST_F(FeaturesPageTest, CustomValuesAreHeldToTheDeclaredRangesAndSentAsCupsRead
         {"Margin", {"36"}, "Custom.36", ""},
         {"Margin", {"-1"}, "", "points from 0 to 72"},
         {"Cover", {"Draft for review"}, "Custom.Draft for review", ""},
-        {"Cover", {"A cover text much too long"}, "", "at most 20 characters"},
+        {"Cover", {"twenty-one characters"}, "", "at most 20 characters"},
         {"Account", {"s3cret"}, "Custom.s3cret", ""},
         {"Account", {"abc"}, "", "from 4 to 8 characters"},
         {"Pin", {"2468"}, "Custom.2468", ""},

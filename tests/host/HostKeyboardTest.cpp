@@ -233,16 +233,6 @@ TEST_F(HostKeyboard, ThePanelShownFirstIsChosenByPositionNameOrKind)
     first.panel = QStringLiteral("1");
     ASSERT_TRUE(openActive(first));
     EXPECT_EQ(shownView(dialog_.get())->objectName(), "PDEView");
-
-    // A panel that is not there is an error that names the panels there are.
-    for (const QString& unknown : {QStringLiteral("9"), QStringLiteral("Colour"), QStringLiteral("Summary")}) {
-        host::DialogOptions wrong = options();
-        wrong.panel = unknown;
-        QString error;
-        EXPECT_EQ(host::PrintDialog::create(wrong, hosttest::pdf(), &error), nullptr) << unknown.toStdString();
-        EXPECT_TRUE(error.contains(unknown)) << error.toStdString();
-        EXPECT_TRUE(error.contains(QStringLiteral("2 \u201cJob Type\u201d"))) << error.toStdString();
-    }
 }
 
 } // namespace

@@ -16,19 +16,6 @@ using hosttest::chooseItem;
 
 constexpr char kQueue[] = "OrvanData";
 
-// A PostScript document of two pages.
-host::Document postScript()
-{
-    host::Document document;
-    document.name = QStringLiteral("chart.ps");
-    document.format = QStringLiteral("application/postscript");
-    document.data = "%!PS-Adobe-3.0\n%%Pages: 2\n%%EndComments\n"
-                    "%%Page: 1 1\n/Helvetica findfont 24 scalefont setfont 72 720 moveto (chart one) show showpage\n"
-                    "%%Page: 2 2\n/Helvetica findfont 24 scalefont setfont 72 720 moveto (chart two) show showpage\n"
-                    "%%EOF\n";
-    return document;
-}
-
 // The data with the lines that differ from run to run left out: the dates ghostscript
 // writes (neither pstops nor pdftops writes the job's number into PostScript).
 QStringList comparable(const QByteArray& data)
@@ -119,7 +106,9 @@ protected:
 
 TEST_F(SaveToFileQueue, SaveToFileWritesWhatTheQueueSendsThePrinter)
 {
-    const QList<host::Document> documents = {hosttest::pdf(QStringLiteral("report.pdf"), 2), postScript()};
+    const QList<host::Document> documents = {
+        hosttest::pdf(QStringLiteral("report.pdf"), 2),
+        hosttest::documentOf(hosttest::postScriptPages(2, QSizeF(612, 792)), QStringLiteral("chart.ps"))};
     for (const host::Document& document : documents) {
         const QByteArray queue = printedByTheQueue(document);
         const QByteArray file = savedToFile(document);

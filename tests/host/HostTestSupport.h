@@ -8,7 +8,7 @@
 #include "platform/Help.h"
 #include "platform/PDEPanel.h"
 #include "platform/Stepper.h"
-#include "tests/host/PdfFile.h"
+#include "tests/host/DocumentSupport.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/UserActions.h"
 
@@ -47,27 +47,8 @@ inline QString hostDataPath(const QString& name)
     return testsupport::sourcePath(QStringLiteral("tests/host/data/") + name);
 }
 
-// A small but complete PDF of `pages` Letter pages ("Orvan", "Orvan 2", ...).
-inline QByteArray pdfDocument(int pages = 1)
-{
-    // Objects: the catalog, the page tree, each page and its contents, the font.
-    const QByteArray font = QByteArray::number(3 + 2 * pages);
-    QByteArray kids;
-    for (int i = 0; i < pages; ++i) kids += (i ? " " : "") + QByteArray::number(3 + 2 * i) + " 0 R";
-    QList<QByteArray> objects = {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pages) + " >>",
-    };
-    for (int i = 0; i < pages; ++i) {
-        const QByteArray stream =
-            "BT /F1 24 Tf 72 720 Td (Orvan" + (i ? " " + QByteArray::number(i + 1) : QByteArray()) + ") Tj ET";
-        objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents " + QByteArray::number(4 + 2 * i) +
-                       " 0 R /Resources << /Font << /F1 " + font + " 0 R >> >> >>"
-                << "<< /Length " + QByteArray::number(stream.size()) + " >>\nstream\n" + stream + "\nendstream";
-    }
-    objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>";
-    return pdfFile(objects);
-}
+// A PDF of `pages` Letter pages.
+inline QByteArray pdfDocument(int pages = 1) { return pdfPages(pages, QSizeF(612, 792)); }
 
 inline bool writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -83,11 +64,7 @@ inline QByteArray readBytes(const QString& path)
 
 inline host::Document pdf(const QString& name = QStringLiteral("report.pdf"), int pages = 1)
 {
-    host::Document document;
-    document.name = name;
-    document.format = QStringLiteral("application/pdf");
-    document.data = pdfDocument(pages);
-    return document;
+    return documentOf(pdfDocument(pages), name);
 }
 
 // Waits (processing events) until `done` holds; false after `timeoutMs`.
@@ -105,26 +82,7 @@ T* find(QWidget* root, const char* name)
 
 using useractions::chooseItem;
 
-// Runs `interact` inside the next modal loop that `open` starts; `interact` gets the
-// modal window and should end it. Fails the test when no modal loop ran.
-inline void inModal(const std::function<void()>& open, const std::function<void(QDialog*)>& interact)
-{
-    bool ran = false;
-    QTimer::singleShot(0, qApp, [&] {
-        ran = true;
-        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        EXPECT_NE(window, nullptr) << "no modal window is running";
-        if (!window) return;
-        QPointer<QDialog> guard(window);
-        interact(window);
-        if (guard && guard->isVisible()) {
-            ADD_FAILURE() << "the modal window " << guard->objectName().toStdString() << " is still open";
-            guard->reject();
-        }
-    });
-    open();
-    EXPECT_TRUE(ran);
-}
+using testsupport::inModal;
 
 // The view of the panel named `name`, or null.
 inline QWidget* panelView(host::PrintDialog* dialog, const QString& name)

@@ -90,15 +90,10 @@ TEST_F(LayoutPageTest, EachChoiceIsMarkedOrSentUnderItsLpName)
     EXPECT_EQ(marked(dialog->ppd(), "InputSlot"), "Tray2");
     EXPECT_EQ(marked(dialog->ppd(), "Duplex"), "DuplexNoTumble");
 
-    const QMap<QString, QString> expected = {
-        {"PageSize", "A4"},          {"InputSlot", "Tray2"},          {"Duplex", "DuplexNoTumble"},
-        {"orientation-requested", "4"}, {"number-up", "6"},           {"number-up-layout", "tbrl"},
-        {"page-border", "double-thick"}, {"collate", "true"},         {"outputorder", "reverse"},
-        {"fit-to-page", "true"}};
+    // What each choice sends: LayoutEndToEndTest. The description has the paper options:
+    // no standard option doubles them.
     const host::JobOptions sent = dialog->jobOptions();
-    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        EXPECT_EQ(sent.value(it.key()), it.value()) << it.key().toStdString();
-    // The description has them: no standard option doubles them.
+    EXPECT_EQ(sent.value("Duplex"), "DuplexNoTumble");
     EXPECT_FALSE(sent.contains("media"));
     EXPECT_FALSE(sent.contains("sides"));
 
@@ -125,11 +120,9 @@ TEST_F(LayoutPageTest, BadPageRangesAreSaidOnThePageAndNothingIsPrinted)
         QString range;
         QString says;
     };
+    // Every problem a range can have and its words: PreviewTest's PageRanges.
     const QList<Case> cases = {
         {"5-3", "\u201c5-3\u201d runs backwards; write it as 3-5."},
-        {"0", "There is no page 0"},
-        {"abc", "\u201cabc\u201d is not a page or a range of pages"},
-        {"99", "The document has 3 pages; \u201c99\u201d is past its end."},
         {"2-4", "The document has 3 pages; \u201c2-4\u201d is past its end."},
         {"1,", ""}, // a trailing comma is no mistake
     };
@@ -184,6 +177,7 @@ TEST_F(LayoutPageTest, ChoicesAreKeptPerPrinterButThePageRangeIsNot)
     EXPECT_EQ(sent.value("PageSize"), "A5");
     EXPECT_EQ(sent.value("orientation-requested"), "5");
     EXPECT_EQ(sent.value("page-border"), "single");
+    EXPECT_EQ(sent.value("number-up"), "2");
     EXPECT_FALSE(sent.contains("page-ranges"));
 }
 

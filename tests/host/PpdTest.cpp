@@ -1,7 +1,7 @@
 // The printer description as the host opens it: damaged files open as far as libcups
 // reads them with warnings that name the line, unreadable ones say which file and why,
-// sound ones (the bundled one, Debian's) open without a word; the bundle a description
-// names for its panels; and its texts in the user's language.
+// the bundled one opens without a word (Debian's: FeaturesRealPpdTest); the bundle a
+// description names for its panels; and its texts in the user's language.
 
 // The libcups PPD interface is deprecated in CUPS 2.4 but is what is under test.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
@@ -9,7 +9,6 @@
 #include "tests/host/HostTestSupport.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QProcess>
 
 #include <cups/file.h>
@@ -116,57 +115,6 @@ TEST_F(PpdFiles, TheBundledDescriptionOpensWithoutAWordInAnyForm)
         ASSERT_TRUE(ppd) << error.toStdString();
         EXPECT_TRUE(warnings.isEmpty()) << joined(warnings).toStdString();
         EXPECT_NE(ppdFindOption(ppd.get(), "NewJob"), nullptr);
-    }
-}
-
-// Debian's printer descriptions (openprinting-ppds, foomatic-db-compressed-ppds,
-// printer-driver-postscript-hp): the loose files and a sample of the driver archives,
-// which hand out one description per call.
-TEST_F(PpdFiles, DebiansDescriptionsOpenWithoutAWord)
-{
-    // The loose files by their name: openprinting-ppds also leaves a few empty ones.
-    QStringList files;
-    for (QDirIterator it(QStringLiteral("/usr/share/ppd"), {QStringLiteral("*.ppd"), QStringLiteral("*.ppd.gz")},
-                         QDir::Files, QDirIterator::Subdirectories);
-         it.hasNext();)
-        files << it.next();
-
-    // Each archive lists its descriptions and unpacks one per call, a process each: all
-    // lists at once, then all the unpacking, spread evenly over makers and models.
-    constexpr int kPerArchive = 2;
-    QList<std::pair<QString, std::shared_ptr<QProcess>>> lists;
-    for (const char* driver : {"openprinting-ppds", "foomatic-db-compressed-ppds", "postscript-hp"}) {
-        const QString program = QStringLiteral("/usr/lib/cups/driver/") + QString::fromLatin1(driver);
-        if (!QFileInfo(program).isExecutable()) continue;
-        auto list = std::make_shared<QProcess>();
-        list->start(program, {QStringLiteral("list")});
-        lists.append({program, list});
-    }
-    QList<std::shared_ptr<QProcess>> cats;
-    for (const auto& [program, list] : lists) {
-        ASSERT_TRUE(list->waitForFinished(120000)) << program.toStdString();
-        QStringList uris;
-        for (const QByteArray& line : list->readAllStandardOutput().split('\n'))
-            if (line.startsWith('"')) uris << QString::fromUtf8(line.mid(1, line.indexOf('"', 1) - 1));
-        for (int i = 0; i < kPerArchive && !uris.isEmpty(); ++i) {
-            auto cat = std::make_shared<QProcess>();
-            const QString file = dir_.filePath(QStringLiteral("%1-%2.ppd").arg(QFileInfo(program).fileName()).arg(i));
-            cat->setStandardOutputFile(file);
-            cat->start(program, {QStringLiteral("cat"), uris.at(i * uris.size() / kPerArchive)});
-            cats << cat;
-            files << file;
-        }
-    }
-    for (const auto& cat : cats) EXPECT_TRUE(cat->waitForFinished(120000) && cat->exitCode() == 0);
-    if (files.isEmpty()) GTEST_SKIP() << "no printer descriptions of Debian's are installed (scripts/install-deps)";
-
-    for (const QString& file : files) {
-        SCOPED_TRACE(file.toStdString());
-        QString error;
-        QStringList warnings;
-        host::PpdPtr ppd = host::openPpd(file, &error, &warnings);
-        EXPECT_TRUE(ppd) << error.toStdString();
-        EXPECT_TRUE(warnings.isEmpty()) << joined(warnings).toStdString();
     }
 }
 

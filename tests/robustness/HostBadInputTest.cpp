@@ -1,9 +1,6 @@
 // orvan-print's dialog against what it cannot control: saved settings holding anything
 // at all, a disk that fills up, and a print server that goes away while the dialog is
 // open.
-// ppdFindOption: the PPD interface, deprecated in CUPS 2.4.
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-
 #include "host/Presets.h"
 #include "tests/robustness/RobustnessHost.h"
 
@@ -21,14 +18,6 @@ using robust::panelView;
 using robust::chooseItem;
 
 using HostBadPreset = hosttest::HostDialogTest;
-
-// Whether `text` is "%d" of a number from `low` to `high`.
-bool isNumberIn(const QString& text, int low, int high)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    return ok && QString::number(n) == text && n >= low && n <= high;
-}
 
 // A preset written by anyone: texts far longer than the dialog admits, numbers that
 // name nothing, marks of choices and options the printer does not have. The dialog
@@ -87,16 +76,12 @@ TEST_F(HostBadPreset, AnythingInTheSavedSettings)
     const QString document = path(QStringLiteral("letter.pdf"));
     const QString out = path(QStringLiteral("letter-out.pdf"));
     ASSERT_TRUE(hosttest::writeBytes(document, hosttest::pdfDocument()));
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("CUPS_SERVER"), unreachableServer());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
-    environment.insert(QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath());
-    child.setProcessEnvironment(environment);
-    child.start(hosttest::orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"),
-                                         QStringLiteral("--output"), out, document});
-    ASSERT_TRUE(child.waitForFinished(120000));
-    ASSERT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    const hosttest::Outcome run = hosttest::runProcess(
+        hosttest::orvanPrint(), {QStringLiteral("--offscreen"), QStringLiteral("--accept"), QStringLiteral("--output"), out, document},
+        {{QStringLiteral("CUPS_SERVER"), unreachableServer()},
+         {QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config"))},
+         {QStringLiteral("ORVAN_PRINT_BUNDLE"), testsupport::bundlePath()}});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
 
     const QJsonObject ticket = robust::readJson(out + QStringLiteral(".ticket.json"));
     const QJsonObject jobOptions = ticket.value(QStringLiteral("options")).toObject();
@@ -109,23 +94,13 @@ TEST_F(HostBadPreset, AnythingInTheSavedSettings)
     EXPECT_FALSE(jobOptions.contains(QStringLiteral("NoSuchOption")));
     EXPECT_EQ(ticket.value(QStringLiteral("job-name")).toString(), QString(255, QLatin1Char('j')));
 
-    // What the panels wrote back is what they can write; what they do not write stays.
+    // What the panels wrote back is what the dialog showed (every value a panel may write
+    // back from any record: fuzz/fuzz_settings.cpp); what they do not write stays.
     host::Preset saved;
     ASSERT_EQ(store.load(QString(), &saved), host::PresetStore::Status::Found);
     const auto setting = [&](const char* key) { return saved.settings.value(QString::fromLatin1(key)); };
-    host::PpdPtr ppd = testsupport::openTestPpd(testsupport::bundledPpdPath());
-    const std::pair<const char*, const char*> popUps[] = {
-        {"colormodeSettings", "ColorModel"}, {"imagequalitySettings", "DrvResolution"},
-        {"imagetypeSettings", "ImageType"},  {"imageadjustSettings", "ImageAdjustmentMode"},
-        {"TonerSaveSettings", "TonerMode"},  {"screenSettings", "Screen"}};
-    for (const auto& [key, keyword] : popUps) {
-        ppd_option_t* option = ppdFindOption(ppd.get(), keyword);
-        ASSERT_NE(option, nullptr) << keyword;
-        EXPECT_TRUE(isNumberIn(setting(key), -1, option->num_choices - 1)) << key << " = " << setting(key).left(30).toStdString();
-    }
-    EXPECT_EQ(setting("colormodeSettings"), QStringLiteral("0")) << "the colour the dialog showed";
+    EXPECT_EQ(setting("colormodeSettings"), QStringLiteral("0"));
     EXPECT_EQ(setting("brightnessSettings"), QString::number(brightness->maximum()));
-    EXPECT_TRUE(isNumberIn(setting("GrayGuaranteeSettings"), 0, 1));
     EXPECT_EQ(setting("stateEnableSettings"), QStringLiteral("0"));
     EXPECT_EQ(setting("statetargetColorSettings"), QStringLiteral("0"));
     EXPECT_EQ(setting("jobtypeSettings"), QStringLiteral("0"));

@@ -3,9 +3,16 @@
 // for the log and for alerts.
 #include "host/HostCallback.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <utility>
 
 namespace testsupport {
@@ -45,5 +52,26 @@ public:
 private:
     QList<std::pair<QString, QString>> alerts_;
 };
+
+// Runs `interact` inside the next modal loop that `open` starts; `interact` gets the
+// modal window and should end it. Fails the test when no modal loop ran.
+inline void inModal(const std::function<void()>& open, const std::function<void(QDialog*)>& interact)
+{
+    bool ran = false;
+    QTimer::singleShot(0, qApp, [&] {
+        ran = true;
+        auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        EXPECT_NE(window, nullptr) << "no modal window is running";
+        if (!window) return;
+        QPointer<QDialog> guard(window);
+        interact(window);
+        if (guard && guard->isVisible()) {
+            ADD_FAILURE() << "the modal window " << guard->objectName().toStdString() << " is still open";
+            guard->reject();
+        }
+    });
+    open();
+    EXPECT_TRUE(ran);
+}
 
 } // namespace testsupport
