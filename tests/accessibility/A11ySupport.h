@@ -102,22 +102,13 @@ protected:
         return jobType_.get();
     }
 
-    // Runs `interact` inside the next modal loop to start, on its active window. It
-    // should end the loop; a loop still running afterwards is cancelled and fails.
+    // Runs `interact` inside the next modal loop to start, once its window has the
+    // keyboard. It should end the loop.
     static void whenModal(std::function<void(QDialog*)> interact)
     {
-        QTimer::singleShot(0, [interact = std::move(interact)] {
-            QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no modal dialog is running";
-                return;
-            }
+        testsupport::whenModal([interact = std::move(interact)](QDialog* dialog) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
             interact(dialog);
-            if (dialog && platform::isRunningModal(dialog)) {
-                ADD_FAILURE() << "the dialog is still open";
-                platform::stopModal(dialog, QDialog::Rejected);
-            }
         });
     }
 

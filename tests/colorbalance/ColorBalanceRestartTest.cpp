@@ -42,19 +42,12 @@ protected:
     // Presses "Color Balance..."; `interact` runs inside the dialog's modal loop.
     void press(const std::function<void(ColorBalanceOrvan*)>& interact)
     {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            ran = true;
-            QPointer<ColorBalanceOrvan> dialog = panel().aColorBalance;
-            ASSERT_TRUE(dialog && platform::isRunningModal(dialog->window()));
-            interact(dialog.data());
-            if (dialog && platform::isRunningModal(dialog->window())) {
-                ADD_FAILURE() << "the dialog is still open";
-                dialog->closeBtnClick(nullptr);
-            }
-        });
-        QTest::mouseClick(panel().colorBalanceButton, Qt::LeftButton);
-        EXPECT_TRUE(ran);
+        testsupport::inModal([&] { QTest::mouseClick(panel().colorBalanceButton, Qt::LeftButton); },
+                             [&](QDialog* window) {
+                                 ColorBalanceOrvan* dialog = panel().aColorBalance;
+                                 ASSERT_TRUE(dialog && dialog->window() == window);
+                                 interact(dialog);
+                             });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

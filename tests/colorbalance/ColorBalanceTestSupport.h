@@ -101,20 +101,13 @@ protected:
     // Runs the dialog; `interact` runs inside its modal loop and should end it.
     std::optional<QList<int32_t>> run(ColorBalanceOrvan* c, const std::function<void(ColorBalanceOrvan*)>& interact)
     {
-        bool ran = false;
+        std::optional<QList<int32_t>> result;
         QPointer<ColorBalanceOrvan> guard(c);
-        QTimer::singleShot(0, c, [&ran, guard, &interact] {
-            ran = true;
-            EXPECT_TRUE(platform::isRunningModal(guard->window()));
-            interact(guard.data());
-            // A test that forgot to (or failed before it could) end the loop must not hang.
-            if (guard && guard->window() && guard->window()->isVisible()) {
-                ADD_FAILURE() << "the dialog is still open";
-                guard->closeBtnClick(nullptr);
-            }
-        });
-        const auto result = c->Start(&bundle_);
-        EXPECT_TRUE(ran);
+        testsupport::inModal([&] { result = c->Start(&bundle_); },
+                             [&](QDialog* window) {
+                                 ASSERT_TRUE(guard && guard->window() == window);
+                                 interact(guard.data());
+                             });
         return result;
     }
 

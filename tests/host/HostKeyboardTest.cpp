@@ -154,20 +154,15 @@ TEST_F(HostKeyboard, PrintsSecurelyWithTheKeyboardAlone)
     ASSERT_EQ(QApplication::focusWidget(), jobTypePopUp);
 
     // Down chooses Secure Print, whose dialog is filled in from the keyboard.
-    bool asked = false;
-    QTimer::singleShot(0, [&] {
-        auto* setup = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(setup, nullptr) << "the Secure Print dialog did not open";
-        asked = true;
-        EXPECT_TRUE(QTest::qWaitForWindowActive(setup));
-        typeText(QStringLiteral("alice"));
-        press(Qt::Key_Tab);
-        typeText(QStringLiteral("2468"));
-        press(Qt::Key_Return);
-        EXPECT_FALSE(setup->isVisible());
-    });
-    press(Qt::Key_Down);
-    EXPECT_TRUE(asked);
+    testsupport::inModal([] { press(Qt::Key_Down); },
+                         [](QDialog* setup) {
+                             EXPECT_TRUE(QTest::qWaitForWindowActive(setup));
+                             typeText(QStringLiteral("alice"));
+                             press(Qt::Key_Tab);
+                             typeText(QStringLiteral("2468"));
+                             press(Qt::Key_Return);
+                             EXPECT_FALSE(setup->isVisible());
+                         });
     EXPECT_EQ(jobTypePopUp->currentText(), "Secure Print");
 
     // Back in the print dialog (the window manager's part, offscreen: ours), the pop-up

@@ -189,20 +189,18 @@ TEST_F(ImageOptionsTest, TheColorBalanceDialogsResultIsHandedOverAfterOkOnly)
     colorbalance::workingValue(1) = -2;
 
     // Cancel before any OK: nothing to hand over.
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("closeButton")->click(); });
-    click(panel->colorBalanceButton);
+    testsupport::inModal([&] { click(panel->colorBalanceButton); },
+                         [](QDialog* dialog) { dialog->findChild<QPushButton*>("closeButton")->click(); });
     EXPECT_FALSE(ColorBlanceRes);
     EXPECT_TRUE(host->handOvers().isEmpty());
 
     int modeSeen = -1;
-    QTimer::singleShot(0, [&modeSeen] {
-        modeSeen = CBColorMode;
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QCheckBox*>("EnableButton")->click();
-        dialog->findChild<QPushButton*>("okButton")->click();
-    });
-    click(panel->colorBalanceButton);
+    testsupport::inModal([&] { click(panel->colorBalanceButton); },
+                         [&modeSeen](QDialog* dialog) {
+                             modeSeen = CBColorMode;
+                             dialog->findChild<QCheckBox*>("EnableButton")->click();
+                             dialog->findChild<QPushButton*>("okButton")->click();
+                         });
     EXPECT_EQ(modeSeen, 1);
     const QList<int32_t> result = densities({{1, -2}});
     EXPECT_EQ(takeHandOvers(), densityHandOvers(result));
@@ -211,8 +209,8 @@ TEST_F(ImageOptionsTest, TheColorBalanceDialogsResultIsHandedOverAfterOkOnly)
     EXPECT_EQ(panel->aColorBalance, nullptr) << "the controller gives itself up with its window";
 
     // Cancel after an OK hands the earlier result over again.
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("closeButton")->click(); });
-    click(panel->colorBalanceButton);
+    testsupport::inModal([&] { click(panel->colorBalanceButton); },
+                         [](QDialog* dialog) { dialog->findChild<QPushButton*>("closeButton")->click(); });
     EXPECT_EQ(takeHandOvers(), densityHandOvers(result));
 
     // A controller still around when the panel goes is deleted with it.

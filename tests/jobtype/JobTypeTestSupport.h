@@ -60,22 +60,14 @@ protected:
     }
 
     // Schedules `interact` to run inside the next modal loop, on the dialog `current`
-    // answers then. It should end the loop; if it does not, the dialog is cancelled.
+    // answers then. It should end the loop.
     void whenSetupShows(std::function<JobTypeSetup*()> current, std::function<void(JobTypeSetup*)> interact)
     {
-        QTimer::singleShot(0, [this, current = std::move(current), interact = std::move(interact)] {
+        testsupport::whenModal([this, current = std::move(current), interact = std::move(interact)](QDialog* window) {
             ++setupsShown_;
-            QPointer<JobTypeSetup> setup = current();
-            if (!setup || !platform::isRunningModal(setup->window())) {
-                ADD_FAILURE() << "no setup dialog is running";
-                return;
-            }
-            EXPECT_TRUE(setup->window()->isVisible());
+            JobTypeSetup* setup = current();
+            ASSERT_TRUE(setup && setup->window() == window) << "no setup dialog is running";
             interact(setup);
-            if (setup && platform::isRunningModal(setup->window())) {
-                ADD_FAILURE() << "the dialog is still open";
-                setup->closeBtnClick(nullptr);
-            }
         });
     }
 

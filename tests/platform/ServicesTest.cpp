@@ -53,18 +53,18 @@ TEST_F(ServicesTest, AlertsGoToTheRunnerOrAMessageBox)
     QString text, informative;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool hadOk = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(box);
-        text = box->text();
-        informative = box->informativeText();
-        icon = box->icon();
-        QAbstractButton* ok = box->button(QMessageBox::Ok);
-        hadOk = ok != nullptr;
-        if (ok) ok->click();
-        else box->reject();
-    });
-    platform::runAlert(QStringLiteral("The passcode is too short."), QStringLiteral("Enter four digits."));
+    testsupport::inModal(
+        [] { platform::runAlert(QStringLiteral("The passcode is too short."), QStringLiteral("Enter four digits.")); },
+        [&](QDialog* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            ASSERT_TRUE(box);
+            text = box->text();
+            informative = box->informativeText();
+            icon = box->icon();
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            hadOk = ok != nullptr;
+            if (ok) ok->click();
+        });
     EXPECT_EQ(text, QStringLiteral("The passcode is too short."));
     EXPECT_EQ(informative, QStringLiteral("Enter four digits."));
     EXPECT_EQ(icon, QMessageBox::Warning);

@@ -53,13 +53,13 @@ private:
     QList<std::pair<QString, QString>> alerts_;
 };
 
-// Runs `interact` inside the next modal loop that `open` starts; `interact` gets the
-// modal window and should end it. Fails the test when no modal loop ran.
-inline void inModal(const std::function<void()>& open, const std::function<void(QDialog*)>& interact)
+// Runs `interact` inside the next modal loop to start; `interact` gets the modal window
+// and should end it. A window it leaves open fails the test and is rejected, so that no
+// test waits forever.
+inline void whenModal(std::function<void(QDialog*)> interact, bool* ran = nullptr)
 {
-    bool ran = false;
-    QTimer::singleShot(0, qApp, [&] {
-        ran = true;
+    QTimer::singleShot(0, qApp, [interact = std::move(interact), ran] {
+        if (ran) *ran = true;
         auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         EXPECT_NE(window, nullptr) << "no modal window is running";
         if (!window) return;
@@ -70,6 +70,13 @@ inline void inModal(const std::function<void()>& open, const std::function<void(
             guard->reject();
         }
     });
+}
+
+// The same for the modal loop that `open` starts; fails the test when none ran.
+inline void inModal(const std::function<void()>& open, std::function<void(QDialog*)> interact)
+{
+    bool ran = false;
+    whenModal(std::move(interact), &ran);
     open();
     EXPECT_TRUE(ran);
 }
