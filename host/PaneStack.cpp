@@ -83,7 +83,8 @@ void PaneStack::setPanels(const QList<platform::PDEPanel*>& panels, const QStrin
         stack_->addWidget(page);
         panelPages_.append(page);
     }
-    emptyText_->setText(emptyText);
+    // Only the empty page shows this text; a hidden page still has its size asked.
+    emptyText_->setText(panels_.isEmpty() ? emptyText : QString());
     rebuildPopUp();
 }
 
