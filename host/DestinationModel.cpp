@@ -1,7 +1,10 @@
 #include "host/DestinationModel.h"
 
 #include <QApplication>
-#include <QStyle>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPixmap>
 
 namespace host {
 
@@ -9,6 +12,56 @@ namespace {
 
 // Rows: the queues, then (when there are queues) a separator, then Save to File.
 QString separatorMark() { return QStringLiteral("separator"); }
+
+// The pop-up's icons are drawn here, on a 16-unit grid, in the palette's colours: a
+// style's standard icon reads every size of its image and probes the image-format
+// plug-ins, which cost the first frame more than the rest of the printer pop-up.
+QIcon drawnIcon(void (*draw)(QPainter&, const QPalette&))
+{
+    QIcon icon;
+    const QPalette palette = QApplication::palette();
+    for (const int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 16.0, size / 16.0);
+        painter.setPen(QPen(palette.color(QPalette::WindowText), 1.0));
+        draw(painter, palette);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+void drawPrinter(QPainter& painter, const QPalette& palette)
+{
+    painter.setBrush(palette.color(QPalette::Base));
+    painter.drawRect(QRectF(4.5, 1.5, 7, 4));              // the paper going in
+    painter.setBrush(palette.color(QPalette::Button));
+    painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1.5, 1.5); // the body
+    painter.setBrush(palette.color(QPalette::Base));
+    painter.drawRect(QRectF(4.5, 9.5, 7, 5));              // the sheet coming out
+    painter.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
+    painter.drawLine(QPointF(6, 13), QPointF(9, 13));
+}
+
+void drawFile(QPainter& painter, const QPalette& palette)
+{
+    QPainterPath page;                                     // a page with a folded corner
+    page.moveTo(3.5, 1.5);
+    page.lineTo(9.5, 1.5);
+    page.lineTo(12.5, 4.5);
+    page.lineTo(12.5, 14.5);
+    page.lineTo(3.5, 14.5);
+    page.closeSubpath();
+    painter.setBrush(palette.color(QPalette::Base));
+    painter.drawPath(page);
+    painter.drawPolyline(QPolygonF({QPointF(9.5, 1.5), QPointF(9.5, 4.5), QPointF(12.5, 4.5)}));
+    painter.setPen(QPen(palette.color(QPalette::Highlight), 1.5));
+    painter.drawLine(QPointF(8, 6), QPointF(8, 12));       // an arrow into it
+    painter.drawPolyline(QPolygonF({QPointF(5.5, 9.5), QPointF(8, 12), QPointF(10.5, 9.5)}));
+}
 
 } // namespace
 
@@ -44,10 +97,16 @@ Qt::ItemFlags DestinationModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-const QIcon& DestinationModel::icon(QIcon& made, int standardPixmap) const
+const QIcon& DestinationModel::fileIcon() const
 {
-    if (made.isNull()) made = QApplication::style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardPixmap));
-    return made;
+    if (fileIcon_.isNull()) fileIcon_ = drawnIcon(drawFile);
+    return fileIcon_;
+}
+
+const QIcon& DestinationModel::queueIcon() const
+{
+    if (queueIcon_.isNull()) queueIcon_ = drawnIcon(drawPrinter);
+    return queueIcon_;
 }
 
 QVariant DestinationModel::data(const QModelIndex& index, int role) const
@@ -59,7 +118,7 @@ QVariant DestinationModel::data(const QModelIndex& index, int role) const
         case Qt::DisplayRole:
             return tr("Save to File");
         case Qt::DecorationRole:
-            return icon(fileIcon_, QStyle::SP_DialogSaveButton);
+            return fileIcon();
         case IsFileRole:
             return true;
         default:
@@ -75,7 +134,7 @@ QVariant DestinationModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return queue.isDefault ? tr("%1 (default)").arg(queue.name) : queue.name;
     case Qt::DecorationRole:
-        return icon(queueIcon_, QStyle::SP_ComputerIcon);
+        return queueIcon();
     case Qt::ToolTipRole: {
         QStringList tip;
         if (!queue.info.isEmpty()) tip << queue.info;

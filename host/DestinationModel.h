@@ -54,9 +54,9 @@ public:
 
 private:
     void removeRow(int row);
-    // The style's icon, made once: a standard icon reads every size of its image from
-    // the style's resources, and the pop-up asks for the icon of each row it draws.
-    const QIcon& icon(QIcon& made, int standardPixmap) const;
+    // Each icon is drawn once: the pop-up asks for the icon of each row it draws.
+    const QIcon& fileIcon() const;
+    const QIcon& queueIcon() const;
 
     std::vector<std::unique_ptr<Destination>> queues_;
     mutable QIcon fileIcon_;
