@@ -43,8 +43,7 @@ QString failure(const QString& path, const QString& why)
 
 QStringList fieldsOf(const char* text)
 {
-    static const QRegularExpression space(QStringLiteral("\\s+"));
-    return QString::fromUtf8(text ? text : "").split(space, Qt::SkipEmptyParts);
+    return QString::fromUtf8(text ? text : "").simplified().split(u' ', Qt::SkipEmptyParts);
 }
 
 bool isPostScript(const QString& type)

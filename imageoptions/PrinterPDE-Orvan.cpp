@@ -16,7 +16,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSlider>
 #include <QWidget>
 
@@ -67,10 +66,23 @@ const std::array<PopUpOption, kPopUpCount> kPopUps = {{
 // other choice ("RGB", "CMYK", "Color") prints in colour.
 bool isColourChoice(const QString& name)
 {
-    static const QRegularExpression gray(
-        QStringLiteral("^(k?gr[ae]y(scale)?\\d*|mono(chrome)?|black(white|andwhite)?|bw|k|w|whitescale)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return !name.isEmpty() && !gray.match(name).hasMatch();
+    // Gray choices are "Mono", "Monochrome", "Black", "BlackWhite", "BlackAndWhite",
+    // "BW", "K", "W", "WhiteScale", and "Gray"/"Grey" with an optional leading "K",
+    // "Scale" and bit depth ("KGray16", "Grayscale8"), in any case. Written out rather
+    // than as a regular expression, which would be compiled at every start.
+    if (name.isEmpty()) return false;
+    const QString lower = name.toLower();
+    static const QStringList grayNames = {
+        QStringLiteral("mono"),     QStringLiteral("monochrome"),    QStringLiteral("black"),
+        QStringLiteral("blackwhite"), QStringLiteral("blackandwhite"), QStringLiteral("bw"),
+        QStringLiteral("k"),        QStringLiteral("w"),             QStringLiteral("whitescale")};
+    if (grayNames.contains(lower)) return false;
+    QStringView rest(lower);
+    if (rest.startsWith(u'k')) rest = rest.mid(1);
+    if (!rest.startsWith(u"gray") && !rest.startsWith(u"grey")) return true;
+    rest = rest.mid(4);
+    if (rest.startsWith(u"scale")) rest = rest.mid(5);
+    return !std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.isDigit(); });
 }
 const QString kNormalImageType = QStringLiteral("Normal");
 const QString kNoTonerSaving = QStringLiteral("0");

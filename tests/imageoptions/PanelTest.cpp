@@ -4,9 +4,12 @@
 
 #include "ImageOptionsFixture.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -196,6 +199,41 @@ TEST_F(ImageOptionsTest, OutputChoicesAreColourOrGrayByTheirNames)
     show();
     EXPECT_FALSE(panel->defaultButton->isEnabled());
     EXPECT_FALSE(panel->colorBalanceButton->isEnabled());
+}
+
+// The gray names in any case, with or without a leading K, "scale" and a bit depth;
+// a name that only begins like one is a colour choice.
+TEST_F(ImageOptionsTest, GrayChoiceNamesInAnyCase)
+{
+    const struct {
+        const char* name;
+        bool colour;
+    } names[] = {
+        {"gray", false},      {"GREY", false},        {"KGray16", false},      {"Grayscale8", false},
+        {"kgreyscale", false}, {"Mono", false},       {"Monochrome", false},   {"Black", false},
+        {"BlackWhite", false}, {"BlackAndWhite", false}, {"BW", false},        {"K", false},
+        {"W", false},         {"WhiteScale", false},  {"Grayish", true},       {"KGray16x", true},
+        {"GrayScal", true},   {"KK", true},           {"Monochromatic", true}, {"Colour", true},
+    };
+    QFile bundled(testsupport::bundledPpdPath());
+    ASSERT_TRUE(bundled.open(QIODevice::ReadOnly));
+    QByteArray text = bundled.readAll();
+    QByteArray choices;
+    for (const auto& n : names) choices += QByteArray("*ColorModel ") + n.name + '/' + n.name + ": \"\"\n";
+    const QByteArray last = "*ColorModel Gray/Grayscale: \"<</ProcessColorModel /DeviceGray>>setpagedevice\"\n";
+    ASSERT_TRUE(text.contains(last));
+    text.replace(last, last + choices);
+    QTemporaryDir dir;
+    QFile ppdFile(dir.filePath(QStringLiteral("names.ppd")));
+    ASSERT_TRUE(ppdFile.open(QIODevice::WriteOnly) && ppdFile.write(text) == text.size());
+    ppdFile.close();
+
+    open(ppdFile.fileName());
+    show();
+    for (int i = 0; i < static_cast<int>(std::size(names)); ++i) {
+        choose(panel->outputcolorButton, 2 + i); // after the PPD's own Color and Grayscale
+        EXPECT_EQ(CBColorMode, names[i].colour ? 0 : 1) << names[i].name;
+    }
 }
 
 } // namespace
