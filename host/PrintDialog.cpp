@@ -48,6 +48,9 @@ void setNotice(QLabel* label, const QString& text, bool warning)
 
 QString capitalised(const QString& text) { return text.left(1).toUpper() + text.mid(1); }
 
+// How long the printer list may take before the dialog says it is looking.
+constexpr int kSlowServerMs = 500;
+
 } // namespace
 
 std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, const Document& document,
@@ -90,8 +93,14 @@ std::unique_ptr<PrintDialog> PrintDialog::create(const DialogOptions& options, c
     if (options.useServer) {
         dialog->wantedPrinter_ = options.printer;
         dialog->enumerating_ = true;
-        setNotice(dialog->ui_->serverNotice,
-                  tr("Looking for printers on %1\u2026").arg(CupsClient::serverName()), false);
+        // Said only when the answer is slow: a notice that came and went at once would
+        // make the window jump under the user's eyes.
+        PrintDialog* raw = dialog.get();
+        QTimer::singleShot(kSlowServerMs, raw, [raw] {
+            if (raw->enumerating_)
+                setNotice(raw->ui_->serverNotice, tr("Looking for printers on %1\u2026").arg(CupsClient::serverName()),
+                          false);
+        });
         dialog->cups_->enumerate();
     }
     dialog->updateFileRow();
