@@ -4,6 +4,8 @@
 
 #include "host/CupsWorker.h"
 
+#include "host/QueueDefaults.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace host {
 
@@ -82,11 +85,6 @@ QString lastCupsError()
     return text && *text ? QString::fromUtf8(text) : QString::fromUtf8(ippErrorString(cupsLastError()));
 }
 
-QString optionValue(const cups_dest_t& dest, const char* name)
-{
-    return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));
-}
-
 // printer-state-reasons as the dialog keeps them: "none" says there are none.
 void addReason(Destination* destination, const QString& reason)
 {
@@ -101,68 +99,25 @@ QString ippText(ipp_attribute_t* attribute, int index = 0)
     return QString::fromUtf8(text ? text : "");
 }
 
-} // namespace
-
-QString CupsClient::serverName()
+// The queue a user names as their own default, the way lp finds it: $LPDEST, else
+// $PRINTER (but "lp"), else their lpoptions, else the system's; empty for none.
+QString userDefaultQueue()
 {
-    // libcups remembers the server per thread; forget it so the configuration of now
-    // (CUPS_SERVER, client.conf) is read again.
-    cupsSetServer(nullptr);
-    const char* server = cupsServer();
-    if (server && server[0] == '/') return QString::fromUtf8(server);
-    return QStringLiteral("%1:%2").arg(QString::fromUtf8(server ? server : "localhost")).arg(ippPort());
+    QByteArray name = qgetenv("LPDEST");
+    if (name.isEmpty()) {
+        name = qgetenv("PRINTER");
+        if (name == "lp") name.clear();
+    }
+    if (!name.isEmpty()) return QString::fromLocal8Bit(name).section(QLatin1Char('/'), 0, 0);
+    return lpoptionsDefaultQueue();
 }
 
-void CupsWorker::enumerate()
+// The server's queues and classes with what the pop-up and its state line show, and
+// whether each is the default (the user's own, else the server's). One CUPS-Get-Printers
+// asks for these attributes alone: cupsGetDests2 asks for some thirty, media lists among
+// them, and libcups reads an answer a field at a time, about a thousand reads a queue.
+std::optional<QList<Destination>> listQueues(http_t* http, QString* error)
 {
-    QString error;
-    Connection http = connectToServer(&error, stopping);
-    if (!http) {
-        emit enumerationFinished(error);
-        return;
-    }
-    cups_dest_t* dests = nullptr;
-    const int count = cupsGetDests2(http.get(), &dests);
-    if (count == 0 && cupsLastError() > IPP_STATUS_OK_CONFLICTING &&
-        cupsLastError() != IPP_STATUS_ERROR_NOT_FOUND) {
-        emit enumerationFinished(
-            tr("the print server %1 answered: %2").arg(CupsClient::serverName(), lastCupsError()));
-        return;
-    }
-    QList<Destination> found;
-    for (int i = 0; i < count; ++i) {
-        const cups_dest_t& dest = dests[i];
-        if (dest.instance) continue; // instances are the user's option sets, not queues
-        Destination destination;
-        destination.name = QString::fromUtf8(dest.name);
-        destination.info = optionValue(dest, "printer-info");
-        destination.location = optionValue(dest, "printer-location");
-        destination.isDefault = dest.is_default != 0;
-        destination.state = optionValue(dest, "printer-state").toInt();
-        for (const QString& reason : optionValue(dest, "printer-state-reasons").split(QLatin1Char(','), Qt::SkipEmptyParts))
-            addReason(&destination, reason);
-        destination.accepting = optionValue(dest, "printer-is-accepting-jobs") != QLatin1String("false");
-        found.append(destination);
-    }
-    cupsFreeDests(count, dests);
-    std::stable_sort(found.begin(), found.end(), [](const Destination& a, const Destination& b) {
-        if (a.isDefault != b.isDefault) return a.isDefault;
-        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
-    });
-    for (const Destination& destination : found) emit destinationFound(destination);
-    emit enumerationFinished(QString());
-}
-
-void CupsWorker::poll()
-{
-    QString error;
-    Connection http = connectToServer(&error, stopping);
-    if (!http) {
-        emit polled({}, error);
-        return;
-    }
-    // CUPS-Get-Printers lists classes too; only what the pop-up and its state line show
-    // is asked for.
     static const char* const wanted[] = {"printer-name", "printer-info", "printer-location", "printer-state",
                                          "printer-state-reasons", "printer-state-message",
                                          "printer-is-accepting-jobs", "printer-type"};
@@ -170,12 +125,13 @@ void CupsWorker::poll()
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
                   static_cast<int>(std::size(wanted)), nullptr, wanted);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ipp_t* response = cupsDoRequest(http.get(), request, "/");
+    ipp_t* response = cupsDoRequest(http, request, "/");
     const ipp_status_t status = cupsLastError();
+    // No queue at all is "not found".
     if (!response || (status > IPP_STATUS_OK_CONFLICTING && status != IPP_STATUS_ERROR_NOT_FOUND)) {
         ippDelete(response);
-        emit polled({}, tr("the print server %1 answered: %2").arg(CupsClient::serverName(), lastCupsError()));
-        return;
+        *error = CupsWorker::tr("the print server %1 answered: %2").arg(CupsClient::serverName(), lastCupsError());
+        return std::nullopt;
     }
     QList<Destination> queues;
     Destination current;
@@ -204,7 +160,49 @@ void CupsWorker::poll()
     }
     finish();
     ippDelete(response);
-    emit polled(queues, QString());
+    // A default the user names that the server does not list leaves the server's.
+    const QString own = userDefaultQueue();
+    const auto named = [&](const Destination& queue) { return queue.name.compare(own, Qt::CaseInsensitive) == 0; };
+    if (!own.isEmpty() && std::any_of(queues.cbegin(), queues.cend(), named))
+        for (Destination& queue : queues) queue.isDefault = named(queue);
+    return queues;
+}
+
+} // namespace
+
+QString CupsClient::serverName()
+{
+    // libcups remembers the server per thread; forget it so the configuration of now
+    // (CUPS_SERVER, client.conf) is read again.
+    cupsSetServer(nullptr);
+    const char* server = cupsServer();
+    if (server && server[0] == '/') return QString::fromUtf8(server);
+    return QStringLiteral("%1:%2").arg(QString::fromUtf8(server ? server : "localhost")).arg(ippPort());
+}
+
+void CupsWorker::enumerate()
+{
+    QString error;
+    Connection http = connectToServer(&error, stopping);
+    std::optional<QList<Destination>> found = http ? listQueues(http.get(), &error) : std::nullopt;
+    if (!found) {
+        emit enumerationFinished(error);
+        return;
+    }
+    std::stable_sort(found->begin(), found->end(), [](const Destination& a, const Destination& b) {
+        if (a.isDefault != b.isDefault) return a.isDefault;
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    for (const Destination& destination : std::as_const(*found)) emit destinationFound(destination);
+    emit enumerationFinished(QString());
+}
+
+void CupsWorker::poll()
+{
+    QString error;
+    Connection http = connectToServer(&error, stopping);
+    const std::optional<QList<Destination>> queues = http ? listQueues(http.get(), &error) : std::nullopt;
+    emit polled(queues.value_or(QList<Destination>()), queues ? QString() : error);
 }
 
 void CupsWorker::fetchPpd(quint64 request, const QString& queue)

@@ -33,33 +33,46 @@ QString lastError()
     return message && *message ? QString::fromUtf8(message) : QString::fromUtf8(ippErrorString(cupsLastError()));
 }
 
+QString userLpoptionsPath()
+{
+    const QByteArray home = qgetenv("HOME");
+    return home.isEmpty() ? QString() : QFile::decodeName(home) + QStringLiteral("/.cups/lpoptions");
+}
+
+QString systemLpoptionsPath()
+{
+    const QByteArray root = qgetenv("CUPS_SERVERROOT");
+    return (root.isEmpty() ? QStringLiteral("/etc/cups") : QFile::decodeName(root)) + QStringLiteral("/lpoptions");
+}
+
+// The destination the last "Default NAME[/INSTANCE] ..." line of an lpoptions file
+// names, instance and all; empty for none.
+QString defaultLineOf(const QString& path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return QString();
+    QString named;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().simplified();
+        if (line.left(8).compare("Default ", Qt::CaseInsensitive) == 0)
+            named = QString::fromUtf8(line.mid(8)).section(QLatin1Char(' '), 0, 0);
+    }
+    return named;
+}
+
 // Whether the user's own lpoptions names a default destination. cupsGetDests2 marks the
 // server's default as the default too, and cupsSetDests2 would write that down as the
 // user's choice, pinning it against later changes on the server.
 bool userFileNamesDefault()
 {
-    QString path;
-    const QByteArray home = qgetenv("HOME");
-    if (!home.isEmpty()) {
-        path = QFile::decodeName(home) + QStringLiteral("/.cups/lpoptions");
-    } else {
-        const QByteArray root = qgetenv("CUPS_SERVERROOT");
-        path = (root.isEmpty() ? QStringLiteral("/etc/cups") : QFile::decodeName(root)) + QStringLiteral("/lpoptions");
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        if (line.left(8).compare("Default ", Qt::CaseInsensitive) == 0) return true;
-    }
-    return false;
+    const QString user = userLpoptionsPath();
+    return !defaultLineOf(user.isEmpty() ? systemLpoptionsPath() : user).isEmpty();
 }
 
 bool lpoptionsFileExists()
 {
-    const QByteArray home = qgetenv("HOME");
-    if (home.isEmpty()) return false;
-    return QFile::exists(QFile::decodeName(home) + QStringLiteral("/.cups/lpoptions"));
+    const QString user = userLpoptionsPath();
+    return !user.isEmpty() && QFile::exists(user);
 }
 
 // The value a default takes when nobody sets one: the server's, else the description's.
@@ -111,6 +124,13 @@ bool rewriteUserEntry(http_t* http, const DefaultsRequest& request, const QueueO
 const char* noPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
 
 } // namespace
+
+QString lpoptionsDefaultQueue()
+{
+    QString named = defaultLineOf(userLpoptionsPath());
+    if (named.isEmpty()) named = defaultLineOf(systemLpoptionsPath());
+    return named.section(QLatin1Char('/'), 0, 0);
+}
 
 DefaultsRules DefaultsRules::fromList(const QStringList& entries)
 {

@@ -103,6 +103,10 @@ struct DefaultsRequest {
 
 // --- The server side, on the worker thread ------------------------------------------
 
+// The queue that the user's lpoptions (~/.cups/lpoptions), else the system's, names as
+// the default ("Default NAME[/INSTANCE]"); empty for none.
+QString lpoptionsDefaultQueue();
+
 // The queue's defaults for this user (cupsGetNamedDest: the server's, then lpoptions).
 // Empty with a reason when the server does not know the queue.
 QueueOptions readQueueDefaults(http_t* http, const QString& queue, QString* error);

@@ -45,6 +45,8 @@ protected:
         hosttest::HostQueueTest::TearDown();
         qputenv("HOME", savedHome_);
         qunsetenv("CUPS_STATEDIR");
+        qunsetenv("LPDEST");
+        qunsetenv("PRINTER");
     }
 
     // A CUPS command against the private server, as this user (HOME included).
@@ -461,6 +463,43 @@ TEST_F(StartPageTest, OpenAskedForADocumentTheTestPageOnlyWhenChosen)
     host::StartPage third;
     find<QPushButton>(&third, "defaultsButton")->click();
     EXPECT_EQ(third.choice(), host::StartPage::Choice::Defaults);
+}
+
+// The dialog starts on the queue lp would print to: $LPDEST, else $PRINTER (but "lp"),
+// else the user's lpoptions default, else the server's; a default that names a queue
+// the server does not list leaves the server's.
+TEST_F(QueueDefaults, TheDialogStartsOnTheQueueLpWouldUse)
+{
+    QString error;
+    ASSERT_TRUE(cupsd_.addQueue(QStringLiteral("Annex"), QString(), &error)) << error.toStdString();
+    const struct {
+        const char* lpdest;
+        const char* printer;
+        const char* lpoptionsDefault;
+        const char* expected;
+    } cases[] = {
+        {"", "", "", "Orvan"},           {"", "", "Annex", "Annex"},     {"", "", "Annex/draft", "Annex"},
+        {"", "", "Gone", "Orvan"},       {"Annex", "", "Orvan", "Annex"}, {"", "Annex", "", "Annex"},
+        {"", "lp", "", "Orvan"},
+    };
+    const QString file = home_ + QStringLiteral("/.cups/lpoptions");
+    ASSERT_TRUE(QDir().mkpath(home_ + QStringLiteral("/.cups")));
+    host::DialogOptions o = queueOptions();
+    o.printer.clear();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QStringLiteral("LPDEST=%1 PRINTER=%2 lpoptions Default %3")
+                         .arg(QLatin1String(c.lpdest), QLatin1String(c.printer), QLatin1String(c.lpoptionsDefault))
+                         .toStdString());
+        QFile::remove(file);
+        if (*c.lpoptionsDefault) {
+            ASSERT_TRUE(hosttest::writeBytes(file, QByteArray("Default ") + c.lpoptionsDefault + "\n"));
+        }
+        qputenv("LPDEST", c.lpdest);
+        qputenv("PRINTER", c.printer);
+        host::PrintDialog* dialog = open(o);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->currentPrinter().toStdString(), c.expected);
+    }
 }
 
 } // namespace
