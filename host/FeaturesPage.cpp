@@ -505,7 +505,10 @@ void FeaturesPage::addRows(const FeatureGroup& group, QFormLayout* form, QWidget
                 row.problem = new QLabel(feature.customProblem, cell);
                 row.problem->setObjectName(name + QStringLiteral("_problem"));
                 row.problem->setWordWrap(true);
-                row.problem->setMaximumWidth(kFieldMaximumWidth);
+                // The form gives a field the height of its size hint, which for wrapped
+                // text is a guess at a narrower width: the sentence was cut off.
+                row.problem->setFixedWidth(kFieldMaximumWidth);
+                row.problem->setMinimumHeight(row.problem->heightForWidth(kFieldMaximumWidth));
                 row.problem->setPalette(warningPalette(row.problem->palette()));
                 row.cell->addWidget(row.problem);
             }

@@ -230,6 +230,10 @@ TEST_F(FeaturesPageTest, RangesThatAdmitNoValueAreSaidAndCannotBeChosen)
         auto* model = qobject_cast<QStandardItemModel*>(popUp->model());
         ASSERT_NE(model, nullptr);
         EXPECT_FALSE(model->item(popUp->findData(QStringLiteral("Custom")))->isEnabled()) << b.keyword;
+        // The whole sentence shows: its row is as high as the wrapped text needs.
+        ASSERT_TRUE(hosttest::chooseItem(hosttest::find<QComboBox>(page, "featureSetPopUp"), QStringLiteral("Custom Values")));
+        EXPECT_TRUE(hosttest::waitFor([&] { return problem->height() >= problem->heightForWidth(problem->width()); }, 5000))
+            << b.keyword << ": " << problem->height() << " px for " << problem->heightForWidth(problem->width());
     }
 
     // Nor can the description's own default or a saved setting send such a value.
