@@ -165,6 +165,33 @@ int main(int argc, char** argv)
 
     dialog.reset();
 
+    // Printer Features on a description with options no page or panel shows: its set of
+    // custom values (number, text, password), one of them chosen.
+    options.ppdPath = QStringLiteral(ORVAN_SOURCE_DIR "/tests/host/data/features.ppd");
+    dialog = host::PrintDialog::create(options, host::testPage(), &error);
+    if (dialog) {
+        dialog->show();
+        if (!dialog->showEntry(QStringLiteral("features"))) fail(QStringLiteral("no Printer Features page"));
+        QWidget* features = child<QWidget>(dialog.get(), "featuresPage");
+        if (auto* sets = child<QComboBox>(features, "featureSetPopUp")) {
+            const int custom = sets->findText(QStringLiteral("Custom Values"));
+            if (custom < 0) fail(QStringLiteral("no Custom Values set"));
+            sets->setCurrentIndex(custom);
+            emit sets->activated(custom);
+        }
+        // A custom print density, typed into the number field it brings.
+        if (auto* density = child<QComboBox>(features, "feature_Density")) {
+            const int custom = density->findData(QStringLiteral("Custom"));
+            density->setCurrentIndex(custom);
+            emit density->activated(custom);
+        }
+        QTest::qWait(50);
+        save(features, QStringLiteral("printer-features.png"));
+        dialog.reset();
+    } else {
+        fail(error);
+    }
+
     // Started without a document: what to print is asked, nothing goes out unasked.
     {
         host::StartPage start;
