@@ -16,6 +16,11 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 using hosttest::find;
@@ -240,6 +245,40 @@ TEST_F(HostDialog, AnUnreachableServerLeavesSaveToFileWorking)
     EXPECT_EQ(dialog->panels().size(), 2);
     ASSERT_TRUE(print());
     EXPECT_TRUE(hosttest::readBytes(options().outputPath).startsWith("%!PS-Adobe-3.0"));
+}
+
+// "Looking for printers" is said only of a server that keeps the dialog waiting over
+// half a second; an answer that came sooner is never replaced by it.
+TEST_F(HostDialog, OnlyASlowServerIsSaidToBeLookedFor)
+{
+    // A listening socket nobody accepts from: the connection is made, no answer comes.
+    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(silent, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::listen(silent, 4), 0);
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    qputenv("CUPS_SERVER", QByteArrayLiteral("127.0.0.1:") + QByteArray::number(ntohs(address.sin_port)));
+    QString error;
+    std::unique_ptr<host::PrintDialog> waiting = host::PrintDialog::create(options(true), hosttest::pdf(), &error);
+    ASSERT_TRUE(waiting) << error.toStdString();
+    waiting->show();
+    EXPECT_TRUE(waiting->serverNotice().isEmpty());
+    EXPECT_TRUE(hosttest::waitFor([&] { return waiting->serverNotice().startsWith(QStringLiteral("Looking for printers")); },
+                                  5000));
+    waiting.reset();
+    ::close(silent);
+
+    // Nothing listens: the answer comes at once, and stays.
+    qputenv("CUPS_SERVER", unreachableServer().toUtf8());
+    host::PrintDialog* dialog = open(options(true));
+    ASSERT_TRUE(dialog);
+    QTest::qWait(700);
+    EXPECT_TRUE(dialog->serverNotice().contains(QStringLiteral("Save to File still works")))
+        << dialog->serverNotice().toStdString();
 }
 
 TEST_F(HostDialog, ConflictsShowUnderThePanelAndPrintingAsksFirst)
