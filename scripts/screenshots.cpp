@@ -182,6 +182,7 @@ int main(int argc, char** argv)
         // A custom print density, typed into the number field it brings.
         if (auto* density = child<QComboBox>(features, "feature_Density")) {
             const int custom = density->findData(QStringLiteral("Custom"));
+            if (custom < 0) fail(QStringLiteral("no custom print density"));
             density->setCurrentIndex(custom);
             emit density->activated(custom);
         }
