@@ -16,11 +16,6 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 namespace {
 
 using hosttest::find;
@@ -251,17 +246,9 @@ TEST_F(HostDialog, AnUnreachableServerLeavesSaveToFileWorking)
 // half a second; an answer that came sooner is never replaced by it.
 TEST_F(HostDialog, OnlyASlowServerIsSaidToBeLookedFor)
 {
-    // A listening socket nobody accepts from: the connection is made, no answer comes.
-    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(silent, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), length), 0);
-    ASSERT_EQ(::listen(silent, 4), 0);
-    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
-    qputenv("CUPS_SERVER", QByteArrayLiteral("127.0.0.1:") + QByteArray::number(ntohs(address.sin_port)));
+    hosttest::SilentServer silent;
+    ASSERT_FALSE(silent.server().isEmpty());
+    qputenv("CUPS_SERVER", silent.server());
     QString error;
     std::unique_ptr<host::PrintDialog> waiting = host::PrintDialog::create(options(true), hosttest::pdf(), &error);
     ASSERT_TRUE(waiting) << error.toStdString();
@@ -270,7 +257,6 @@ TEST_F(HostDialog, OnlyASlowServerIsSaidToBeLookedFor)
     EXPECT_TRUE(hosttest::waitFor([&] { return waiting->serverNotice().startsWith(QStringLiteral("Looking for printers")); },
                                   5000));
     waiting.reset();
-    ::close(silent);
 
     // Nothing listens: the answer comes at once, and stays.
     qputenv("CUPS_SERVER", unreachableServer().toUtf8());

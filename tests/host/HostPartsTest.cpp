@@ -23,11 +23,6 @@
 #include <mutex>
 #include <thread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 namespace {
 
 using host::HandOver;
@@ -247,20 +242,10 @@ TEST(HostPresetStore, DamagedFilesGiveNothingAndStayAsTheyAre)
 // still let go when the dialog closes.
 TEST(HostCupsClient, LetsGoOfAServerThatNeverAnswers)
 {
-    // A listening socket that is never accepted from: the kernel completes the
-    // connection, and nothing ever answers.
-    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(silent, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), length), 0);
-    ASSERT_EQ(::listen(silent, 4), 0);
-    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
-
+    hosttest::SilentServer silent;
+    ASSERT_FALSE(silent.server().isEmpty());
     const QByteArray previous = qgetenv("CUPS_SERVER");
-    qputenv("CUPS_SERVER", QByteArrayLiteral("127.0.0.1:") + QByteArray::number(ntohs(address.sin_port)));
+    qputenv("CUPS_SERVER", silent.server());
     {
         auto client = std::make_unique<host::CupsClient>();
         QSignalSpy finished(client.get(), &host::CupsClient::enumerationFinished);
@@ -291,5 +276,4 @@ TEST(HostCupsClient, LetsGoOfAServerThatNeverAnswers)
         deadline.join();
     }
     qputenv("CUPS_SERVER", previous);
-    ::close(silent);
 }

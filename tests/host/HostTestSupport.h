@@ -31,8 +31,12 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <arpa/inet.h>
 #include <cups/ppd.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -68,6 +72,36 @@ inline host::Document pdf(const QString& name = QStringLiteral("report.pdf"), in
 }
 
 // Waits (processing events) until `done` holds; false after `timeoutMs`.
+// A print server that takes the connection and never answers: a loopback socket that
+// listens and is never accepted from. server() is the address for CUPS_SERVER; empty
+// when no socket could be made.
+class SilentServer {
+public:
+    SilentServer()
+    {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (socket_ < 0 || ::bind(socket_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+            ::listen(socket_, 4) != 0 || ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            return;
+        server_ = QByteArrayLiteral("127.0.0.1:") + QByteArray::number(ntohs(address.sin_port));
+    }
+    ~SilentServer()
+    {
+        if (socket_ >= 0) ::close(socket_);
+    }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+    QByteArray server() const { return server_; }
+
+private:
+    int socket_ = -1;
+    QByteArray server_;
+};
+
 inline bool waitFor(const std::function<bool()>& done, int timeoutMs = 30000)
 {
     return QTest::qWaitFor(done, timeoutMs);
