@@ -16,7 +16,9 @@ QString separatorMark() { return QStringLiteral("separator"); }
 // The pop-up's icons are drawn here, on a 16-unit grid, in the palette's colours: a
 // style's standard icon reads every size of its image and probes the image-format
 // plug-ins, which cost the first frame more than the rest of the printer pop-up.
-QIcon drawnIcon(void (*draw)(QPainter&, const QPalette&))
+using Draw = void (*)(QPainter&, const QPalette&);
+
+QIcon drawnIcon(Draw draw)
 {
     QIcon icon;
     const QPalette palette = QApplication::palette();
@@ -63,6 +65,12 @@ void drawFile(QPainter& painter, const QPalette& palette)
     painter.drawPolyline(QPolygonF({QPointF(5.5, 9.5), QPointF(8, 12), QPointF(10.5, 9.5)}));
 }
 
+const QIcon& drawnOnce(QIcon& made, Draw draw)
+{
+    if (made.isNull()) made = drawnIcon(draw);
+    return made;
+}
+
 } // namespace
 
 DestinationModel::DestinationModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -97,17 +105,9 @@ Qt::ItemFlags DestinationModel::flags(const QModelIndex& index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-const QIcon& DestinationModel::fileIcon() const
-{
-    if (fileIcon_.isNull()) fileIcon_ = drawnIcon(drawFile);
-    return fileIcon_;
-}
+const QIcon& DestinationModel::fileIcon() const { return drawnOnce(fileIcon_, drawFile); }
 
-const QIcon& DestinationModel::queueIcon() const
-{
-    if (queueIcon_.isNull()) queueIcon_ = drawnIcon(drawPrinter);
-    return queueIcon_;
-}
+const QIcon& DestinationModel::queueIcon() const { return drawnOnce(queueIcon_, drawPrinter); }
 
 QVariant DestinationModel::data(const QModelIndex& index, int role) const
 {
